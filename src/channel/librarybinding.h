@@ -1,0 +1,34 @@
+#pragma once
+
+#include "channel/command.h"
+#include "channel/funcoesdll.h"
+#include "platform/libraryloader.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Binds FuncoesDll to the module library named on the command line and calls
+// its exports. Binds at most once; the library is never unloaded.
+class LibraryBinding
+{
+public:
+    enum class Outcome { Loaded, NotFound, NotLoadable };
+
+    // Looks for programFolder + name (the name appended unchanged) and loads
+    // it. On success ArquivoDll() is the name; otherwise it stays empty.
+    [[nodiscard]] Outcome bind(const QString &programFolder, const QString &name);
+
+    // Empty: no library bound, commands take the Integrador road.
+    const QString &ArquivoDll() const { return arquivoDll_; }
+
+    // Calls the command's export with numeroSessao and the arguments in table
+    // order; returns the library's reply bytes (empty for a null result).
+    // Throws std::runtime_error when the export is missing or the arguments
+    // do not match the command's table row.
+    QByteArray call(Command command, qint32 numeroSessao, const CommandArguments &arguments) const;
+
+private:
+    LibraryLoader loader_;
+    FuncoesDll funcoes_;
+    QString arquivoDll_;
+};

@@ -1,0 +1,11 @@
+#include "platform/conversionerror.h"
+
+ConversionError::ConversionError(const QString &message)
+    : std::runtime_error(message.toStdString())
+{
+}
+
+QString ConversionError::message() const
+{
+    return QString::fromStdString(what());
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/clock.h"
+
+class SystemClock : public Clock
+{
+public:
+    QDateTime now() const override;
+    void pause(int milliseconds) override;
+};
