@@ -1,17 +1,92 @@
 #include "channel/integradorexchange.h"
 
+#include "channel/integradormethod.h"
+#include "channel/integradorrequest.h"
+#include "channel/randomgenerator.h"
+#include "channel/temposintegrador.h"
+#include "platform/ansicodepage.h"
+#include "platform/clock.h"
+#include "platform/integradorfolders.h"
+
+#include <QSaveFile>
+
+namespace {
+
+// Between empty listings of the Output folder, so that waiting does not burn
+// a processor core.
+constexpr int kIdlePauseMilliseconds = 5;
+
+// Atomic: the Integrador never sees half a request, and a file of the same
+// name is replaced.
+bool writeRequest(const QString &path, const QByteArray &document)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(document) != document.size())
+        return false;
+    return file.commit();
+}
+
+} // namespace
+
 IntegradorExchange::IntegradorExchange(Clock &clock, RandomGenerator &generator)
     : clock_(clock)
     , generator_(generator)
+    , reader_(clock)
 {
 }
 
-QByteArray IntegradorExchange::send(Command, qint32, const CommandArguments &)
+QByteArray IntegradorExchange::send(Command command, qint32 numeroSessao, const CommandArguments &arguments)
 {
-    return {};
+    const IntegradorMethod *method = IntegradorMethod::find(command);
+    if (!method)
+        return {};
+    const QString identificador = GeraIdentificador();
+    const IntegradorRequest request(*method, identificador);
+    const QString path = IntegradorFolders::input() + u'/' + request.fileName();
+    if (!writeRequest(path, request.document(numeroSessao, arguments)))
+        return missingFoldersReply();
+    reader_.setLimiteEspera(clock_.now().addSecs(TemposIntegrador::totalSeconds(method->temposRow)));
+    if (waitForReply(identificador.toInt()) == IntegradorReplyReader::Taken)
+        return AnsiCodePage::fromUnicode(reader_.RespostaIntegrador());
+    return busyReply(*method, numeroSessao);
+}
+
+int IntegradorExchange::waitForReply(int identifier)
+{
+    int result = reader_.LeRespostaIntegrador(identifier);
+    while (result == IntegradorReplyReader::NoEntry) {
+        clock_.pause(kIdlePauseMilliseconds);
+        result = reader_.LeRespostaIntegrador(identifier);
+    }
+    return result;
 }
 
 QString IntegradorExchange::GeraIdentificador()
 {
-    return {};
+    const QTime time = clock_.now().time();
+    const quint32 seed = quint32(time.hour() * 9999 + time.minute() * 34463 + time.second()
+                                 + time.msec() * 16959)
+        % 65536u;
+    generator_.seed(seed);
+    const quint32 identifier = generator_.random(99999998u) + 1u;
+    return QStringLiteral("%1").arg(identifier, 8, 10, QLatin1Char('0'));
+}
+
+QByteArray IntegradorExchange::missingFoldersReply()
+{
+    return AnsiCodePage::fromUnicode(QString::fromUtf8(
+        "Diretórios do Integrador não estão presentes.\n\rVerifique se o Integrador está devidamente instalado."));
+}
+
+QByteArray IntegradorExchange::busyReply(const IntegradorMethod &method, qint32 numeroSessao)
+{
+    QByteArray reply = QStringLiteral("%1").arg(numeroSessao, 6, 10, QLatin1Char('0')).toLatin1();
+    reply += '|';
+    reply += method.busyCode;
+    reply += '|';
+    if (method.extraBusyField)
+        reply += "0000|";
+    return reply + "SAT em processamento. Tente novamente.||";
 }

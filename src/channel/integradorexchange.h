@@ -1,12 +1,14 @@
 #pragma once
 
 #include "channel/command.h"
+#include "channel/integradorreplyreader.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
 class Clock;
+class IntegradorMethod;
 class RandomGenerator;
 
 // The Integrador road: writes one request file into the Input folder and
@@ -19,18 +21,25 @@ public:
 
     // Returns the reply as ANSI bytes: the Integrador's reply, an Integrador
     // error text, the fixed missing-folder text, or a busy reply of its own.
+    // ComunicarCertificadoICPBRASIL has no routine: an empty reply, nothing sent.
     QByteArray send(Command command, qint32 numeroSessao, const CommandArguments &arguments);
 
     // The eight-digit request identifier drawn from the time of day.
     QString GeraIdentificador();
 
     // Deadline of the current exchange and the reply text taken last.
-    const QDateTime &LimiteEspera() const { return limiteEspera_; }
-    const QString &RespostaIntegrador() const { return respostaIntegrador_; }
+    const QDateTime &LimiteEspera() const { return reader_.LimiteEspera(); }
+    const QString &RespostaIntegrador() const { return reader_.RespostaIntegrador(); }
+
+    // The reply text when the request file cannot be written.
+    static QByteArray missingFoldersReply();
+    // The reply made when no reply came within the waiting time.
+    static QByteArray busyReply(const IntegradorMethod &method, qint32 numeroSessao);
 
 private:
+    int waitForReply(int identifier);
+
     Clock &clock_;
     RandomGenerator &generator_;
-    QDateTime limiteEspera_;
-    QString respostaIntegrador_;
+    IntegradorReplyReader reader_;
 };

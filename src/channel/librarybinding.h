@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 // Binds FuncoesDll to the module library named on the command line and calls
 // its exports. Binds at most once; the library is never unloaded.
@@ -16,6 +17,8 @@ public:
 
     // Looks for programFolder + name (the name appended unchanged) and loads
     // it. On success ArquivoDll() is the name; otherwise it stays empty.
+    // Only the first call binds: later calls change nothing and return the
+    // first call's outcome.
     [[nodiscard]] Outcome bind(const QString &programFolder, const QString &name);
 
     // Empty: no library bound, commands take the Integrador road.
@@ -28,7 +31,11 @@ public:
     QByteArray call(Command command, qint32 numeroSessao, const CommandArguments &arguments) const;
 
 private:
+    Outcome load(const QString &path, const QString &name);
+    void resolveExports();
+
     LibraryLoader loader_;
     FuncoesDll funcoes_;
     QString arquivoDll_;
+    std::optional<Outcome> outcome_;
 };

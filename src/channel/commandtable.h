@@ -1,0 +1,12 @@
+#pragma once
+
+#include "channel/command.h"
+
+// The module library's export names, one per command in table order; the
+// binding resolves them and the Integrador names its requests after them.
+class CommandTable
+{
+public:
+    // ANSI (plain ASCII) name of the command's export.
+    static const char *exportName(Command command);
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <optional>
+#include <pugixml.hpp>
+
+// One reply file of the Integrador's Output folder, read as a whole: a UTF-8
+// or UTF-16 byte-order mark decides its encoding, without one it is ANSI. The
+// file is untrusted: anything that is not a readable, well-formed document
+// with root Integrador fails to load and is passed over by the reader.
+class IntegradorReplyDocument
+{
+public:
+    // Larger files are refused unread, so a stray file cannot exhaust memory.
+    static constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+
+    [[nodiscard]] bool load(const QString &path);
+
+    // Texts below the root Integrador: missing elements read as empty text;
+    // nullopt when an element on the path cannot be read as text.
+    std::optional<QString> erro() const;
+    std::optional<QString> retorno() const;
+    // The outer nullopt: unreadable; the inner one: not a 32-bit decimal number.
+    std::optional<std::optional<qint32>> identificador() const;
+
+    static QString decode(const QByteArray &bytes);
+    static std::optional<qint32> parseIdentifier(const QString &text);
+
+private:
+    std::optional<QString> text(const char *parent, const char *child) const;
+
+    pugi::xml_document document_;
+};

@@ -1,0 +1,132 @@
+#include "channel/integradorrequest.h"
+
+namespace {
+
+struct Indents {
+    int parametros;
+    int sessaoComment;
+    int sessaoValor;
+    int codigoNome;
+    int fimComponente;
+};
+
+constexpr Indents kStandardIndents{6, 10, 10, 10, 2};
+// The two status routines write these five lines one blank off.
+constexpr Indents kOtherIndents{5, 9, 9, 9, 3};
+
+class Lines
+{
+public:
+    void add(int indent, const QByteArray &text)
+    {
+        bytes_ += QByteArray(indent, ' ');
+        bytes_ += text;
+        bytes_ += "\r\n";
+    }
+    const QByteArray &bytes() const { return bytes_; }
+
+private:
+    QByteArray bytes_;
+};
+
+QByteArray tagged(const char *tag, const QByteArray &content)
+{
+    return QByteArray("<") + tag + '>' + content + "</" + tag + '>';
+}
+
+// A missing argument writes an empty value rather than failing the command.
+QByteArray argumentText(const CommandArguments &arguments, int index)
+{
+    if (index < 0 || index >= arguments.size())
+        return {};
+    const CommandArgument &argument = arguments.at(index);
+    if (const auto *number = std::get_if<qint32>(&argument))
+        return QByteArray::number(*number);
+    // Text arguments are C strings, as for the module library: they end at a NUL.
+    return QByteArray(std::get<QByteArray>(argument).constData());
+}
+
+QByteArray valueLine(const IntegradorParameter &parameter, const CommandArguments &arguments)
+{
+    const QByteArray value = argumentText(arguments, parameter.argument);
+    switch (parameter.form) {
+    case IntegradorParameter::Form::FixedDocumento:
+        return tagged("Valor", "01");
+    case IntegradorParameter::Form::CData:
+        return "<Valor><![CDATA[" + IntegradorRequest::escapeCData(value) + "]]></Valor>";
+    case IntegradorParameter::Form::Plain:
+        break;
+    }
+    return tagged("Valor", IntegradorRequest::escapeText(value));
+}
+
+void addParameter(Lines &lines, const char *name, const char *comment, const QByteArray &value,
+                  const Indents &indents, bool sessionBlock)
+{
+    const bool codigoBlock = qstrcmp(name, "codigoDeAtivacao") == 0;
+    lines.add(8, "<Parametro>");
+    lines.add(codigoBlock ? indents.codigoNome : 10, tagged("Nome", name));
+    lines.add(sessionBlock ? indents.sessaoComment : 10, comment);
+    lines.add(sessionBlock ? indents.sessaoValor : 10, value);
+    lines.add(8, "</Parametro>");
+}
+
+} // namespace
+
+IntegradorRequest::IntegradorRequest(const IntegradorMethod &method, const QString &identificador)
+    : method_(method)
+    , identificador_(identificador)
+{
+}
+
+QString IntegradorRequest::fileName() const
+{
+    return QString::fromLatin1(method_.filePrefix) + identificador_ + QStringLiteral(".xml");
+}
+
+QByteArray IntegradorRequest::document(qint32 numeroSessao, const CommandArguments &arguments) const
+{
+    const Indents &indents = method_.otherIndent ? kOtherIndents : kStandardIndents;
+    Lines lines;
+    lines.add(0, "<?xml version=\"1.0\" encoding=\"utf-8\" ?>");
+    lines.add(0, "<Integrador>");
+    lines.add(2, "<Identificador>");
+    lines.add(4, tagged("Valor", identificador_.toLatin1()));
+    lines.add(2, "</Identificador>");
+    lines.add(2, "<Componente Nome=\"MF-e\">");
+    lines.add(4, QByteArray("<Metodo Nome=\"") + method_.metodoNome + "\">");
+    lines.add(indents.parametros, "<Parametros>");
+    addParameter(lines, "numeroSessao", "<!--int-->", tagged("Valor", QByteArray::number(numeroSessao)), indents,
+                 true);
+    for (int i = 0; i < method_.parameterCount; ++i) {
+        const IntegradorParameter &parameter = method_.parameters[std::size_t(i)];
+        const char *comment = parameter.type == IntegradorParameter::Type::Int ? "<!--int-->" : "<!--string-->";
+        addParameter(lines, parameter.name, comment, valueLine(parameter, arguments), indents, false);
+    }
+    lines.add(6, "</Parametros>");
+    lines.add(4, "</Metodo>");
+    lines.add(indents.fimComponente, "</Componente>");
+    lines.add(0, "</Integrador>");
+    return lines.bytes();
+}
+
+QByteArray IntegradorRequest::escapeText(const QByteArray &value)
+{
+    QByteArray escaped;
+    escaped.reserve(value.size());
+    for (const char c : value) {
+        switch (c) {
+        case '&': escaped += "&amp;"; break;
+        case '<': escaped += "&lt;"; break;
+        case '>': escaped += "&gt;"; break;
+        default: escaped += c;
+        }
+    }
+    return escaped;
+}
+
+QByteArray IntegradorRequest::escapeCData(const QByteArray &value)
+{
+    QByteArray escaped = value;
+    return escaped.replace("]]>", "]]]]><![CDATA[>");
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "channel/command.h"
+#include "channel/integradormethod.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The request document of the Integrador exchange: a fixed template of lines,
+// each ended by CR LF, in 8-bit ANSI bytes without a byte-order mark. The
+// template is ASCII; text arguments keep the caller's bytes, escaped only as
+// XML requires so that the Integrador reads back exactly the value passed.
+class IntegradorRequest
+{
+public:
+    IntegradorRequest(const IntegradorMethod &method, const QString &identificador);
+
+    // File name in the Input folder: prefix, identifier, ".xml".
+    QString fileName() const;
+    QByteArray document(qint32 numeroSessao, const CommandArguments &arguments) const;
+
+    // Element content: "&", "<" and ">" escaped, every other byte unchanged.
+    static QByteArray escapeText(const QByteArray &value);
+    // A CDATA section's content: every "]]>" split across two sections.
+    static QByteArray escapeCData(const QByteArray &value);
+
+private:
+    const IntegradorMethod &method_;
+    QString identificador_;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <optional>
+#include <pugixml.hpp>
+#include <string>
+
+// The text of an element as a document object model gives it: its text and
+// CDATA children joined in order (a value split across several CDATA
+// sections reads whole). A missing element reads as empty text; an element
+// that holds child elements has no text of its own and reads as nullopt.
+class XmlElementText
+{
+public:
+    static std::optional<std::string> read(const pugi::xml_node &element);
+};

@@ -1,0 +1,160 @@
+#include "console/operationframe.h"
+
+#include "channel/commandchannel.h"
+#include "channel/replyfields.h"
+#include "channel/sessionnumber.h"
+#include "console/consolestate.h"
+#include "console/interaction.h"
+#include "console/tfmsefaz.h"
+#include "console/tfvalida.h"
+#include "platform/ansicodepage.h"
+#include "platform/clock.h"
+#include "platform/handleredge.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <stdexcept>
+
+const QString OperationFrame::kFalhaComunicacao =
+    QStringLiteral("Falha na comunicação. \n\rVerifique se o DriverMFE e o Integrador estão em execução.");
+const QString OperationFrame::kCodigoCurto = QStringLiteral("Código de Ativação deve ter no mínimo 8 caracteres.");
+const QString OperationFrame::kNovoCodigoCurto =
+    QStringLiteral("Novo código de ativação deve ter no mínimo 8 caracteres.");
+const QString OperationFrame::kAguardando = QStringLiteral("Aguardando retorno do MFE ...");
+
+namespace {
+constexpr int kStatusLimit = 110;
+constexpr int kSefazCode = 3;
+constexpr int kSefazMessage = 4;
+}
+
+OperationFrame::OperationFrame(ConsoleState &state, CommandChannel &channel, Interaction &interaction,
+                               QLabel &statusPanel, QLineEdit &sessionEdit, TFValida &prompt, TFMSefaz &sefaz)
+    : state_(state)
+    , channel_(channel)
+    , interaction_(interaction)
+    , statusPanel_(statusPanel)
+    , sessionEdit_(sessionEdit)
+    , prompt_(prompt)
+    , sefaz_(sefaz)
+{
+}
+
+bool OperationFrame::askCode()
+{
+    state_.CodAtivacao.clear();
+    interaction_.runDialog(prompt_);
+    return state_.Cancelado == 0;
+}
+
+void OperationFrame::send(Command command, const CommandArguments &arguments, bool showStatus)
+{
+    CursorWait();
+    state_.NumSessao = geranumsessao();
+    const QByteArray reply = channel_.call(command, state_.NumSessao.toInt(), arguments);
+    state_.Retorno = AnsiCodePage::toUnicode(reply);
+    CursorDefault();
+    showSessionNumber();
+    if (showStatus)
+        mostrastatus(state_.Retorno);
+}
+
+void OperationFrame::readReply(const ReplyReading &reading)
+{
+    state_.ListaRetorno.clear();
+    const auto split = [this, &reading] {
+        ReplyFields::ExtractStrings2(QByteArrayLiteral("|"), QByteArray(), state_.Retorno, &state_.ListaRetorno);
+        reading.readFields();
+    };
+    if (reading.guard == Guard::None) {
+        split();
+    } else {
+        try {
+            split();
+        } catch (const std::exception &) {
+            if (reading.guard == Guard::ShowRawReply) {
+                if (reading.beforeRawReply)
+                    reading.beforeRawReply();
+                interaction_.showMessage(state_.Retorno);
+            }
+        }
+    }
+    if (reading.showSefaz)
+        MostraMSefaz();
+    state_.ListaRetorno.clear();
+}
+
+const QString &OperationFrame::field(int index) const
+{
+    if (index < 0 || index >= state_.ListaRetorno.size())
+        throw std::out_of_range(QStringLiteral("Índice da lista fora dos limites (%1)").arg(index).toStdString());
+    return state_.ListaRetorno.at(index);
+}
+
+QString OperationFrame::displayField(int index) const
+{
+    return AnsiCodePage::utf8Display(field(index));
+}
+
+void OperationFrame::showSessionNumber()
+{
+    sessionEdit_.setText(state_.NumSessao);
+}
+
+void OperationFrame::CursorWait()
+{
+    statusPanel_.setText(kAguardando);
+    statusPanel_.repaint();
+    if (!waiting_)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    waiting_ = true;
+}
+
+void OperationFrame::CursorDefault()
+{
+    statusPanel_.clear();
+    if (waiting_)
+        QApplication::restoreOverrideCursor();
+    waiting_ = false;
+    statusPanel_.repaint();
+}
+
+void OperationFrame::mostrastatus(const QString &reply)
+{
+    const QString decoded = AnsiCodePage::utf8Display(reply);
+    statusPanel_.setText(decoded.size() <= kStatusLimit ? decoded : decoded.left(kStatusLimit) + QStringLiteral(" ..."));
+}
+
+void OperationFrame::MostraMSefaz()
+{
+    const QStringList &fields = state_.ListaRetorno;
+    if (fields.size() <= kSefazCode || fields.at(kSefazCode).isEmpty())
+        return;
+    const QString message = fields.size() > kSefazMessage ? displayField(kSefazMessage) : QString();
+    sefaz_.MemoSefaz->setPlainText(QStringLiteral("Código: ") + displayField(kSefazCode) + QStringLiteral("\n\n") + message);
+    interaction_.runDialog(sefaz_);
+}
+
+QString OperationFrame::geranumsessao()
+{
+    return SessionNumber::geranumsessao(channel_.clock().now().time(), channel_.generator());
+}
+
+void OperationFrame::onClick(QAbstractButton *button, const std::function<void()> &handler)
+{
+    QObject::connect(button, &QAbstractButton::clicked, button, [this, handler] {
+        HandlerEdge::run(handler, [this](const QString &errorText) {
+            recover();
+            interaction_.showMessage(errorText);
+        });
+    });
+}
+
+void OperationFrame::recover()
+{
+    if (waiting_)
+        CursorDefault();
+}

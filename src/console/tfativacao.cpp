@@ -1,0 +1,301 @@
+#include "console/tfativacao.h"
+
+#include "channel/base64file.h"
+#include "console/activationpage.h"
+#include "console/commandline.h"
+#include "console/homepage.h"
+#include "console/labelededit.h"
+#include "console/interaction.h"
+#include "console/networkpage.h"
+#include "console/operationframe.h"
+#include "console/testpage.h"
+#include "console/tffimafim.h"
+#include "console/tfmsefaz.h"
+#include "console/tfvalida.h"
+#include "console/widgetstyle.h"
+#include "platform/usbserialprobe.h"
+#include "settings/tabelauf.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QStatusBar>
+
+const QString TFAtivacao::kApplicationTitle = QStringLiteral("Vantel - Programa de Ativação MFE");
+const QString TFAtivacao::kCaption = QStringLiteral("MFE - VANTEL (Ativação - v1.0.0.6)");
+
+namespace {
+
+constexpr int kLeftColumnWidth = 132;
+// With the standard Windows frame this client area gives the 788 x 523 window.
+constexpr int kClientWidth = kLeftColumnWidth + ConsolePage::kWidth;
+constexpr int kStatusBarHeight = 19;
+constexpr int kClientHeight = ConsolePage::kHeight + kStatusBarHeight;
+constexpr int kUserMemoHeight = 305;
+constexpr int kAdministratorMemoHeight = 220;
+
+enum PageIndex {
+    kPageMorvo,
+    kPageCodAtiva,
+    kPageAtivar,
+    kPageAssocAss,
+    kPageBloq,
+    kPageTeste,
+    kPageConfRede,
+    kPageConfRedeMFE,
+    kPageStatus,
+    kPageLog,
+    kPageAtualizaSW,
+};
+
+struct LeftButton {
+    int top;
+    const char *name;
+    const char *caption;
+    int page; // -1: the button has a handler of its own
+};
+
+const LeftButton kLeftButtons[] = {
+    {0, "BtnPrincipal", "MFE - VANTEL", -1},
+    {28, "BtnConfRede", "Config. da Rede", kPageConfRede},
+    {56, "BtnConfRedeMFE", "Config. da Rede MFE", kPageConfRedeMFE},
+    {84, "BtnAtivacao", "Ativação do MFE", kPageAtivar},
+    {112, "BtnAssocAssin", "Associar Aplic. Comercial", kPageAssocAss},
+    {140, "BtnTestefimafim", "Testes", kPageTeste},
+    {168, "BitBtnStatus", "Status Operacional", kPageStatus},
+    {196, "BitBtnStatusMFE", "Status Operacional MFE", kPageStatus},
+    {224, "BitLogs", "Extrair Logs", kPageLog},
+    {252, "BtnCodAtivacao", "Trocar Cód. Ativação", kPageCodAtiva},
+    {280, "BtnBloquearSAT", "Bloquear/Desbloquear", kPageBloq},
+    {308, "BitAtualizaSW", "Atualizar SW Básico", kPageAtualizaSW},
+    {406, "BitSuperLog", "SuperLog", kPageLog},
+    {434, "BtnSair", "Sair", -1},
+};
+
+struct PlainPage {
+    int index;
+    const char *name;
+    const char *titleBar;
+    const char *title;
+};
+
+// Pages that hold nothing but their title bar so far.
+const PlainPage kPlainPages[] = {
+    {kPageCodAtiva, "TabCodAtiva", "Panel2", "CÓDIGO DE ATIVAÇÃO"},
+    {kPageAssocAss, "TabAssocAss", "Panel5", "ASSOCIAR APLIC. COMERCIAL"},
+    {kPageBloq, "TabBloq", "Panel6", "BLOQUEAR/DESBLOQUEAR"},
+    {kPageConfRedeMFE, "TabConfRedeMFE", "Panel9", "CONFIGURAÇÕES DE REDE MFE"},
+    {kPageStatus, "TabStatus", "Panel10", "STATUS OPERACIONAL"},
+    {kPageLog, "TabLog", "Panel11", "EXTRAÇÃO DOS LOGS"},
+    {kPageAtualizaSW, "TabAtualizaSW", "Panel12", "ATUALIZAR SOFTWARE BÁSICO"},
+};
+
+} // namespace
+
+TFAtivacao::TFAtivacao(const QString &programFolder, const QStringList &arguments, Interaction &interaction,
+                       Clock &clock, QWidget *parent)
+    : QMainWindow(parent)
+    , FValida(new TFValida(state_, this))
+    , FFimAFim(new TFFimAFim(state_, this))
+    , FMSefaz(new TFMSefaz(this))
+    , programFolder_(programFolder)
+    , interaction_(interaction)
+    , channel_(clock)
+{
+    Q_INIT_RESOURCE(resources);
+    setObjectName(QStringLiteral("FAtivacao"));
+    setWindowTitle(kCaption);
+    setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    setFont(WidgetStyle::tahoma(8));
+
+    StatusBar = new QStatusBar(this);
+    StatusBar->setObjectName(QStringLiteral("StatusBar"));
+    StatusBar->setSizeGripEnabled(false);
+    statusPanel_ = new QLabel(StatusBar);
+    statusPanel_->setObjectName(QStringLiteral("StatusPanel"));
+    statusPanel_->setMinimumWidth(150);
+    StatusBar->addWidget(statusPanel_, 1);
+    setStatusBar(StatusBar);
+
+    // The window scrolls when made smaller than its content.
+    auto *content = new QWidget;
+    content->setMinimumSize(kClientWidth, ConsolePage::kHeight);
+    Panel1 = new QWidget(content);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFixedWidth(kLeftColumnWidth);
+    PageControl = new QStackedWidget(content);
+    PageControl->setObjectName(QStringLiteral("PageControl"));
+    PageControl->resize(ConsolePage::kWidth, ConsolePage::kHeight);
+    auto *row = new QHBoxLayout(content);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(Panel1);
+    row->addWidget(PageControl, 1);
+    auto *scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(content);
+    setCentralWidget(scroll);
+
+    buildLeftColumn();
+    buildPages();
+    openSettings();
+    FormCreate(arguments);
+
+    resize(kClientWidth, kClientHeight);
+    centreOnScreen();
+    PageControl->setFocus();
+}
+
+TFAtivacao::~TFAtivacao()
+{
+    if (cds_.Close() == ClientDataSet::CloseResult::Failed)
+        interaction_.showMessage(cds_.errorText());
+}
+
+void TFAtivacao::buildLeftColumn()
+{
+    for (const LeftButton &entry : kLeftButtons) {
+        QPushButton *button = WidgetStyle::button(Panel1, QString::fromLatin1(entry.name),
+                                                  QString::fromUtf8(entry.caption), 0, entry.top);
+        if (button->objectName() == QLatin1String("BtnPrincipal"))
+            BtnPrincipal = button;
+        else if (button->objectName() == QLatin1String("BtnSair"))
+            BtnSair = button;
+        else if (button->objectName() == QLatin1String("BitSuperLog"))
+            button->setFocusPolicy(Qt::NoFocus);
+    }
+    auto *Image1 = new QLabel(Panel1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry((kLeftColumnWidth - 124) / 2, 342, 124, 59);
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/logo.png")));
+    connect(BtnSair, &QPushButton::clicked, this, &TFAtivacao::BtnSairClick);
+}
+
+void TFAtivacao::buildPages()
+{
+    testPage_ = new TestPage(PageControl);
+    frame_ = std::make_unique<OperationFrame>(state_, channel_, interaction_, *statusPanel_, *testPage_->Edit1,
+                                              *FValida, *FMSefaz);
+    homePage_ = new HomePage(*frame_, *BtnPrincipal, PageControl);
+    activationPage_ = new ActivationPage(PageControl);
+    networkPage_ = new NetworkPage(PageControl);
+
+    pages_.resize(kPageAtualizaSW + 1);
+    pages_[kPageMorvo] = homePage_;
+    pages_[kPageAtivar] = activationPage_;
+    pages_[kPageTeste] = testPage_;
+    pages_[kPageConfRede] = networkPage_;
+    for (const PlainPage &plain : kPlainPages)
+        pages_[plain.index] = new ConsolePage(QString::fromLatin1(plain.name), QString::fromLatin1(plain.titleBar),
+                                              QString::fromUtf8(plain.title), PageControl);
+    for (ConsolePage *page : std::as_const(pages_))
+        PageControl->addWidget(page);
+
+    frame_->onClick(BtnPrincipal, [this] { homePage_->BtnPrincipalClick(); });
+    for (const LeftButton &entry : kLeftButtons) {
+        if (entry.page >= 0)
+            connectPageButton(Panel1->findChild<QPushButton *>(QString::fromLatin1(entry.name)), pages_[entry.page]);
+    }
+}
+
+void TFAtivacao::connectPageButton(QPushButton *button, ConsolePage *page)
+{
+    frame_->onClick(button, [page] { page->showPage(); });
+}
+
+void TFAtivacao::openSettings()
+{
+    if (cds_.Open() == ClientDataSet::OpenResult::Damaged)
+        interaction_.showMessage(cds_.errorText());
+}
+
+void TFAtivacao::FormCreate(const QStringList &arguments)
+{
+    testPage_->Edit1->setText(state_.NumSessao);
+    for (int row = 0; row < TabelaUF::count(); ++row)
+        activationPage_->cbo->addItem(TabelaUF::abbreviation(row));
+
+    const CommandLine commandLine(arguments);
+    switch (commandLine.layout()) {
+    case CommandLine::TestPageLayout::User:
+        networkPage_->Edtproxy_senha->setEchoMode(QLineEdit::Password);
+        testPage_->setAdministratorRowVisible(false);
+        testPage_->setMemoHeight(kUserMemoHeight);
+        break;
+    case CommandLine::TestPageLayout::Administrator:
+        testPage_->setAdministratorRowVisible(true);
+        testPage_->setMemoHeight(kAdministratorMemoHeight);
+        break;
+    case CommandLine::TestPageLayout::Designed:
+        break;
+    }
+    if (!commandLine.libraryName().isEmpty())
+        CarregaDLL(commandLine.libraryName());
+
+    PageControl->setCurrentIndex(kPageMorvo);
+    statusPanel_->clear();
+    state_.CodAtivacao.clear();
+}
+
+bool TFAtivacao::CarregaDLL(const QString &name)
+{
+    for (QLabel *label : {homePage_->LblDllMfe, homePage_->LblDllIntegrador, homePage_->LblErroDll,
+                          homePage_->LblXmlIntegrador})
+        label->hide();
+    QLabel *searching = homePage_->LblDllMfe;
+    searching->setText(QStringLiteral("Procurando DLL: \"") + name + QStringLiteral("\" ........ "));
+    searching->show();
+
+    const LibraryBinding::Outcome outcome = channel_.binding().bind(programFolder_, name);
+    if (outcome == LibraryBinding::Outcome::NotFound) {
+        searching->setText(searching->text() + QStringLiteral("[ Não encontrada ]"));
+    } else {
+        searching->setText(searching->text() + QStringLiteral("[ OK ]"));
+    }
+    if (outcome == LibraryBinding::Outcome::Loaded) {
+        homePage_->Label7->setText(homePage_->Label7->text() + QStringLiteral(" (Acesso pela DLL: ") + name
+                                   + QStringLiteral(")"));
+        setWindowTitle(windowTitle() + QStringLiteral("  --  Acesso pela DLL: ") + name + QStringLiteral("  --  "));
+        return true;
+    }
+    const QString shownName = outcome == LibraryBinding::Outcome::NotFound ? QString() : name;
+    homePage_->LblErroDll->setText(QStringLiteral("--- Erro carga da DLL: ") + shownName + QStringLiteral(" ---"));
+    homePage_->LblErroDll->show();
+    homePage_->LblXmlIntegrador->setText(QStringLiteral("*** Acessado direto ao Integrador ***"));
+    homePage_->LblXmlIntegrador->show();
+    homePage_->Label7->setText(homePage_->Label7->text() + QStringLiteral(" (Acesso direto ao Integrador)"));
+    setWindowTitle(windowTitle() + QStringLiteral("  --  Acesso direto ao Integrador  --  "));
+    return false;
+}
+
+void TFAtivacao::BtnSairClick()
+{
+    close();
+}
+
+int TFAtivacao::IdentInterface() const
+{
+    return UsbSerialProbe::IdentInterface();
+}
+
+QString TFAtivacao::EncodeFile(const QString &fileName) const
+{
+    return Base64File::EncodeFile(fileName);
+}
+
+void TFAtivacao::centreOnScreen()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}

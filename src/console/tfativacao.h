@@ -1,0 +1,94 @@
+#pragma once
+
+// The main window of the console.
+//
+// TFAtivacao builds the left column of navigation buttons, the page control
+// with one ConsolePage subclass per page, the status bar and the three
+// dialogs, and owns the program-wide values (ConsoleState), the settings
+// dataset `cds` and the CommandChannel. A technician's click on a button runs
+// its page's handler at the handler's edge (OperationFrame::onClick); the
+// handler checks its fields, then OperationFrame::send draws the session number
+// and calls CommandChannel, which reaches the module through the bound library
+// (LibraryBinding) or the Integrador's folders (IntegradorExchange). The reply
+// comes back as ANSI bytes into ConsoleState::Retorno; OperationFrame::readReply
+// splits it into ListaRetorno and hands it to the page, which shows what the
+// result code means, and the tax authority's message follows in TFMSefaz.
+
+#include "channel/commandchannel.h"
+#include "console/consolestate.h"
+#include "settings/clientdataset.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <memory>
+
+class ActivationPage;
+class Clock;
+class ConsolePage;
+class HomePage;
+class Interaction;
+class NetworkPage;
+class OperationFrame;
+class QLabel;
+class QPushButton;
+class QStackedWidget;
+class QStatusBar;
+class TestPage;
+class TFFimAFim;
+class TFMSefaz;
+class TFValida;
+
+class TFAtivacao : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static const QString kApplicationTitle;
+    static const QString kCaption;
+
+    // programFolder ends with a separator; arguments exclude the program name.
+    TFAtivacao(const QString &programFolder, const QStringList &arguments, Interaction &interaction, Clock &clock,
+               QWidget *parent = nullptr);
+    ~TFAtivacao() override;
+
+    bool CarregaDLL(const QString &name);
+    void BtnSairClick();
+    int IdentInterface() const;
+    QString EncodeFile(const QString &fileName) const;
+
+    ConsoleState &state() { return state_; }
+    ClientDataSet &cds() { return cds_; }
+    CommandChannel &channel() { return channel_; }
+    OperationFrame &frame() { return *frame_; }
+
+    TFValida *FValida;
+    TFFimAFim *FFimAFim;
+    TFMSefaz *FMSefaz;
+
+private:
+    void buildLeftColumn();
+    void buildPages();
+    void openSettings();
+    void FormCreate(const QStringList &arguments);
+    void connectPageButton(QPushButton *button, ConsolePage *page);
+    void centreOnScreen();
+
+    QString programFolder_;
+    Interaction &interaction_;
+    ConsoleState state_;
+    CommandChannel channel_;
+    ClientDataSet cds_;
+    std::unique_ptr<OperationFrame> frame_;
+
+    QWidget *Panel1 = nullptr;
+    QStackedWidget *PageControl = nullptr;
+    QStatusBar *StatusBar = nullptr;
+    QLabel *statusPanel_ = nullptr;
+    QPushButton *BtnPrincipal = nullptr;
+    QPushButton *BtnSair = nullptr;
+    HomePage *homePage_ = nullptr;
+    ActivationPage *activationPage_ = nullptr;
+    TestPage *testPage_ = nullptr;
+    NetworkPage *networkPage_ = nullptr;
+    QList<ConsolePage *> pages_;
+};

@@ -1,0 +1,33 @@
+#include "console/widgetstyle.h"
+
+#include <QPalette>
+#include <QPushButton>
+
+QFont WidgetStyle::tahoma(int pointSize, bool bold)
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+void WidgetStyle::setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(palette);
+}
+
+QColor WidgetStyle::textColour(const QWidget *widget)
+{
+    return widget->palette().color(widget->foregroundRole());
+}
+
+QPushButton *WidgetStyle::button(QWidget *parent, const QString &name, const QString &caption, int left, int top)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(left, top, kButtonWidth, kButtonHeight);
+    return button;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Writes a whole file through QSaveFile, so a crash never leaves half a file.
+class AtomicFile
+{
+public:
+    // Empty on success, otherwise the reason the file could not be written.
+    [[nodiscard]] static QString write(const QString &path, const QByteArray &bytes);
+};

@@ -1,0 +1,214 @@
+#include "settings/clientdataset.h"
+
+#include "platform/conversionerror.h"
+#include "settings/atomicfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <stdexcept>
+
+namespace {
+
+// Far above any real settings file; a larger one is not read into memory.
+constexpr qint64 kMaxFileSize = 4 * 1024 * 1024;
+
+const std::optional<QString> kNull;
+
+QString nativePath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// The whole text as a decimal integer, as the settings fields hold them.
+int toInteger(const QString &text, const QString &fieldName)
+{
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    if (!ok || text != text.trimmed())
+        throw ConversionError(QStringLiteral("\"%1\" não é um valor inteiro válido para o campo \"%2\".")
+                                  .arg(text, fieldName));
+    return number;
+}
+
+QString freeBackupName(const QString &path)
+{
+    QString backup = path + QStringLiteral(".bak");
+    for (int number = 2; QFileInfo::exists(backup); ++number)
+        backup = path + QStringLiteral(".bak%1").arg(number);
+    return backup;
+}
+
+} // namespace
+
+ClientDataSet::ClientDataSet(const QString &fileName)
+    : m_fileName(fileName)
+{
+}
+
+bool ClientDataSet::Active() const
+{
+    return m_active;
+}
+
+ClientDataSet::OpenResult ClientDataSet::Open()
+{
+    if (m_active)
+        return m_openResult;
+    m_active = true;
+    m_rows.clear();
+    m_changed = false;
+    m_damagedPath.clear();
+    m_errorText.clear();
+
+    const QString path = currentPath();
+    m_openResult = OpenResult::NoFile;
+    if (!QFileInfo::exists(path))
+        return m_openResult;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return damaged(path, QStringLiteral("não pôde ser lido (%1)").arg(file.errorString()));
+    if (file.size() > kMaxFileSize)
+        return damaged(path, QStringLiteral("é grande demais para um arquivo de configuração"));
+    DataPacket::ReadResult packet = DataPacket::read(file.readAll());
+    if (!packet.ok)
+        return damaged(path, packet.problem);
+    m_rows = std::move(packet.rows);
+    m_openResult = OpenResult::Loaded;
+    return m_openResult;
+}
+
+void ClientDataSet::First()
+{
+    requireActive();
+}
+
+void ClientDataSet::Edit()
+{
+    requireActive();
+    if (m_rows.empty()) {
+        m_rows.emplace_back();
+        m_changed = true;
+    }
+}
+
+void ClientDataSet::Post()
+{
+    requireActive();
+}
+
+void ClientDataSet::setFieldAsString(const QString &name, const QString &value)
+{
+    const int index = fieldIndex(name);
+    if (TParametros::field(index).kind == TParametros::Kind::Integer)
+        store(index, QString::number(toInteger(value, name)));
+    else
+        store(index, value);
+}
+
+void ClientDataSet::setFieldAsInteger(const QString &name, int value)
+{
+    store(fieldIndex(name), QString::number(value));
+}
+
+QString ClientDataSet::fieldAsString(const QString &name) const
+{
+    return value(name).value_or(QString());
+}
+
+int ClientDataSet::fieldAsInteger(const QString &name) const
+{
+    return toInteger(fieldAsString(name), name);
+}
+
+bool ClientDataSet::isNull(const QString &name) const
+{
+    return !value(name).has_value();
+}
+
+ClientDataSet::CloseResult ClientDataSet::Close()
+{
+    if (!m_active)
+        return CloseResult::NotWritten;
+    m_active = false;
+    const QString path = currentPath();
+    const bool exists = QFileInfo::exists(path);
+    if (!m_changed && exists)
+        return CloseResult::NotWritten;
+    if (exists && path == m_damagedPath && !preserveDamaged(path))
+        return CloseResult::Failed;
+    const QString problem = AtomicFile::write(path, DataPacket::write(m_rows));
+    if (!problem.isEmpty()) {
+        m_errorText = QStringLiteral("Não foi possível gravar o arquivo de configuração \"%1\" (%2). "
+                                     "As alterações das configurações foram perdidas.")
+                          .arg(nativePath(path), problem);
+        return CloseResult::Failed;
+    }
+    return CloseResult::Written;
+}
+
+QString ClientDataSet::errorText() const
+{
+    return m_errorText;
+}
+
+QString ClientDataSet::currentPath() const
+{
+    return QDir::current().absoluteFilePath(m_fileName);
+}
+
+ClientDataSet::OpenResult ClientDataSet::damaged(const QString &path, const QString &problem)
+{
+    m_damagedPath = path;
+    m_errorText = QStringLiteral("O arquivo de configuração \"%1\" %2 e não foi carregado. "
+                                 "As configurações começam vazias; ao gravar, uma cópia do arquivo "
+                                 "original é guardada com a extensão \".bak\".")
+                      .arg(nativePath(path), problem);
+    m_openResult = OpenResult::Damaged;
+    return m_openResult;
+}
+
+bool ClientDataSet::preserveDamaged(const QString &path)
+{
+    const QString backup = freeBackupName(path);
+    if (QFile::copy(path, backup))
+        return true;
+    m_errorText = QStringLiteral("Não foi possível guardar uma cópia do arquivo de configuração danificado "
+                                 "\"%1\" em \"%2\"; ele não foi substituído e as alterações das "
+                                 "configurações foram perdidas.")
+                      .arg(nativePath(path), nativePath(backup));
+    return false;
+}
+
+void ClientDataSet::requireActive() const
+{
+    if (!m_active)
+        throw std::runtime_error("O conjunto de configurações não está aberto.");
+}
+
+int ClientDataSet::fieldIndex(const QString &name) const
+{
+    requireActive();
+    const int index = TParametros::indexOf(name);
+    if (index < 0)
+        throw std::runtime_error(QStringLiteral("O campo \"%1\" não existe nas configurações.").arg(name).toStdString());
+    return index;
+}
+
+const std::optional<QString> &ClientDataSet::value(const QString &name) const
+{
+    const int index = fieldIndex(name);
+    return m_rows.empty() ? kNull : m_rows.front()[index];
+}
+
+void ClientDataSet::store(int index, const QString &value)
+{
+    Edit();
+    std::optional<QString> &stored = m_rows.front()[index];
+    const QString fitted = TParametros::fitted(index, value);
+    if (stored == fitted)
+        return;
+    stored = fitted;
+    m_changed = true;
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "settings/datapacket.h"
+
+#include <QString>
+
+// The settings dataset: the records of the settings file, kept in memory
+// while the console runs. Every operation works on the first record; edits
+// stay in memory until Close writes the file.
+//
+// The file name is relative to the process's working directory at the
+// moment of Open and of Close. A file that exists but is not a settings
+// datapacket is never written over without a copy: at Close it is first
+// copied to "<name>.bak" (or "<name>.bak2", "<name>.bak3", ... when taken).
+//
+// Using the dataset while it is closed, or naming an unknown field, is a
+// programming error and throws std::runtime_error.
+class ClientDataSet
+{
+public:
+    enum class OpenResult { Loaded, NoFile, Damaged };
+    enum class CloseResult { NotWritten, Written, Failed };
+
+    explicit ClientDataSet(const QString &fileName = QStringLiteral("Parametros.xml"));
+
+    bool Active() const;
+    // Reads the file if it exists. NoFile and Damaged open the 23 fields with
+    // no record. Calling it while open changes nothing.
+    OpenResult Open();
+    void First();
+    // With no record, creates one with every field null.
+    void Edit();
+    // Changes are kept as they are set; Post leaves them in memory.
+    void Post();
+    // A set acts as an edit when none was started. Values are cut to the
+    // field's width.
+    void setFieldAsString(const QString &name, const QString &value);
+    void setFieldAsInteger(const QString &name, int value);
+    // Null, or no record: the empty text.
+    QString fieldAsString(const QString &name) const;
+    // The whole text as a decimal integer; throws ConversionError otherwise.
+    int fieldAsInteger(const QString &name) const;
+    bool isNull(const QString &name) const;
+    // Writes when the data changed since Open, or when the file is missing.
+    CloseResult Close();
+    // The last problem of Open or Close, as a sentence for the technician.
+    QString errorText() const;
+
+private:
+    QString currentPath() const;
+    OpenResult damaged(const QString &path, const QString &problem);
+    bool preserveDamaged(const QString &path);
+    void requireActive() const;
+    int fieldIndex(const QString &name) const;
+    const std::optional<QString> &value(const QString &name) const;
+    void store(int index, const QString &value);
+
+    QString m_fileName;
+    bool m_active = false;
+    OpenResult m_openResult = OpenResult::NoFile;
+    DataPacket::Rows m_rows;
+    bool m_changed = false;
+    QString m_damagedPath;
+    QString m_errorText;
+};

@@ -1,0 +1,182 @@
+#include "settings/datapacket.h"
+
+#include "platform/ansicodepage.h"
+
+#include <QStringList>
+
+#include <pugixml.hpp>
+
+#include <sstream>
+
+namespace {
+
+using Kind = TParametros::Kind;
+
+const char *fieldType(Kind kind)
+{
+    switch (kind) {
+    case Kind::Integer:
+        return "i4";
+    case Kind::Memo:
+        return "bin.hex";
+    case Kind::WideText:
+        return "string.uni";
+    case Kind::Text:
+        break;
+    }
+    return "string";
+}
+
+QString text(const pugi::char_t *value)
+{
+    return QString::fromUtf8(value);
+}
+
+QByteArray utf8(const QString &value)
+{
+    return value.toUtf8();
+}
+
+// The file has no encoding declaration: its bytes are ANSI.
+bool parse(pugi::xml_document &document, const QByteArray &bytes)
+{
+    const QByteArray decoded = utf8(AnsiCodePage::toUnicode(bytes));
+    return document.load_buffer(decoded.constData(), static_cast<std::size_t>(decoded.size()),
+                                pugi::parse_default, pugi::encoding_utf8);
+}
+
+bool hasField(const pugi::xml_node &fields, const QString &name)
+{
+    for (const pugi::xml_node &field : fields.children("FIELD")) {
+        if (name.compare(text(field.attribute("attrname").value()), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+QString missingField(const pugi::xml_node &fields)
+{
+    for (int index = 0; index < TParametros::kFieldCount; ++index) {
+        const QString name = QLatin1String(TParametros::field(index).name);
+        if (!hasField(fields, name))
+            return name;
+    }
+    return {};
+}
+
+TParametros::Record readRow(const pugi::xml_node &row)
+{
+    TParametros::Record record;
+    for (const pugi::xml_attribute &attribute : row.attributes()) {
+        const int index = TParametros::indexOf(text(attribute.name()));
+        if (index >= 0)
+            record[index] = TParametros::fitted(index, text(attribute.value()));
+    }
+    return record;
+}
+
+void appendFields(pugi::xml_node fields)
+{
+    for (int index = 0; index < TParametros::kFieldCount; ++index) {
+        const TParametros::Field &definition = TParametros::field(index);
+        pugi::xml_node field = fields.append_child("FIELD");
+        field.append_attribute("attrname") = definition.name;
+        field.append_attribute("fieldtype") = fieldType(definition.kind);
+        if (definition.kind == Kind::Memo)
+            field.append_attribute("SUBTYPE") = "Text";
+        if (definition.width > 0)
+            field.append_attribute("WIDTH") = definition.width;
+    }
+}
+
+// Every row is marked as inserted, as in the default file.
+void appendParams(pugi::xml_node metadata, std::size_t rowCount)
+{
+    pugi::xml_node params = metadata.append_child("PARAMS");
+    QStringList changeLog;
+    for (std::size_t row = 1; row <= rowCount; ++row)
+        changeLog << QString::number(row) << QStringLiteral("0") << QStringLiteral("4");
+    if (!changeLog.isEmpty())
+        params.append_attribute("CHANGE_LOG") = utf8(changeLog.join(QLatin1Char(' '))).constData();
+}
+
+void appendRows(pugi::xml_node rowData, const DataPacket::Rows &rows)
+{
+    for (const TParametros::Record &record : rows) {
+        pugi::xml_node row = rowData.append_child("ROW");
+        row.append_attribute("RowState") = "4";
+        for (int index = 0; index < TParametros::kFieldCount; ++index) {
+            if (record[index])
+                row.append_attribute(TParametros::field(index).name) = utf8(*record[index]).constData();
+        }
+    }
+}
+
+QByteArray toAnsiWithReferences(const QString &xml)
+{
+    QByteArray bytes;
+    bytes.reserve(xml.size());
+    for (const char32_t codePoint : xml.toUcs4()) {
+        if (codePoint < 0x80) {
+            bytes.append(static_cast<char>(codePoint));
+            continue;
+        }
+        const QString character = QString::fromUcs4(&codePoint, 1);
+        const QByteArray ansi = AnsiCodePage::fromUnicode(character);
+        if (AnsiCodePage::toUnicode(ansi) == character)
+            bytes.append(ansi);
+        else
+            bytes.append("&#" + QByteArray::number(static_cast<uint>(codePoint)) + ';');
+    }
+    return bytes;
+}
+
+} // namespace
+
+DataPacket::ReadResult DataPacket::read(const QByteArray &bytes)
+{
+    ReadResult result;
+    pugi::xml_document document;
+    if (!parse(document, bytes)) {
+        result.problem = QStringLiteral("não é um documento XML válido");
+        return result;
+    }
+    const pugi::xml_node packet = document.child("DATAPACKET");
+    if (!packet) {
+        result.problem = QStringLiteral("não é um pacote de dados (falta o elemento DATAPACKET)");
+        return result;
+    }
+    const pugi::xml_node fields = packet.child("METADATA").child("FIELDS");
+    if (!fields) {
+        result.problem = QStringLiteral("a lista de campos não foi encontrada");
+        return result;
+    }
+    const QString missing = missingField(fields);
+    if (!missing.isEmpty()) {
+        result.problem = QStringLiteral("o campo \"%1\" não está na lista de campos").arg(missing);
+        return result;
+    }
+    for (const pugi::xml_node &row : packet.child("ROWDATA").children("ROW"))
+        result.rows.push_back(readRow(row));
+    result.ok = true;
+    return result;
+}
+
+QByteArray DataPacket::write(const Rows &rows)
+{
+    pugi::xml_document document;
+    pugi::xml_node declaration = document.append_child(pugi::node_declaration);
+    declaration.append_attribute("version") = "1.0";
+    declaration.append_attribute("standalone") = "yes";
+    document.append_child(pugi::node_pcdata).set_value("  ");
+    pugi::xml_node packet = document.append_child("DATAPACKET");
+    packet.append_attribute("Version") = "2.0";
+    pugi::xml_node metadata = packet.append_child("METADATA");
+    appendFields(metadata.append_child("FIELDS"));
+    appendParams(metadata, rows.size());
+    appendRows(packet.append_child("ROWDATA"), rows);
+
+    std::ostringstream stream;
+    document.save(stream, "", pugi::format_raw, pugi::encoding_utf8);
+    return toAnsiWithReferences(QString::fromStdString(stream.str())) + "\r\n";
+}

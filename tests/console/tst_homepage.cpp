@@ -1,0 +1,223 @@
+#include "consolefixture.h"
+#include "fakemodule.h"
+
+#include "console/consolestate.h"
+#include "console/operationframe.h"
+#include "console/tfativacao.h"
+#include "console/widgetstyle.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+
+namespace {
+
+const QString kLibrary = QStringLiteral("mfe.so");
+
+// A console bound to the fake module library, replying to ConsultarSAT.
+struct BoundConsole {
+    ConsoleFixture console;
+    FakeModule module{console.programFolder()};
+
+    BoundConsole()
+    {
+        const bool installed = FakeModule::installInto(QStringLiteral(FAKE_MFE_LIBRARY), console.programFolder(), kLibrary);
+        Q_ASSERT(installed);
+        console.start({QStringLiteral("/DLL=") + kLibrary});
+    }
+    QLabel *status() { return console.find<QLabel>(QStringLiteral("lbloperante")); }
+    QPushButton *principal() { return console.find<QPushButton>(QStringLiteral("BtnPrincipal")); }
+};
+
+} // namespace
+
+class TestHomePage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void defaultState();
+    void moduleCheck_data();
+    void moduleCheck();
+    void bothButtonsCheck_data();
+    void bothButtonsCheck();
+    void failedCheckAfterSuccessTurnsRed();
+    void moduleCheckOverIntegradorWithoutFolders();
+    void statusAc_data();
+    void statusAc();
+};
+
+void TestHomePage::defaultState()
+{
+    ConsoleFixture console;
+    console.start();
+    auto *label = console.find<QLabel>(QStringLiteral("Label8"));
+    QCOMPARE(label->text(), QStringLiteral("Status:"));
+    QCOMPARE(label->pos(), QPoint(11, 103));
+    auto *status = console.find<QLabel>(QStringLiteral("lbloperante"));
+    QVERIFY(status->isHidden());
+    QCOMPARE(status->text(), QStringLiteral("MFE inoperante"));
+    QCOMPARE(status->pos(), QPoint(11, 134));
+    auto *consultar = console.find<QPushButton>(QStringLiteral("BitBtn6"));
+    QCOMPARE(consultar->text(), QStringLiteral("Consultar MFE"));
+    QCOMPARE(consultar->geometry(), QRect(252, 180, 130, 29));
+    auto *statusAc = console.find<QPushButton>(QStringLiteral("BtnStatusAC"));
+    QCOMPARE(statusAc->text(), QStringLiteral("Enviar Status AC"));
+    QVERIFY(statusAc->isHidden());
+    QVERIFY(!statusAc->isEnabled());
+    QVERIFY(console.find<QWidget>(QStringLiteral("Panel13")));
+    QVERIFY(!console.find<QLabel>(QStringLiteral("Label4"))->text().isEmpty());
+}
+
+void TestHomePage::moduleCheck_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("green");
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<QString>("sefaz");
+
+    const QString failure = QStringLiteral("message: ") + OperationFrame::kFalhaComunicacao;
+    QTest::newRow("08000 in operation") << QByteArray("{sessao}|08000|MFE em operacao|||") << "MFE em operação" << true
+                                        << QStringList() << QString();
+    QTest::newRow("08000 with a tax authority code")
+        << QByteArray("{sessao}|08000|ok|123|Mensagem da Sefaz \xc3\xa9") << "MFE em operação" << true
+        << QStringList{QStringLiteral("dialog: FMSefaz")} << QStringLiteral("Código: 123\n\nMensagem da Sefaz é");
+    QTest::newRow("08098 busy") << QByteArray("{sessao}|08098|SAT em processamento. Tente novamente.||")
+                                << "MFE inoperante" << false << QStringList{failure} << QString();
+    QTest::newRow("other code") << QByteArray("{sessao}|08001|outro||") << "MFE inoperante" << false << QStringList()
+                                << QString();
+    QTest::newRow("empty reply") << QByteArray() << "MFE inoperante" << false
+                                 << QStringList{QStringLiteral("message: ")} << QString();
+    QTest::newRow("reply without separator") << QByteArray("sem campos \xe9") << "MFE inoperante" << false
+                                             << QStringList{QStringLiteral("message: sem campos é")} << QString();
+}
+
+void TestHomePage::moduleCheck()
+{
+    QFETCH(QByteArray, reply);
+    QFETCH(QString, shown);
+    QFETCH(bool, green);
+    QFETCH(QStringList, events);
+    QFETCH(QString, sefaz);
+
+    BoundConsole bound;
+    bound.module.setReply(QStringLiteral("ConsultarSAT"), reply);
+    auto *pages = bound.console.find<QStackedWidget>(QStringLiteral("PageControl"));
+    pages->setCurrentIndex(5);
+    QTest::mouseClick(bound.principal(), Qt::LeftButton);
+
+    QCOMPARE(pages->currentIndex(), 0);
+    QVERIFY(!bound.status()->isHidden());
+    QCOMPARE(bound.status()->text(), shown);
+    const QColor colour = green ? WidgetStyle::green() : WidgetStyle::red();
+    QCOMPARE(WidgetStyle::textColour(bound.status()), colour);
+    QCOMPARE(bound.principal()->palette().color(QPalette::ButtonText), colour);
+    QCOMPARE(bound.console.interaction.events, events);
+    if (!sefaz.isEmpty())
+        QCOMPARE(bound.console.find<QPlainTextEdit>(QStringLiteral("MemoSefaz"))->toPlainText(), sefaz);
+
+    const QList<FakeModule::Call> calls = bound.module.calls();
+    QCOMPARE(calls.size(), 1);
+    QCOMPARE(calls.first().exportName, QStringLiteral("ConsultarSAT"));
+    QCOMPARE(calls.first().arguments.size(), 1);
+    const QString session = bound.console.find<QLineEdit>(QStringLiteral("Edit1"))->text();
+    QCOMPARE(session.size(), 6);
+    QCOMPARE(calls.first().arguments.first().toInt(), session.toInt());
+    QCOMPARE(bound.console.window().state().NumSessao, session);
+    QVERIFY(bound.console.find<QLabel>(QStringLiteral("StatusPanel"))->text()
+            != OperationFrame::kAguardando);
+}
+
+void TestHomePage::bothButtonsCheck_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("left column") << "BtnPrincipal";
+    QTest::newRow("page 0") << "BitBtn6";
+}
+
+void TestHomePage::bothButtonsCheck()
+{
+    QFETCH(QString, button);
+    BoundConsole bound;
+    bound.module.setReply(QStringLiteral("ConsultarSAT"), "{sessao}|08000|ok||");
+    QTest::mouseClick(bound.console.find<QPushButton>(button), Qt::LeftButton);
+    QCOMPARE(bound.module.calls().size(), 1);
+    QCOMPARE(bound.status()->text(), QStringLiteral("MFE em operação"));
+    QCOMPARE(bound.console.find<QLabel>(QStringLiteral("StatusPanel"))->text(),
+             bound.console.window().state().NumSessao + QStringLiteral("|08000|ok||"));
+}
+
+void TestHomePage::failedCheckAfterSuccessTurnsRed()
+{
+    BoundConsole bound;
+    bound.module.setReply(QStringLiteral("ConsultarSAT"), "{sessao}|08000|ok||");
+    QTest::mouseClick(bound.principal(), Qt::LeftButton);
+    QCOMPARE(WidgetStyle::textColour(bound.status()), WidgetStyle::green());
+    bound.module.setReply(QStringLiteral("ConsultarSAT"), "{sessao}|08098|ocupado||");
+    QTest::mouseClick(bound.principal(), Qt::LeftButton);
+    QCOMPARE(bound.status()->text(), QStringLiteral("MFE inoperante"));
+    QCOMPARE(WidgetStyle::textColour(bound.status()), WidgetStyle::red());
+    QCOMPARE(bound.principal()->palette().color(QPalette::ButtonText), WidgetStyle::red());
+}
+
+void TestHomePage::moduleCheckOverIntegradorWithoutFolders()
+{
+    // No library and no Integrador folders: the exchange's fixed text comes
+    // back at once, unreadable as fields.
+    ConsoleFixture console;
+    console.start();
+    QTest::mouseClick(console.find<QPushButton>(QStringLiteral("BitBtn6")), Qt::LeftButton);
+    const QString missing = QStringLiteral(
+        "Diretórios do Integrador não estão presentes.\n\rVerifique se o Integrador está devidamente instalado.");
+    QCOMPARE(console.interaction.messages(), QStringList{missing});
+    QCOMPARE(console.find<QLabel>(QStringLiteral("lbloperante"))->text(), QStringLiteral("MFE inoperante"));
+    // The status bar decodes the ANSI accents as UTF-8: they become replacement characters.
+    const QString status = console.find<QLabel>(QStringLiteral("StatusPanel"))->text();
+    QVERIFY(status.startsWith(QStringLiteral("Diret\uFFFDrios")));
+}
+
+void TestHomePage::statusAc_data()
+{
+    QTest::addColumn<QString>("typed");     // empty with confirm=false: closed by its close box
+    QTest::addColumn<bool>("confirm");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("status");
+
+    QTest::newRow("cancelled") << "12345678" << false << QStringList() << QString();
+    QTest::newRow("too short") << " 1234567 " << true
+                               << QStringList{OperationFrame::kCodigoCurto} << QString();
+    QTest::newRow("long enough") << "12345678" << true << QStringList()
+                                 << QStringLiteral("Transmitido comando EnviarStatusAC");
+}
+
+void TestHomePage::statusAc()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, confirm);
+    QFETCH(QStringList, messages);
+    QFETCH(QString, status);
+
+    BoundConsole bound;
+    bound.console.interaction.dialogSteps.enqueue([typed, confirm](QDialog &dialog) {
+        dialog.findChild<QLineEdit *>(QStringLiteral("EdtCodigo"))->setText(typed);
+        if (confirm)
+            QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("BtnTrocarCod")), Qt::LeftButton);
+    });
+    auto *button = bound.console.find<QPushButton>(QStringLiteral("BtnStatusAC"));
+    button->setEnabled(true); // hidden and disabled in the console: driven here directly
+    button->click();
+
+    QCOMPARE(bound.console.interaction.messages(), messages);
+    QCOMPARE(bound.console.find<QLabel>(QStringLiteral("StatusPanel"))->text(), status);
+    const QString session = bound.console.find<QLineEdit>(QStringLiteral("Edit1"))->text();
+    QCOMPARE(session == QLatin1String("000000"), status.isEmpty());
+    QVERIFY(bound.module.calls().isEmpty()); // nothing is sent to the module
+}
+
+QTEST_MAIN(TestHomePage)
+#include "tst_homepage.moc"

@@ -1,0 +1,225 @@
+#include "consolefixture.h"
+
+#include "console/consolestate.h"
+#include "console/labelededit.h"
+#include "console/operationframe.h"
+#include "console/tfativacao.h"
+#include "console/tfmsefaz.h"
+#include "console/tfvalida.h"
+#include "platform/ansicodepage.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <stdexcept>
+
+class TestOperationFrame : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void statusBar_data();
+    void statusBar();
+    void sefazDialog_data();
+    void sefazDialog();
+    void prompt_data();
+    void prompt();
+    void promptDefaultState();
+    void sefazDefaultState();
+    void guardVariants_data();
+    void guardVariants();
+    void errorAtHandlerEdgeRestoresWaitState();
+    void standardMessages();
+};
+
+void TestOperationFrame::statusBar_data()
+{
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QString>("shown");
+
+    const QString ten = QStringLiteral("0123456789");
+    const QString hundredTen = ten.repeated(11);
+    QTest::newRow("110 characters whole") << hundredTen << hundredTen;
+    QTest::newRow("111 characters cut") << hundredTen + QStringLiteral("X") << hundredTen + QStringLiteral(" ...");
+    QTest::newRow("empty") << QString() << QString();
+    // 111 ANSI characters that decode from UTF-8 to 110: shown whole.
+    QTest::newRow("UTF-8 pair counts once") << AnsiCodePage::toUnicode("\xc3\xa7") + ten.repeated(10) + QStringLiteral("123456789")
+                                            << QStringLiteral("ç") + ten.repeated(10) + QStringLiteral("123456789");
+    QTest::newRow("invalid UTF-8 becomes replacement") << QStringLiteral("a\u00e9b") << QStringLiteral("a\uFFFDb");
+}
+
+void TestOperationFrame::statusBar()
+{
+    QFETCH(QString, reply);
+    QFETCH(QString, shown);
+    ConsoleFixture console;
+    console.start();
+    console.window().frame().mostrastatus(reply);
+    QCOMPARE(console.find<QLabel>(QStringLiteral("StatusPanel"))->text(), shown);
+}
+
+void TestOperationFrame::sefazDialog_data()
+{
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QString>("memo"); // empty: no dialog
+
+    QTest::newRow("3 fields") << "1|2|3" << QString();
+    QTest::newRow("4 fields, field 3 set") << "1|2|3|C01" << QStringLiteral("Código: C01\n\n");
+    QTest::newRow("5 fields") << "1|2|3|C01|Mensagem" << QStringLiteral("Código: C01\n\nMensagem");
+    QTest::newRow("5 fields, field 3 empty") << "1|2|3||Mensagem" << QString();
+    QTest::newRow("6 fields") << "1|2|3|C01|M|extra" << QStringLiteral("Código: C01\n\nM");
+}
+
+void TestOperationFrame::sefazDialog()
+{
+    QFETCH(QString, reply);
+    QFETCH(QString, memo);
+    ConsoleFixture console;
+    console.start();
+    OperationFrame &frame = console.window().frame();
+    console.window().state().Retorno = reply;
+    bool read = false;
+    OperationFrame::ReplyReading reading;
+    reading.readFields = [&read] { read = true; };
+    frame.readReply(reading);
+    QVERIFY(read);
+    QVERIFY(console.window().state().ListaRetorno.isEmpty()); // freed at the end
+    if (memo.isEmpty()) {
+        QVERIFY(console.interaction.events.isEmpty());
+        return;
+    }
+    QCOMPARE(console.interaction.events, QStringList{QStringLiteral("dialog: FMSefaz")});
+    QCOMPARE(console.window().FMSefaz->MemoSefaz->toPlainText(), memo);
+    QCOMPARE(console.window().FMSefaz->MemoSefaz->document()->blockCount(), 3);
+}
+
+void TestOperationFrame::prompt_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("how"); // "click", "enter" or "close"
+    QTest::addColumn<bool>("confirmed");
+    QTest::addColumn<QString>("code");
+
+    QTest::newRow("blanks trimmed") << "  abcdefgh  " << "click" << true << "abcdefgh";
+    QTest::newRow("enter presses Validar") << "12345678" << "enter" << true << "12345678";
+    QTest::newRow("empty confirmed with enter") << "" << "enter" << true << "";
+    QTest::newRow("closed by close box") << "12345678" << "close" << false << "";
+    QTest::newRow("longer than 32 is cut") << QString(40, QLatin1Char('a')) << "click" << true << QString(32, QLatin1Char('a'));
+}
+
+void TestOperationFrame::prompt()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, how);
+    QFETCH(bool, confirmed);
+    QFETCH(QString, code);
+
+    ConsoleFixture console;
+    console.start();
+    console.window().state().CodAtivacao = QStringLiteral("anterior");
+    console.interaction.dialogSteps.enqueue([typed, how](QDialog &dialog) {
+        auto *edit = dialog.findChild<QLineEdit *>(QStringLiteral("EdtCodigo"));
+        QVERIFY(edit->text().isEmpty()); // cleared at each showing
+        QTest::keyClicks(edit, typed);
+        if (how == QLatin1String("click"))
+            QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("BtnTrocarCod")), Qt::LeftButton);
+        else if (how == QLatin1String("enter"))
+            QTest::keyClick(edit, Qt::Key_Return);
+    });
+    QCOMPARE(console.window().frame().askCode(), confirmed);
+    QCOMPARE(console.window().state().Cancelado, confirmed ? 0 : 1);
+    QCOMPARE(console.window().state().CodAtivacao, code);
+}
+
+void TestOperationFrame::promptDefaultState()
+{
+    ConsoleFixture console;
+    console.start();
+    TFValida *prompt = console.window().FValida;
+    QCOMPARE(prompt->windowTitle(), QStringLiteral("MFE - VANTEL (Valida Cód. Ativação)"));
+    QCOMPARE(prompt->size(), QSize(372, 90));
+    QCOMPARE(prompt->EdtCodigo->maxLength(), 32);
+    QCOMPARE(prompt->EdtCodigo->echoMode(), QLineEdit::Password);
+    QCOMPARE(prompt->EdtCodigo->geometry(), QRect(16, 38, 254, 21));
+    QCOMPARE(prompt->BtnTrocarCod->text(), QStringLiteral("Validar"));
+    QCOMPARE(prompt->BtnTrocarCod->geometry(), QRect(276, 34, 80, 29));
+    QVERIFY(prompt->BtnTrocarCod->isDefault());
+    QCOMPARE(console.window().state().Cancelado, 1);
+}
+
+void TestOperationFrame::sefazDefaultState()
+{
+    ConsoleFixture console;
+    console.start();
+    TFMSefaz *sefaz = console.window().FMSefaz;
+    QCOMPARE(sefaz->windowTitle(), QStringLiteral("Quorvel (Mensagem Sefaz)"));
+    QCOMPARE(sefaz->size(), QSize(447, 129));
+    QVERIFY(sefaz->MemoSefaz->isReadOnly());
+    QCOMPARE(sefaz->MemoSefaz->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+}
+
+void TestOperationFrame::guardVariants_data()
+{
+    QTest::addColumn<int>("guard");
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<bool>("escapes");
+
+    QTest::newRow("raw reply shown") << int(OperationFrame::Guard::ShowRawReply)
+                                     << QStringList{QStringLiteral("message: before"), QStringLiteral("message: sem|campo")}
+                                     << false;
+    QTest::newRow("silent") << int(OperationFrame::Guard::Silent) << QStringList() << false;
+    QTest::newRow("no guard") << int(OperationFrame::Guard::None) << QStringList() << true;
+}
+
+void TestOperationFrame::guardVariants()
+{
+    QFETCH(int, guard);
+    QFETCH(QStringList, events);
+    QFETCH(bool, escapes);
+
+    ConsoleFixture console;
+    console.start();
+    OperationFrame &frame = console.window().frame();
+    console.window().state().Retorno = QStringLiteral("sem|campo");
+    OperationFrame::ReplyReading reading;
+    reading.guard = OperationFrame::Guard(guard);
+    reading.readFields = [&frame] { frame.field(4); };
+    reading.beforeRawReply = [&console] { console.interaction.showMessage(QStringLiteral("before")); };
+    bool escaped = false;
+    try {
+        frame.readReply(reading);
+    } catch (const std::out_of_range &) {
+        escaped = true;
+    }
+    QCOMPARE(escaped, escapes);
+    QCOMPARE(console.interaction.events, events);
+}
+
+void TestOperationFrame::errorAtHandlerEdgeRestoresWaitState()
+{
+    ConsoleFixture console;
+    console.start();
+    OperationFrame &frame = console.window().frame();
+    QPushButton button;
+    frame.onClick(&button, [&frame] {
+        frame.CursorWait();
+        throw std::runtime_error("falha dentro da biblioteca");
+    });
+    button.click();
+    QCOMPARE(console.interaction.messages(), QStringList{QStringLiteral("falha dentro da biblioteca")});
+    QCOMPARE(console.find<QLabel>(QStringLiteral("StatusPanel"))->text(), QString());
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+void TestOperationFrame::standardMessages()
+{
+    QCOMPARE(OperationFrame::kFalhaComunicacao,
+             QStringLiteral("Falha na comunicação. ") + QChar(0x0A) + QChar(0x0D)
+                 + QStringLiteral("Verifique se o DriverMFE e o Integrador estão em execução."));
+}
+
+QTEST_MAIN(TestOperationFrame)
+#include "tst_operationframe.moc"

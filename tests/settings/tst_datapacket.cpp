@@ -1,0 +1,131 @@
+#include "settings/datapacket.h"
+
+#include "testfiles.h"
+
+#include <QTest>
+
+namespace {
+
+QByteArray defaultFile()
+{
+    return TestFiles::read(QStringLiteral(TEST_DATA_DIR "/Parametros.default.xml"));
+}
+
+int field(const char *name)
+{
+    return TParametros::indexOf(QLatin1String(name));
+}
+
+// "Ω" and the emoji are outside Windows-1252; "ç", "ã" and "€" are in it.
+const QString kSignature = QStringLiteral("Assinatura ação Ω€ \U0001F600 <&\"'> fim");
+
+} // namespace
+
+class TestDataPacket : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void readsTheDefaultText();
+    void writesAnsiAndReferencesForTheRest();
+    void writtenRecordsReadBackTheSame_data();
+    void writtenRecordsReadBackTheSame();
+    void fitsValuesReadFromTheFile();
+    void rejectsWhatIsNotASettingsDatapacket_data();
+    void rejectsWhatIsNotASettingsDatapacket();
+};
+
+void TestDataPacket::readsTheDefaultText()
+{
+    const DataPacket::ReadResult result = DataPacket::read(defaultFile());
+    QVERIFY(result.ok);
+    QCOMPARE(result.rows.size(), std::size_t(1));
+    const TParametros::Record &record = result.rows.front();
+    QCOMPARE(record[field("tipoInter")], QStringLiteral("ETHE"));
+    QCOMPARE(record[field("tipoLan")], QStringLiteral("DHCP"));
+    QCOMPARE(record[field("proxy")], QStringLiteral("0"));
+    QCOMPARE(record[field("uf")], QStringLiteral("35"));
+    QCOMPARE(record[field("SSID")], QString());
+    QVERIFY(record[field("SSID")].has_value());
+    for (const char *null : {"seg", "CNPJContribuinte", "TipoCert", "CSR", "Assinatura", "CNPJSH"})
+        QVERIFY2(!record[field(null)].has_value(), null);
+}
+
+void TestDataPacket::writesAnsiAndReferencesForTheRest()
+{
+    TParametros::Record record;
+    record[field("usuario")] = QStringLiteral("ação");
+    record[field("Assinatura")] = kSignature;
+    const QByteArray bytes = DataPacket::write({record});
+
+    QVERIFY(bytes.startsWith("<?xml version=\"1.0\" standalone=\"yes\"?>  <DATAPACKET Version=\"2.0\">"));
+    QVERIFY(bytes.endsWith("</ROWDATA></DATAPACKET>\r\n"));
+    QVERIFY(bytes.contains("usuario=\"a\xE7\xE3o\""));
+    QVERIFY(bytes.contains("&#937;\x80 &#128512;"));
+    QVERIFY(!bytes.contains("\xC3\xA7")); // no UTF-8
+}
+
+void TestDataPacket::writtenRecordsReadBackTheSame_data()
+{
+    QTest::addColumn<QString>("fieldName");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("8-bit accents") << "usuario" << QStringLiteral("ação ÇÉÍÕÚ €");
+    QTest::newRow("markup characters") << "senha" << QStringLiteral("<a href=\"x\">&amp;'</a>");
+    QTest::newRow("line breaks and tabs") << "codigo" << QStringLiteral("a\r\nb\tc\nd");
+    QTest::newRow("outer blanks") << "SSID" << QStringLiteral("  rede  ");
+    QTest::newRow("empty") << "CNPJSH" << QString();
+    QTest::newRow("wide text outside Windows-1252") << "Assinatura" << kSignature;
+    QTest::newRow("memo") << "CSR" << QStringLiteral("-----BEGIN-----\r\nÁÉ\r\n-----END-----");
+    QTest::newRow("integer") << "TipoCert" << QStringLiteral("-42");
+}
+
+void TestDataPacket::writtenRecordsReadBackTheSame()
+{
+    QFETCH(QString, fieldName);
+    QFETCH(QString, value);
+    TParametros::Record first;
+    first[TParametros::indexOf(fieldName)] = value;
+    first[field("uf")] = QStringLiteral("26");
+    TParametros::Record second;
+    second[field("lanIP")] = QStringLiteral("10.0.0.1");
+    const DataPacket::Rows rows {first, second};
+
+    const DataPacket::ReadResult result = DataPacket::read(DataPacket::write(rows));
+    QVERIFY2(result.ok, qPrintable(result.problem));
+    QVERIFY(result.rows == rows);
+}
+
+void TestDataPacket::fitsValuesReadFromTheFile()
+{
+    QByteArray bytes = defaultFile();
+    bytes.replace("lanIP=\"\"", "lanIP=\"192.168.100.1234\"");
+    const DataPacket::ReadResult result = DataPacket::read(bytes);
+    QVERIFY(result.ok);
+    QCOMPARE(result.rows.front()[field("lanIP")], QStringLiteral("192.168.100.123"));
+}
+
+void TestDataPacket::rejectsWhatIsNotASettingsDatapacket_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray valid = defaultFile();
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("plain text") << QByteArrayLiteral("tipoInter=ETHE\r\n");
+    QTest::newRow("binary junk") << QByteArray("\x00\xFF\x81\x8D<\x01\x02", 7);
+    QTest::newRow("cut in half") << valid.left(valid.size() / 2);
+    QTest::newRow("wrong root") << QByteArray(valid).replace("DATAPACKET", "CONFIG");
+    QTest::newRow("no field list") << QByteArray(valid).replace("FIELDS>", "CAMPOS>");
+    QTest::newRow("field missing") << QByteArray(valid).replace("attrname=\"CNPJSH\"", "attrname=\"outro\"");
+    QTest::newRow("network document") << QByteArrayLiteral("<?xml version=\"1.0\"?><config><tipoInter>ETHE</tipoInter></config>");
+}
+
+void TestDataPacket::rejectsWhatIsNotASettingsDatapacket()
+{
+    QFETCH(QByteArray, bytes);
+    const DataPacket::ReadResult result = DataPacket::read(bytes);
+    QVERIFY(!result.ok);
+    QVERIFY(!result.problem.isEmpty());
+    QVERIFY(result.rows.empty());
+}
+
+QTEST_GUILESS_MAIN(TestDataPacket)
+#include "tst_datapacket.moc"
