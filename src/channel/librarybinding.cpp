@@ -28,10 +28,10 @@ struct ArgumentOf<Text> {
     static Text pass(const QByteArray &value) { return value.constData(); }
 };
 
-// The handler's edge decodes error texts from the local 8-bit encoding.
+// The handler's edge decodes error texts as UTF-8.
 std::runtime_error channelError(const QString &text)
 {
-    return std::runtime_error(text.toLocal8Bit().toStdString());
+    return std::runtime_error(text.toStdString());
 }
 
 QString quotedExportName(Command command)

@@ -8,7 +8,7 @@ bool HandlerEdge::run(const std::function<void()> &handler, const Report &report
         handler();
         return true;
     } catch (const std::exception &error) {
-        report(QString::fromLocal8Bit(error.what()));
+        report(QString::fromUtf8(error.what()));
     } catch (...) {
         report(QStringLiteral("Erro inesperado na operação."));
     }

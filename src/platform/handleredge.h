@@ -6,7 +6,7 @@
 // The edge of an event handler: an error that escapes the handler (a failed
 // conversion, an index past the end of a field list, a failure inside the
 // module library call) is caught here and handed to the report, so nothing
-// reaches the event loop.
+// reaches the event loop. Error texts are UTF-8.
 class HandlerEdge
 {
 public:

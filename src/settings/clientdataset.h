@@ -13,6 +13,9 @@
 // datapacket is never written over without a copy: at Close it is first
 // copied to "<name>.bak" (or "<name>.bak2", "<name>.bak3", ... when taken).
 //
+// Nothing is written unless the owner calls Close (the destructor does not),
+// so a failed write always reaches someone who can report it.
+//
 // Using the dataset while it is closed, or naming an unknown field, is a
 // programming error and throws std::runtime_error.
 class ClientDataSet

@@ -237,7 +237,7 @@ void TestLibraryBinding::missingExportThrows()
         binding.call(Command::ConsultarSAT, 1, {});
         QFAIL("an empty entry was called");
     } catch (const std::runtime_error &error) {
-        QVERIFY(QString::fromLocal8Bit(error.what()).contains(QStringLiteral("\"ConsultarSAT\"")));
+        QVERIFY(QString::fromUtf8(error.what()).contains(QStringLiteral("\"ConsultarSAT\"")));
     }
 }
 
