@@ -1,5 +1,6 @@
 #include "platform/ansicodepage.h"
 
+#include <QList>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -11,6 +12,21 @@ namespace {
 
 #ifndef Q_OS_WIN
 constexpr const char *kAnsiCodePage = "windows-1252";
+constexpr char kSubstitute = '\x1a';
+
+// The converter marks a character the code page lacks with the substitute
+// byte; Windows writes its default character "?" there instead.
+QByteArray withWindowsDefaultChar(const QString &text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const uint codePoint : text.toUcs4()) {
+        const QString character = QString::fromUcs4(reinterpret_cast<const char32_t *>(&codePoint), 1);
+        const QByteArray encoded = QStringEncoder(kAnsiCodePage).encode(character);
+        bytes += encoded == QByteArray(1, kSubstitute) && codePoint != 0x1A ? QByteArray("?") : encoded;
+    }
+    return bytes;
+}
 #endif
 
 } // namespace
@@ -23,7 +39,10 @@ QByteArray AnsiCodePage::fromUnicode(const QString &text)
     QStringEncoder encoder(kAnsiCodePage);
     if (!encoder.isValid())
         return text.toLatin1();
-    return encoder.encode(text);
+    QByteArray bytes = encoder.encode(text);
+    if (bytes.contains(kSubstitute))
+        bytes = withWindowsDefaultChar(text);
+    return bytes;
 #endif
 }
 

@@ -1,0 +1,63 @@
+#include "platform/ansicodepage.h"
+
+#include <QTest>
+
+class TestAnsiCodePage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void fromUnicode_data();
+    void fromUnicode();
+    void roundTripOfEveryByte();
+    void utf8Display_data();
+    void utf8Display();
+};
+
+void TestAnsiCodePage::fromUnicode_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("ASCII") << QStringLiteral("abc|08000|") << QByteArray("abc|08000|");
+    QTest::newRow("Portuguese accents") << QStringLiteral("Ativação é") << QByteArray("Ativa\xe7\xe3o \xe9");
+    QTest::newRow("euro sign") << QStringLiteral("\u20ac") << QByteArray("\x80");
+    QTest::newRow("outside the code page becomes ?") << QStringLiteral("a\u03a9b") << QByteArray("a?b");
+    QTest::newRow("astral character becomes one ?") << QString::fromUtf8("x\xf0\x9f\x98\x80y") << QByteArray("x?y");
+    QTest::newRow("control character 1A kept") << QStringLiteral("a\u001a\u03a9") << QByteArray("a\x1a?");
+}
+
+void TestAnsiCodePage::fromUnicode()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(AnsiCodePage::fromUnicode(text), bytes);
+}
+
+void TestAnsiCodePage::roundTripOfEveryByte()
+{
+    QByteArray all;
+    for (int byte = 1; byte < 256; ++byte)
+        all.append(char(byte));
+    QCOMPARE(AnsiCodePage::fromUnicode(AnsiCodePage::toUnicode(all)), all);
+}
+
+void TestAnsiCodePage::utf8Display_data()
+{
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("UTF-8 bytes read back") << AnsiCodePage::toUnicode("opera\xc3\xa7\xc3\xa3o") << QStringLiteral("operação");
+    QTest::newRow("ANSI accent is invalid UTF-8") << QStringLiteral("Diretórios") << QStringLiteral("Diret\ufffdrios");
+    QTest::newRow("ASCII unchanged") << QStringLiteral("08000") << QStringLiteral("08000");
+}
+
+void TestAnsiCodePage::utf8Display()
+{
+    QFETCH(QString, reply);
+    QFETCH(QString, shown);
+    QCOMPARE(AnsiCodePage::utf8Display(reply), shown);
+}
+
+QTEST_MAIN(TestAnsiCodePage)
+#include "tst_ansicodepage.moc"
