@@ -12,16 +12,27 @@ namespace {
 QByteArray readWhole(const QString &path)
 {
     // Only regular files: a FIFO or device named "*.xml" would block or never end.
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > IntegradorReplyDocument::kMaxFileSize)
+    if (!QFileInfo(path).isFile())
         return {};
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || file.size() > IntegradorReplyDocument::kMaxFileSize)
         return {};
-    const QByteArray bytes = file.read(IntegradorReplyDocument::kMaxFileSize + 1);
-    if (bytes.size() > IntegradorReplyDocument::kMaxFileSize)
-        return {};
-    return bytes;
+    // A file still growing is read up to its size now and fails to parse.
+    return file.read(file.size());
+}
+
+// Parsed as a fragment so that stray text shows: a document needs exactly one
+// element at its top level and no text beside it.
+bool isSingleDocument(const pugi::xml_document &document)
+{
+    int elements = 0;
+    for (const pugi::xml_node &node : document.children()) {
+        if (node.type() == pugi::node_element)
+            ++elements;
+        else if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata)
+            return false;
+    }
+    return elements == 1;
 }
 
 } // namespace
@@ -29,14 +40,14 @@ QByteArray readWhole(const QString &path)
 bool IntegradorReplyDocument::load(const QString &path)
 {
     document_.reset();
-    const QByteArray bytes = readWhole(path);
-    if (bytes.isEmpty())
+    buffer_ = decode(readWhole(path)).toUtf8();
+    if (buffer_.isEmpty())
         return false;
-    const QByteArray utf8 = decode(bytes).toUtf8();
-    const pugi::xml_parse_result parsed = document_.load_buffer(
-        utf8.constData(), std::size_t(utf8.size()), pugi::parse_default | pugi::parse_ws_pcdata_single,
-        pugi::encoding_utf8);
-    return parsed && qstrcmp(document_.document_element().name(), "Integrador") == 0;
+    constexpr unsigned kOptions = pugi::parse_default | pugi::parse_ws_pcdata_single | pugi::parse_fragment;
+    // In place: the document keeps pointing into buffer_, which saves a copy of a large reply.
+    const pugi::xml_parse_result parsed
+        = document_.load_buffer_inplace(buffer_.data(), std::size_t(buffer_.size()), kOptions, pugi::encoding_utf8);
+    return parsed && isSingleDocument(document_) && qstrcmp(document_.document_element().name(), "Integrador") == 0;
 }
 
 QString IntegradorReplyDocument::decode(const QByteArray &bytes)

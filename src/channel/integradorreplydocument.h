@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 #include <optional>
@@ -30,5 +31,6 @@ public:
 private:
     std::optional<QString> text(const char *parent, const char *child) const;
 
+    QByteArray buffer_;
     pugi::xml_document document_;
 };

@@ -1,11 +1,7 @@
-#include "channel/integradorexchange.h"
 #include "channel/integradormethod.h"
 #include "channel/integradorrequest.h"
-#include "channel/randomgenerator.h"
-#include "fakeintegrador.h"
+#include "integradorfixture.h"
 #include "integradorrequestdocument.h"
-#include "temporarywineprefix.h"
-#include "testclock.h"
 
 #include <QFile>
 #include <QTest>
@@ -38,18 +34,13 @@ private:
     };
     Sent sendAnswered(Command command, qint32 sessao, const CommandArguments &arguments)
     {
-        TemporaryWinePrefix prefix;
-        TestClock clock;
-        RandomGenerator generator;
-        IntegradorExchange exchange(clock, generator);
-        FakeIntegrador fake(clock);
-        fake.replyWith(QStringLiteral("{sessao}|ok"));
-        fake.installOn(clock);
-        const QByteArray reply = exchange.send(command, sessao, arguments);
-        if (reply.isEmpty() || fake.requests().size() != 1)
+        IntegradorFixture f;
+        f.answerWith(QStringLiteral("{sessao}|ok"));
+        const QByteArray reply = f.exchange.send(command, sessao, arguments);
+        if (reply.isEmpty() || f.fake.requests().size() != 1)
             return {};
-        const FakeIntegrador::Request &request = fake.requests().first();
-        return {request.fileName, readFile(prefix.input() + u'/' + request.fileName)};
+        const QString fileName = f.fake.requests().first().fileName;
+        return {fileName, readFile(f.prefix.input() + u'/' + fileName)};
     }
 
 private Q_SLOTS:

@@ -1,4 +1,5 @@
 #include "consolefixture.h"
+#include "fakeintegrador.h"
 #include "fakemodule.h"
 
 #include "console/consolestate.h"
@@ -47,6 +48,8 @@ private Q_SLOTS:
     void bothButtonsCheck();
     void failedCheckAfterSuccessTurnsRed();
     void moduleCheckOverIntegradorWithoutFolders();
+    void moduleCheckOverIntegrador_data();
+    void moduleCheckOverIntegrador();
     void statusAc_data();
     void statusAc();
 };
@@ -170,6 +173,7 @@ void TestHomePage::moduleCheckOverIntegradorWithoutFolders()
     // No library and no Integrador folders: the exchange's fixed text comes
     // back at once, unreadable as fields.
     ConsoleFixture console;
+    QVERIFY(QDir(console.prefix.path()).removeRecursively());
     console.start();
     QTest::mouseClick(console.find<QPushButton>(QStringLiteral("BitBtn6")), Qt::LeftButton);
     const QString missing = QStringLiteral(
@@ -179,6 +183,47 @@ void TestHomePage::moduleCheckOverIntegradorWithoutFolders()
     // The status bar decodes the ANSI accents as UTF-8: they become replacement characters.
     const QString status = console.find<QLabel>(QStringLiteral("StatusPanel"))->text();
     QVERIFY(status.startsWith(QStringLiteral("Diret\uFFFDrios")));
+}
+
+void TestHomePage::moduleCheckOverIntegrador_data()
+{
+    QTest::addColumn<QString>("answer"); // empty: the Integrador stays silent
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<qint64>("waited");
+
+    QTest::newRow("answered") << QStringLiteral("{sessao}|08000|MFE em operação|||") << "MFE em operação"
+                              << QStringList() << qint64(300);
+    QTest::newRow("silent: busy reply after 14 s") << QString() << "MFE inoperante"
+                                                   << QStringList{OperationFrame::kFalhaComunicacao} << qint64(14000);
+}
+
+void TestHomePage::moduleCheckOverIntegrador()
+{
+    QFETCH(QString, answer);
+    QFETCH(QString, shown);
+    QFETCH(QStringList, messages);
+    QFETCH(qint64, waited);
+
+    ConsoleFixture console;
+    FakeIntegrador integrador(console.clock);
+    if (answer.isEmpty())
+        integrador.staySilent();
+    else
+        integrador.replyWith(answer);
+    integrador.installOn(console.clock);
+    const QDateTime started = console.clock.now();
+    console.start();
+    QTest::mouseClick(console.find<QPushButton>(QStringLiteral("BtnPrincipal")), Qt::LeftButton);
+
+    QCOMPARE(console.find<QLabel>(QStringLiteral("lbloperante"))->text(), shown);
+    QCOMPARE(console.interaction.messages(), messages);
+    QCOMPARE(integrador.requests().size(), 1);
+    QVERIFY(integrador.requests().first().fileName.startsWith(QStringLiteral("ConsultarMFe")));
+    const QString session = console.find<QLineEdit>(QStringLiteral("Edit1"))->text();
+    QVERIFY(integrador.requests().first().bytes.contains("<Valor>" + QByteArray::number(session.toInt()) + "</Valor>"));
+    const qint64 elapsed = started.msecsTo(console.clock.now());
+    QVERIFY2(elapsed >= waited && elapsed < waited + 400, qPrintable(QString::number(elapsed)));
 }
 
 void TestHomePage::statusAc_data()

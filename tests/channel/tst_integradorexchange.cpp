@@ -1,0 +1,284 @@
+#include "integradorfixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+Q_DECLARE_METATYPE(Command)
+
+namespace {
+
+const QByteArray kMissingFolders = "Diret\xf3rios do Integrador n\xe3o est\xe3o presentes.\n\r"
+                                   "Verifique se o Integrador est\xe1 devidamente instalado.";
+
+// The busy reply of a five-field command, from its definition.
+QByteArray busy(const QByteArray &sessaoAndCode)
+{
+    return sessaoAndCode + "|SAT em processamento. Tente novamente.||";
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList inputFiles(const TemporaryWinePrefix &prefix)
+{
+    return QDir(prefix.input()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+}
+
+// The identifier from its definition, independent of the code under test.
+QString expectedIdentifier(const QTime &time)
+{
+    const quint32 seed = quint32(time.hour() * 9999 + time.minute() * 34463 + time.second() + time.msec() * 16959)
+        % 65536u;
+    const quint32 state = seed * 134775813u + 1u;
+    const quint64 draw = (quint64(state) * 99999998u) >> 32;
+    return QString::number(draw + 1).rightJustified(8, u'0');
+}
+
+QDateTime at(const QTime &time)
+{
+    return QDateTime(QDate(2026, 12, 7), time);
+}
+
+} // namespace
+
+class TestIntegradorExchange : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void identifierFromTimeOfDay_data()
+    {
+        QTest::addColumn<QTime>("time");
+        QTest::newRow("10:20:30.400") << QTime(10, 20, 30, 400);
+        QTest::newRow("midnight") << QTime(0, 0, 0, 0);
+        QTest::newRow("last millisecond") << QTime(23, 59, 59, 999);
+        QTest::newRow("noon") << QTime(12, 0, 0, 0);
+        QTest::newRow("07:05:09.001") << QTime(7, 5, 9, 1);
+    }
+
+    void identifierFromTimeOfDay()
+    {
+        QFETCH(QTime, time);
+        IntegradorFixture f;
+        f.clock.setNow(at(time));
+        f.generator.seed(12345); // left over from an earlier draw: must not matter
+        const QString identifier = f.exchange.GeraIdentificador();
+        QCOMPARE(identifier.size(), 8);
+        QCOMPARE(identifier, expectedIdentifier(time));
+        QVERIFY(identifier.toInt() >= 1 && identifier.toInt() <= 99999998);
+    }
+
+    void identifierWorkedExample()
+    {
+        const QTime time(10, 20, 30, 400);
+        QCOMPARE((10 * 9999 + 20 * 34463 + 30 + 400 * 16959) % 65536, 36240);
+        IntegradorFixture f;
+        f.clock.setNow(at(time));
+        QCOMPARE(f.exchange.GeraIdentificador(), QStringLiteral("20899986"));
+    }
+
+    void identifierOnlyDependsOnTimeOfDay()
+    {
+        IntegradorFixture f;
+        f.clock.setNow(QDateTime(QDate(2020, 1, 2), QTime(10, 20, 30, 400)));
+        const QString first = f.exchange.GeraIdentificador();
+        f.clock.setNow(QDateTime(QDate(2031, 6, 9), QTime(10, 20, 30, 400)));
+        QCOMPARE(f.exchange.GeraIdentificador(), first);
+    }
+
+    void busyReplyAtDeadline_data()
+    {
+        QTest::addColumn<Command>("command");
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<QByteArray>("code");
+        QTest::addColumn<bool>("extraField");
+
+        QTest::newRow("AtivarSAT") << Command::AtivarSAT << 5 << 30 << QByteArray("04098") << false;
+        QTest::newRow("EnviarDadosVenda") << Command::EnviarDadosVenda << 0 << 40 << QByteArray("06098") << true;
+        QTest::newRow("CancelarUltimaVenda") << Command::CancelarUltimaVenda << 0 << 33 << QByteArray("07098") << true;
+        QTest::newRow("ConsultarSAT") << Command::ConsultarSAT << 0 << 14 << QByteArray("08098") << false;
+        QTest::newRow("TesteFimAFim") << Command::TesteFimAFim << 0 << 50 << QByteArray("09098") << false;
+        QTest::newRow("ConsultarStatusOperacional")
+            << Command::ConsultarStatusOperacional << 0 << 34 << QByteArray("10098") << false;
+        QTest::newRow("ConsultarNumeroSessao")
+            << Command::ConsultarNumeroSessao << 0 << 50 << QByteArray("11098") << false;
+        QTest::newRow("ConfigurarInterfaceDeRede")
+            << Command::ConfigurarInterfaceDeRede << 0 << 50 << QByteArray("12098") << false;
+        QTest::newRow("AssociarAssinatura") << Command::AssociarAssinatura << 30 << 30 << QByteArray("13098") << false;
+        QTest::newRow("AtualizarSoftwareSAT")
+            << Command::AtualizarSoftwareSAT << 30 << 30 << QByteArray("14098") << false;
+        QTest::newRow("ExtrairLogs") << Command::ExtrairLogs << 0 << 50 << QByteArray("15098") << false;
+        QTest::newRow("BloquearSAT") << Command::BloquearSAT << 5 << 30 << QByteArray("16098") << false;
+        QTest::newRow("DesbloquearSAT") << Command::DesbloquearSAT << 0 << 50 << QByteArray("17098") << false;
+        QTest::newRow("TrocarCodigoDeAtivacao")
+            << Command::TrocarCodigoDeAtivacao << 0 << 50 << QByteArray("18098") << false;
+        QTest::newRow("ConfigurarInterfaceDeRedeMFE")
+            << Command::ConfigurarInterfaceDeRedeMFE << 0 << 50 << QByteArray("12098") << false;
+        QTest::newRow("ConsultarStatusOperacionalMFE")
+            << Command::ConsultarStatusOperacionalMFE << 0 << 34 << QByteArray("10098") << false;
+    }
+
+    // A silent Integrador: the busy reply comes exactly when the virtual clock
+    // reaches the write time plus the command's waiting time.
+    void busyReplyAtDeadline()
+    {
+        QFETCH(Command, command);
+        QFETCH(int, minutes);
+        QFETCH(int, seconds);
+        QFETCH(QByteArray, code);
+        QFETCH(bool, extraField);
+
+        IntegradorFixture f;
+        const QDateTime written = f.clock.now();
+        const QDateTime deadline = written.addSecs(minutes * 60 + seconds);
+        // Skips the long idle stretch; the last second still goes in small pauses.
+        f.clock.onPause = [&f, &deadline] {
+            if (f.clock.now() < deadline.addSecs(-1))
+                f.clock.setNow(deadline.addSecs(-1));
+        };
+
+        const QByteArray reply = f.exchange.send(command, 42, {QByteArray("12345678")});
+
+        const QByteArray expected = busy("000042|" + code + (extraField ? "|0000" : ""));
+        QCOMPARE(reply, expected);
+        QCOMPARE(reply.split('|').size(), extraField ? 6 : 5);
+        QCOMPARE(f.exchange.LimiteEspera(), deadline);
+        QCOMPARE(f.clock.now(), deadline);
+        QVERIFY(f.clock.pauseCount() > 100);
+        QCOMPARE(inputFiles(f.prefix).size(), 1); // the request stays
+    }
+
+    void busyReplyPadsSessionNumber()
+    {
+        IntegradorFixture f;
+        QCOMPARE(f.exchange.send(Command::ConsultarSAT, 7, {}), busy("000007|08098"));
+    }
+
+    void pausesBrieflyBetweenEmptyListings()
+    {
+        IntegradorFixture f;
+        const QDateTime start = f.clock.now();
+        qint64 longest = 0;
+        qint64 previous = 0;
+        f.clock.onPause = [&] {
+            longest = qMax(longest, f.clock.pausedMilliseconds() - previous);
+            previous = f.clock.pausedMilliseconds();
+        };
+        f.exchange.send(Command::ConsultarSAT, 1, {});
+        QVERIFY(longest >= 1);
+        QVERIFY(longest <= 20);
+        QVERIFY(f.clock.pauseCount() >= 14000 / 20);
+        QCOMPARE(f.clock.now(), start.addSecs(14));
+    }
+
+    void returnsTheIntegradorReplyAsAnsi()
+    {
+        IntegradorFixture f;
+        f.answerWith(QString::fromUtf8("{sessao}|08000|MF-e em operação|||"));
+
+        const QByteArray reply = f.exchange.send(Command::ConsultarSAT, 42, {});
+
+        QCOMPARE(reply, QByteArray("000042|08000|MF-e em opera\xe7\xe3o|||"));
+        QCOMPARE(f.exchange.RespostaIntegrador(), QString::fromUtf8("000042|08000|MF-e em operação|||"));
+        QVERIFY(QDir(f.prefix.output()).isEmpty()); // the taken reply is deleted
+        QCOMPARE(inputFiles(f.prefix), QStringList{"ConsultarMFe20899986.xml"});
+    }
+
+    void returnsIntegradorErrorText()
+    {
+        IntegradorFixture f;
+        f.fake.replyWithError(QStringLiteral("Componente MF-e indisponivel"));
+        f.fake.installOn(f.clock);
+        QCOMPARE(f.exchange.send(Command::BloquearSAT, 42, {QByteArray("12345678")}),
+                 QByteArray("Componente MF-e indisponivel"));
+    }
+
+    void lateReplyBeforeDeadlineIsTaken()
+    {
+        IntegradorFixture f;
+        f.fake.setDelay(39000);
+        f.answerWith(QStringLiteral("{sessao}|06000|ok|||"));
+        const QDateTime start = f.clock.now();
+
+        QCOMPARE(f.exchange.send(Command::EnviarDadosVenda, 3, {}), QByteArray("000003|06000|ok|||"));
+        QVERIFY(f.clock.now() >= start.addSecs(39));
+        QVERIFY(f.clock.now() < start.addSecs(40).addMSecs(300));
+    }
+
+    void replyTooLateGivesBusyReply()
+    {
+        IntegradorFixture f;
+        f.fake.setDelay(14000);
+        f.answerWith(QStringLiteral("{sessao}|08000|ok|||"));
+        const QDateTime start = f.clock.now();
+        QCOMPARE(f.exchange.send(Command::ConsultarSAT, 3, {}), busy("000003|08098"));
+        QCOMPARE(f.clock.now(), start.addSecs(14));
+        QCOMPARE(f.fake.requests().size(), 1);
+        QCOMPARE(f.fake.answeredCount(), 0);
+    }
+
+    void brokenReplyIsPassedOver()
+    {
+        IntegradorFixture f;
+        f.fake.replyBroken("<Integrador><Identificador><Valor>20899986</Valor>");
+        f.fake.installOn(f.clock);
+        QCOMPARE(f.exchange.send(Command::ConsultarSAT, 3, {}), busy("000003|08098"));
+        QCOMPARE(QDir(f.prefix.output()).entryList(QDir::Files), QStringList{"ConsultarMFe20899986.xml"});
+    }
+
+    void missingInputFolder()
+    {
+        IntegradorFixture f(TemporaryWinePrefix::Folders::WithoutInput);
+        const QDateTime start = f.clock.now();
+        QCOMPARE(f.exchange.send(Command::AtivarSAT, 42, {1, QByteArray("12345678"), QByteArray("1"), 35}),
+                 kMissingFolders);
+        QCOMPARE(f.clock.pauseCount(), 0);
+        QCOMPARE(f.clock.now(), start);
+        QVERIFY(!f.exchange.LimiteEspera().isValid());
+    }
+
+    void requestPathTakenByAFolder()
+    {
+        IntegradorFixture f;
+        QVERIFY(QDir(f.prefix.input()).mkdir("ConsultarMFe20899986.xml"));
+        QCOMPARE(f.exchange.send(Command::ConsultarSAT, 42, {}), kMissingFolders);
+        QCOMPARE(f.clock.pauseCount(), 0);
+    }
+
+    void missingOutputFolderEndsInBusyReply()
+    {
+        IntegradorFixture f(TemporaryWinePrefix::Folders::WithoutOutput);
+        const QDateTime start = f.clock.now();
+        QCOMPARE(f.exchange.send(Command::ConsultarSAT, 42, {}), busy("000042|08098"));
+        QCOMPARE(f.clock.now(), start.addSecs(14));
+    }
+
+    void requestOfTheSameNameIsReplaced()
+    {
+        IntegradorFixture f;
+        const QString path = f.prefix.input() + "/ConsultarMFe20899986.xml";
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(5000, 'x'));
+        old.close();
+        f.answerWith(QStringLiteral("ok"));
+        QCOMPARE(f.exchange.send(Command::ConsultarSAT, 7, {}), QByteArray("ok"));
+        QCOMPARE(readFile(path), readFile(TEST_DATA_DIR "/integrador/ConsultarMFe20899986.xml"));
+    }
+
+    void commandWithoutRoutineSendsNothing()
+    {
+        IntegradorFixture f;
+        QCOMPARE(f.exchange.send(Command::ComunicarCertificadoICPBRASIL, 42, {}), QByteArray());
+        QVERIFY(inputFiles(f.prefix).isEmpty());
+        QCOMPARE(f.clock.pauseCount(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestIntegradorExchange)
+#include "tst_integradorexchange.moc"
