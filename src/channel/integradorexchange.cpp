@@ -3,6 +3,7 @@
 #include "channel/integradormethod.h"
 #include "channel/integradorrequest.h"
 #include "channel/randomgenerator.h"
+#include "channel/sessionnumber.h"
 #include "channel/temposintegrador.h"
 #include "platform/ansicodepage.h"
 #include "platform/clock.h"
@@ -82,7 +83,7 @@ QByteArray IntegradorExchange::missingFoldersReply()
 
 QByteArray IntegradorExchange::busyReply(const IntegradorMethod &method, qint32 numeroSessao)
 {
-    QByteArray reply = QStringLiteral("%1").arg(numeroSessao, 6, 10, QLatin1Char('0')).toLatin1();
+    QByteArray reply = SessionNumber::text(numeroSessao).toLatin1();
     reply += '|';
     reply += method.busyCode;
     reply += '|';
