@@ -6,28 +6,16 @@
 #include "channel/sessionnumber.h"
 #include "channel/temposintegrador.h"
 #include "platform/ansicodepage.h"
+#include "platform/atomicfile.h"
 #include "platform/clock.h"
 #include "platform/integradorfolders.h"
 
-#include <QSaveFile>
 
 namespace {
 
 // Between empty listings of the Output folder, so that waiting does not burn
 // a processor core.
 constexpr int kIdlePauseMilliseconds = 5;
-
-// Atomic: the Integrador never sees half a request, and a file of the same
-// name is replaced.
-bool writeRequest(const QString &path, const QByteArray &document)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(document) != document.size())
-        return false;
-    return file.commit();
-}
 
 } // namespace
 
@@ -46,7 +34,8 @@ QByteArray IntegradorExchange::send(Command command, qint32 numeroSessao, const 
     const QString identificador = GeraIdentificador();
     const IntegradorRequest request(*method, identificador);
     const QString path = IntegradorFolders::input() + u'/' + request.fileName();
-    if (!writeRequest(path, request.document(numeroSessao, arguments)))
+    // Atomic: the Integrador never sees half a request; a file of the same name is replaced.
+    if (!AtomicFile::write(path, request.document(numeroSessao, arguments)).isEmpty())
         return missingFoldersReply();
     reader_.setLimiteEspera(clock_.now().addSecs(TemposIntegrador::totalSeconds(method->temposRow)));
     if (waitForReply(identificador.toInt()) == IntegradorReplyReader::Taken)

@@ -2,24 +2,11 @@
 
 #include "channel/xmlelementtext.h"
 #include "platform/ansicodepage.h"
+#include "platform/boundedfile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace {
-
-QByteArray readWhole(const QString &path)
-{
-    // Only regular files: a FIFO or device named "*.xml" would block or never end.
-    if (!QFileInfo(path).isFile())
-        return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > IntegradorReplyDocument::kMaxFileSize)
-        return {};
-    // A file still growing is read up to its size now and fails to parse.
-    return file.read(file.size());
-}
 
 // Parsed as a fragment so that stray text shows: a document needs exactly one
 // element at its top level and no text beside it.
@@ -40,7 +27,8 @@ bool isSingleDocument(const pugi::xml_document &document)
 bool IntegradorReplyDocument::load(const QString &path)
 {
     document_.reset();
-    buffer_ = decode(readWhole(path)).toUtf8();
+    // A file still being written is read as it is now and fails to parse.
+    buffer_ = decode(BoundedFile::read(path, kMaxFileSize).bytes).toUtf8();
     if (buffer_.isEmpty())
         return false;
     constexpr unsigned kOptions = pugi::parse_default | pugi::parse_ws_pcdata_single | pugi::parse_fragment;

@@ -9,6 +9,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    QApplication::setApplicationName(TFAtivacao::kApplicationTitle);
     WidgetInteraction interaction(TFAtivacao::kApplicationTitle);
 
     const QString programFolder = ProgramFolder::path();

@@ -101,9 +101,6 @@ const PlainPage kPlainPages[] = {
 TFAtivacao::TFAtivacao(const QString &programFolder, const QStringList &arguments, Interaction &interaction,
                        Clock &clock, QWidget *parent)
     : QMainWindow(parent)
-    , FValida(new TFValida(state_, this))
-    , FFimAFim(new TFFimAFim(state_, this))
-    , FMSefaz(new TFMSefaz(this))
     , programFolder_(programFolder)
     , interaction_(interaction)
     , channel_(clock)
@@ -144,6 +141,7 @@ TFAtivacao::TFAtivacao(const QString &programFolder, const QStringList &argument
     setCentralWidget(scroll);
 
     buildLeftColumn();
+    createDialogs();
     buildPages();
     openSettings();
     FormCreate(arguments);
@@ -157,6 +155,13 @@ TFAtivacao::~TFAtivacao()
 {
     if (cds_.Close() == ClientDataSet::CloseResult::Failed)
         interaction_.showMessage(cds_.errorText());
+}
+
+void TFAtivacao::createDialogs()
+{
+    FValida = new TFValida(state_, this);
+    FFimAFim = new TFFimAFim(state_, this);
+    FMSefaz = new TFMSefaz(this);
 }
 
 void TFAtivacao::buildLeftColumn()

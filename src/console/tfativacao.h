@@ -61,12 +61,13 @@ public:
     CommandChannel &channel() { return channel_; }
     OperationFrame &frame() { return *frame_; }
 
-    TFValida *FValida;
-    TFFimAFim *FFimAFim;
-    TFMSefaz *FMSefaz;
+    TFValida *FValida = nullptr;
+    TFFimAFim *FFimAFim = nullptr;
+    TFMSefaz *FMSefaz = nullptr;
 
 private:
     void buildLeftColumn();
+    void createDialogs();
     void buildPages();
     void openSettings();
     void FormCreate(const QStringList &arguments);

@@ -1,7 +1,8 @@
 #include "settings/clientdataset.h"
 
 #include "platform/conversionerror.h"
-#include "settings/atomicfile.h"
+#include "platform/atomicfile.h"
+#include "platform/boundedfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,6 +41,16 @@ QString freeBackupName(const QString &path)
     return backup;
 }
 
+// Copying would block on a pipe: a special file is moved aside instead. A
+// folder of that name stays where it is, and the settings are not written.
+bool keepCopy(const QString &path, const QString &backup)
+{
+    const QFileInfo original(path);
+    if (original.isDir())
+        return false;
+    return original.isFile() ? QFile::copy(path, backup) : QFile::rename(path, backup);
+}
+
 } // namespace
 
 ClientDataSet::ClientDataSet(const QString &fileName)
@@ -66,12 +77,18 @@ ClientDataSet::OpenResult ClientDataSet::Open()
     m_openResult = OpenResult::NoFile;
     if (!QFileInfo::exists(path))
         return m_openResult;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return damaged(path, QStringLiteral("não pôde ser lido (%1)").arg(file.errorString()));
-    if (file.size() > kMaxFileSize)
+    const BoundedFile::Result file = BoundedFile::read(path, kMaxFileSize);
+    switch (file.status) {
+    case BoundedFile::Status::NotAFile:
+        return damaged(path, QStringLiteral("não é um arquivo comum"));
+    case BoundedFile::Status::Unreadable:
+        return damaged(path, QStringLiteral("não pôde ser lido (%1)").arg(file.error));
+    case BoundedFile::Status::TooLarge:
         return damaged(path, QStringLiteral("é grande demais para um arquivo de configuração"));
-    DataPacket::ReadResult packet = DataPacket::read(file.readAll());
+    case BoundedFile::Status::Read:
+        break;
+    }
+    DataPacket::ReadResult packet = DataPacket::read(file.bytes);
     if (!packet.ok)
         return damaged(path, packet.problem);
     m_rows = std::move(packet.rows);
@@ -172,7 +189,7 @@ ClientDataSet::OpenResult ClientDataSet::damaged(const QString &path, const QStr
 bool ClientDataSet::preserveDamaged(const QString &path)
 {
     const QString backup = freeBackupName(path);
-    if (QFile::copy(path, backup))
+    if (keepCopy(path, backup))
         return true;
     m_errorText = QStringLiteral("Não foi possível guardar uma cópia do arquivo de configuração danificado "
                                  "\"%1\" em \"%2\"; ele não foi substituído e as alterações das "

@@ -1,6 +1,6 @@
 #include "settings/startupfiles.h"
 
-#include "settings/atomicfile.h"
+#include "platform/atomicfile.h"
 #include "settings/datapacket.h"
 
 #include <QFileInfo>

@@ -15,6 +15,10 @@
 #include <QStackedWidget>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 const QStringList kAdministratorRow = {QStringLiteral("LblCFeFile"), QStringLiteral("LblCFeDir"),
@@ -42,6 +46,7 @@ private Q_SLOTS:
     void sairClosesAndWritesSettings();
     void sairKeepsUnchangedSettingsFile();
     void damagedSettingsFileIsReportedAndKept();
+    void settingsPipeDoesNotHangStartUp();
 };
 
 void TestTFAtivacao::commandLine_data()
@@ -328,6 +333,23 @@ void TestTFAtivacao::damagedSettingsFileIsReportedAndKept()
             kept = true;
     }
     QVERIFY(kept);
+}
+
+void TestTFAtivacao::settingsPipeDoesNotHangStartUp()
+{
+#ifdef Q_OS_UNIX
+    ConsoleFixture console;
+    const QString settings = console.workingFolder() + QStringLiteral("/Parametros.xml");
+    QCOMPARE(::mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
+    console.start();
+    QCOMPARE(console.interaction.messages().size(), 1);
+    console.window().cds().setFieldAsString(QStringLiteral("lanIP"), QStringLiteral("10.0.0.1"));
+    console.stop();
+    QVERIFY(QFileInfo(settings).isFile()); // the new settings replace the pipe, moved aside
+    QVERIFY(QFileInfo(settings + QStringLiteral(".bak")).exists());
+#else
+    QSKIP("named pipes are a POSIX matter");
+#endif
 }
 
 QTEST_MAIN(TestTFAtivacao)
