@@ -18,7 +18,11 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <sys/resource.h>
+#endif
 #include <thread>
 #include <vector>
 
@@ -52,10 +56,19 @@ private:
 
 double processorSeconds()
 {
+#ifdef Q_OS_WIN
+    FILETIME creation, exit, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &creation, &exit, &kernel, &user);
+    const auto seconds = [](const FILETIME &t) {
+        return double((quint64(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e7;
+    };
+    return seconds(kernel) + seconds(user);
+#else
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     const auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+#endif
 }
 
 // Plays the Integrador: answers the first request it sees and records when

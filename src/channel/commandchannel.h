@@ -18,7 +18,6 @@ public:
     explicit CommandChannel(Clock &clock);
 
     LibraryBinding &binding() { return binding_; }
-    IntegradorExchange &integrador() { return integrador_; }
     RandomGenerator &generator() { return generator_; }
     Clock &clock() { return clock_; }
 

@@ -1,26 +1,13 @@
 #pragma once
 
 #include "channel/command.h"
+#include "channel/integradorparameter.h"
 
 #include <array>
 
 // One row of the Integrador exchange's command table: everything in which the
 // 16 exchange routines differ. numeroSessao is the first parameter of every
 // request and is not listed.
-struct IntegradorParameter {
-    enum class Type { Int, String };
-    enum class Form {
-        Plain, // the argument's value
-        CData, // the argument's value inside a CDATA section
-        FixedDocumento, // always "01"; the routine has no argument for it
-    };
-
-    const char *name = nullptr;
-    Type type = Type::String;
-    Form form = Form::Plain;
-    int argument = -1; // index into the command's arguments; -1 for a fixed value
-};
-
 class IntegradorMethod
 {
 public:

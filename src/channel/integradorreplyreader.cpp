@@ -11,13 +11,13 @@ namespace {
 
 constexpr int kVisitPauseMilliseconds = 300;
 
-// Entries of every attribute, folders included, in name order (the order of
-// the Windows listing on NTFS).
+// Entries of every attribute, folders included, in name order regardless of
+// case (the order of the Windows listing on NTFS).
 QStringList listReplies(const QString &folder)
 {
     return QDir(folder).entryList({QStringLiteral("*.xml")},
                                   QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                  QDir::Name);
+                                  QDir::Name | QDir::IgnoreCase);
 }
 
 } // namespace

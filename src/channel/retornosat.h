@@ -15,7 +15,4 @@ public:
     static constexpr int mensagem = 2;
     static constexpr int codigoSefaz = 3;
     static constexpr int mensagemSefaz = 4;
-
-    // The "module busy or out of reach" code of a command family ("08" -> "08098").
-    static QString busyCode(const QString &family);
 };

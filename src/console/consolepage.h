@@ -15,7 +15,6 @@ public:
     ConsolePage(const QString &objectName, const QString &titleBarName, const QString &title,
                 QWidget *parent = nullptr);
 
-    QLabel *titleBar() const { return titleBar_; }
     // Makes this page the page control's current page.
     void showPage();
 

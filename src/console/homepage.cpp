@@ -58,6 +58,27 @@ HomePage::HomePage(OperationFrame &frame, QPushButton &BtnPrincipal, QWidget *pa
     frame_.onClick(BtnStatusAC, [this] { BtnStatusACClick(); });
 }
 
+void HomePage::showBinding(LibraryBinding::Outcome outcome, const QString &name)
+{
+    for (QLabel *label : {LblDllMfe, LblDllIntegrador, LblErroDll, LblXmlIntegrador})
+        label->hide();
+    const bool found = outcome != LibraryBinding::Outcome::NotFound;
+    LblDllMfe->setText(QStringLiteral("Procurando DLL: \"") + name + QStringLiteral("\" ........ ")
+                       + (found ? QStringLiteral("[ OK ]") : QStringLiteral("[ Não encontrada ]")));
+    LblDllMfe->show();
+    if (outcome == LibraryBinding::Outcome::Loaded) {
+        Label7->setText(Label7->text() + QStringLiteral(" (Acesso pela DLL: ") + name + QStringLiteral(")"));
+        return;
+    }
+    // A name that was not found is forgotten before the error is shown.
+    LblErroDll->setText(QStringLiteral("--- Erro carga da DLL: ") + (found ? name : QString())
+                        + QStringLiteral(" ---"));
+    LblErroDll->show();
+    LblXmlIntegrador->setText(QStringLiteral("*** Acessado direto ao Integrador ***"));
+    LblXmlIntegrador->show();
+    Label7->setText(Label7->text() + QStringLiteral(" (Acesso direto ao Integrador)"));
+}
+
 void HomePage::BtnPrincipalClick()
 {
     showPage();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "channel/librarybinding.h"
 #include "console/consolepage.h"
 
 class OperationFrame;
@@ -15,6 +16,9 @@ class HomePage : public ConsolePage
 public:
     // BtnPrincipal is the left-column button whose colour tells the last check.
     HomePage(OperationFrame &frame, QPushButton &BtnPrincipal, QWidget *parent = nullptr);
+
+    // The library labels and the version label tell the road in use.
+    void showBinding(LibraryBinding::Outcome outcome, const QString &name);
 
     void BtnPrincipalClick();
     void BtnStatusACClick();

@@ -13,7 +13,6 @@ class LabeledEdit : public QLineEdit
 public:
     LabeledEdit(const QString &objectName, const QString &caption, QWidget *parent);
 
-    QLabel *EditLabel() const { return label_; }
     void place(int left, int top, int width);
     void setVisible(bool visible) override;
 

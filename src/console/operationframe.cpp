@@ -2,6 +2,7 @@
 
 #include "channel/commandchannel.h"
 #include "channel/replyfields.h"
+#include "channel/retornosat.h"
 #include "channel/sessionnumber.h"
 #include "console/consolestate.h"
 #include "console/interaction.h"
@@ -27,8 +28,6 @@ const QString OperationFrame::kAguardando = QStringLiteral("Aguardando retorno d
 
 namespace {
 constexpr int kStatusLimit = 110;
-constexpr int kSefazCode = 3;
-constexpr int kSefazMessage = 4;
 }
 
 OperationFrame::OperationFrame(ConsoleState &state, CommandChannel &channel, Interaction &interaction,
@@ -131,10 +130,12 @@ void OperationFrame::mostrastatus(const QString &reply)
 void OperationFrame::MostraMSefaz()
 {
     const QStringList &fields = state_.ListaRetorno;
-    if (fields.size() <= kSefazCode || fields.at(kSefazCode).isEmpty())
+    if (fields.size() <= TRetornoSAT::codigoSefaz || fields.at(TRetornoSAT::codigoSefaz).isEmpty())
         return;
-    const QString message = fields.size() > kSefazMessage ? displayField(kSefazMessage) : QString();
-    sefaz_.MemoSefaz->setPlainText(QStringLiteral("Código: ") + displayField(kSefazCode) + QStringLiteral("\n\n") + message);
+    const QString message =
+        fields.size() > TRetornoSAT::mensagemSefaz ? displayField(TRetornoSAT::mensagemSefaz) : QString();
+    sefaz_.MemoSefaz->setPlainText(QStringLiteral("Código: ") + displayField(TRetornoSAT::codigoSefaz)
+                                   + QStringLiteral("\n\n") + message);
     interaction_.runDialog(sefaz_);
 }
 

@@ -252,33 +252,13 @@ void TFAtivacao::FormCreate(const QStringList &arguments)
 
 bool TFAtivacao::CarregaDLL(const QString &name)
 {
-    for (QLabel *label : {homePage_->LblDllMfe, homePage_->LblDllIntegrador, homePage_->LblErroDll,
-                          homePage_->LblXmlIntegrador})
-        label->hide();
-    QLabel *searching = homePage_->LblDllMfe;
-    searching->setText(QStringLiteral("Procurando DLL: \"") + name + QStringLiteral("\" ........ "));
-    searching->show();
-
     const LibraryBinding::Outcome outcome = channel_.binding().bind(programFolder_, name);
-    if (outcome == LibraryBinding::Outcome::NotFound) {
-        searching->setText(searching->text() + QStringLiteral("[ Não encontrada ]"));
-    } else {
-        searching->setText(searching->text() + QStringLiteral("[ OK ]"));
-    }
-    if (outcome == LibraryBinding::Outcome::Loaded) {
-        homePage_->Label7->setText(homePage_->Label7->text() + QStringLiteral(" (Acesso pela DLL: ") + name
-                                   + QStringLiteral(")"));
-        setWindowTitle(windowTitle() + QStringLiteral("  --  Acesso pela DLL: ") + name + QStringLiteral("  --  "));
-        return true;
-    }
-    const QString shownName = outcome == LibraryBinding::Outcome::NotFound ? QString() : name;
-    homePage_->LblErroDll->setText(QStringLiteral("--- Erro carga da DLL: ") + shownName + QStringLiteral(" ---"));
-    homePage_->LblErroDll->show();
-    homePage_->LblXmlIntegrador->setText(QStringLiteral("*** Acessado direto ao Integrador ***"));
-    homePage_->LblXmlIntegrador->show();
-    homePage_->Label7->setText(homePage_->Label7->text() + QStringLiteral(" (Acesso direto ao Integrador)"));
-    setWindowTitle(windowTitle() + QStringLiteral("  --  Acesso direto ao Integrador  --  "));
-    return false;
+    homePage_->showBinding(outcome, name);
+    const bool loaded = outcome == LibraryBinding::Outcome::Loaded;
+    setWindowTitle(windowTitle()
+                   + (loaded ? QStringLiteral("  --  Acesso pela DLL: ") + name + QStringLiteral("  --  ")
+                             : QStringLiteral("  --  Acesso direto ao Integrador  --  ")));
+    return loaded;
 }
 
 void TFAtivacao::BtnSairClick()

@@ -15,15 +15,16 @@ constexpr const char *kAnsiCodePage = "windows-1252";
 constexpr char kSubstitute = '\x1a';
 
 // The converter marks a character the code page lacks with the substitute
-// byte; Windows writes its default character "?" there instead.
-QByteArray withWindowsDefaultChar(const QString &text)
+// byte; Windows writes its default character "?" there instead. The code page
+// has one byte per character, so byte i stands for code point i.
+QByteArray withWindowsDefaultChar(QByteArray bytes, const QString &text)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (const uint codePoint : text.toUcs4()) {
-        const QString character = QString::fromUcs4(reinterpret_cast<const char32_t *>(&codePoint), 1);
-        const QByteArray encoded = QStringEncoder(kAnsiCodePage).encode(character);
-        bytes += encoded == QByteArray(1, kSubstitute) && codePoint != 0x1A ? QByteArray("?") : encoded;
+    const QList<uint> codePoints = text.toUcs4();
+    if (codePoints.size() != bytes.size())
+        return bytes;
+    for (qsizetype index = 0; index < bytes.size(); ++index) {
+        if (bytes.at(index) == kSubstitute && codePoints.at(index) != uint(kSubstitute))
+            bytes[index] = '?';
     }
     return bytes;
 }
@@ -39,10 +40,8 @@ QByteArray AnsiCodePage::fromUnicode(const QString &text)
     QStringEncoder encoder(kAnsiCodePage);
     if (!encoder.isValid())
         return text.toLatin1();
-    QByteArray bytes = encoder.encode(text);
-    if (bytes.contains(kSubstitute))
-        bytes = withWindowsDefaultChar(text);
-    return bytes;
+    const QByteArray bytes = encoder.encode(text);
+    return bytes.contains(kSubstitute) ? withWindowsDefaultChar(bytes, text) : bytes;
 #endif
 }
 

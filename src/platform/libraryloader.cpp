@@ -3,8 +3,8 @@
 bool LibraryLoader::load(const QString &path)
 {
     library_.setFileName(path);
-    // A bare file name ("x.so") would make QLibrary try decorated names too;
-    // the console loads exactly the file it found.
+    // The path is the absolute file found in the program's folder, so the
+    // loader takes exactly that file; symbols are bound at once.
     library_.setLoadHints(QLibrary::ResolveAllSymbolsHint);
     return library_.load();
 }
@@ -12,9 +12,4 @@ bool LibraryLoader::load(const QString &path)
 QFunctionPointer LibraryLoader::resolve(const char *exportName)
 {
     return library_.resolve(exportName);
-}
-
-QString LibraryLoader::errorString() const
-{
-    return library_.errorString();
 }

@@ -11,7 +11,6 @@ class LibraryLoader
 public:
     [[nodiscard]] bool load(const QString &path);
     QFunctionPointer resolve(const char *exportName);
-    QString errorString() const;
 
 private:
     QLibrary library_;

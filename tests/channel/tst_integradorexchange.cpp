@@ -1,4 +1,5 @@
 #include "integradorfixture.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,11 +18,6 @@ QByteArray busy(const QByteArray &sessaoAndCode)
     return sessaoAndCode + "|SAT em processamento. Tente novamente.||";
 }
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QStringList inputFiles(const TemporaryWinePrefix &prefix)
 {
@@ -268,7 +264,7 @@ private Q_SLOTS:
         old.close();
         f.answerWith(QStringLiteral("ok"));
         QCOMPARE(f.exchange.send(Command::ConsultarSAT, 7, {}), QByteArray("ok"));
-        QCOMPARE(readFile(path), readFile(TEST_DATA_DIR "/integrador/ConsultarMFe20899986.xml"));
+        QCOMPARE(TestFiles::read(path), TestFiles::read(TEST_DATA_DIR "/integrador/ConsultarMFe20899986.xml"));
     }
 
     void commandWithoutRoutineSendsNothing()

@@ -2,20 +2,14 @@
 #include "channel/integradorrequest.h"
 #include "integradorfixture.h"
 #include "integradorrequestdocument.h"
+#include "testfiles.h"
 
-#include <QFile>
 #include <QTest>
 
 Q_DECLARE_METATYPE(Command)
 Q_DECLARE_METATYPE(CommandArguments)
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable " + path.toUtf8() + ">");
-}
 
 const QString kIdentificador = QStringLiteral("20899986"); // TestClock's default time, 10:20:30.400
 
@@ -40,7 +34,7 @@ private:
         if (reply.isEmpty() || f.fake.requests().size() != 1)
             return {};
         const QString fileName = f.fake.requests().first().fileName;
-        return {fileName, readFile(f.prefix.input() + u'/' + fileName)};
+        return {fileName, TestFiles::read(f.prefix.input() + u'/' + fileName)};
     }
 
 private Q_SLOTS:
@@ -79,7 +73,7 @@ private Q_SLOTS:
 
         const Sent sent = sendAnswered(command, sessao, arguments);
         QCOMPARE(sent.fileName, reference);
-        QCOMPARE(sent.bytes, readFile(QStringLiteral(TEST_DATA_DIR "/integrador/") + reference));
+        QCOMPARE(sent.bytes, TestFiles::read(QStringLiteral(TEST_DATA_DIR "/integrador/") + reference));
     }
 
     void statusRoutinesDifferOnlyInNames()

@@ -26,8 +26,8 @@ struct BoundConsole {
 
     BoundConsole()
     {
-        const bool installed = FakeModule::installInto(QStringLiteral(FAKE_MFE_LIBRARY), console.programFolder(), kLibrary);
-        Q_ASSERT(installed);
+        if (!FakeModule::installInto(QStringLiteral(FAKE_MFE_LIBRARY), console.programFolder(), kLibrary))
+            qFatal("the fake module library could not be installed");
         console.start({QStringLiteral("/DLL=") + kLibrary});
     }
     QLabel *status() { return console.find<QLabel>(QStringLiteral("lbloperante")); }
