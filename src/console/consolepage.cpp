@@ -13,10 +13,7 @@ ConsolePage::ConsolePage(const QString &objectName, const QString &titleBarName,
 {
     setObjectName(objectName);
     resize(kWidth, kHeight);
-    setAutoFillBackground(true);
-    QPalette silver = palette();
-    silver.setColor(QPalette::Window, QColor(192, 192, 192));
-    setPalette(silver);
+    WidgetStyle::setSilverBackground(this);
 
     titleBar_->setObjectName(titleBarName);
     titleBar_->setGeometry(0, 0, kWidth, kTitleHeight);

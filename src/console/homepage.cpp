@@ -125,10 +125,7 @@ QLabel *HomePage::makeLibraryLabel(const QString &name, int top, const QColor &c
     auto *label = new QLabel(this);
     label->setObjectName(name);
     label->setGeometry(11, top, 620, 16);
-    QFont font(QStringLiteral("Lucida Console"));
-    font.setStyleHint(QFont::Monospace);
-    font.setPointSize(10);
-    label->setFont(font);
+    label->setFont(WidgetStyle::lucidaConsole(10));
     WidgetStyle::setTextColour(label, colour);
     label->hide();
     return label;

@@ -48,9 +48,7 @@ TestPage::TestPage(QWidget *parent)
     MemoCFe->setObjectName(QStringLiteral("MemoCFe"));
     MemoCFe->setReadOnly(true);
     MemoCFe->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFont fixed(QStringLiteral("Lucida Console"));
-    fixed.setStyleHint(QFont::Monospace);
-    MemoCFe->setFont(fixed);
+    MemoCFe->setFont(WidgetStyle::lucidaConsole(8));
     MemoCFe->setGeometry(kMemoLeft, kMemoTop, kWidth - 2 * kMemoLeft, kMemoDesignHeight);
     memoBottomMargin_ = kHeight - kMemoTop - kMemoDesignHeight;
 }

@@ -4,7 +4,6 @@
 #include "console/labelededit.h"
 #include "console/widgetstyle.h"
 
-#include <QPalette>
 #include <QPushButton>
 
 TFValida::TFValida(ConsoleState &state, QWidget *parent)
@@ -17,9 +16,7 @@ TFValida::TFValida(ConsoleState &state, QWidget *parent)
     setWindowTitle(QStringLiteral("MFE - VANTEL (Valida Cód. Ativação)"));
     setFixedSize(372, 90);
     setFont(WidgetStyle::tahoma(8));
-    QPalette silver = palette();
-    silver.setColor(QPalette::Window, QColor(192, 192, 192));
-    setPalette(silver);
+    WidgetStyle::setSilverBackground(this);
 
     EdtCodigo->place(16, 38, 254);
     EdtCodigo->setMaxLength(32);

@@ -11,6 +11,22 @@ QFont WidgetStyle::tahoma(int pointSize, bool bold)
     return font;
 }
 
+QFont WidgetStyle::lucidaConsole(int pointSize)
+{
+    QFont font(QStringLiteral("Lucida Console"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPointSize(pointSize);
+    return font;
+}
+
+void WidgetStyle::setSilverBackground(QWidget *widget)
+{
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, QColor(192, 192, 192));
+    widget->setPalette(palette);
+}
+
 void WidgetStyle::setTextColour(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();

@@ -12,6 +12,9 @@ class WidgetStyle
 {
 public:
     static QFont tahoma(int pointSize, bool bold = false);
+    // The fixed-pitch font of the library labels and the CF-e memo.
+    static QFont lucidaConsole(int pointSize);
+    static void setSilverBackground(QWidget *widget);
     static QColor green() { return QColor(0, 128, 0); }
     static QColor red() { return QColor(255, 0, 0); }
     static void setTextColour(QWidget *widget, const QColor &colour);

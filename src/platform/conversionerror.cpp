@@ -4,8 +4,3 @@ ConversionError::ConversionError(const QString &message)
     : std::runtime_error(message.toStdString())
 {
 }
-
-QString ConversionError::message() const
-{
-    return QString::fromStdString(what());
-}

@@ -9,5 +9,4 @@ class ConversionError : public std::runtime_error
 {
 public:
     explicit ConversionError(const QString &message);
-    QString message() const;
 };

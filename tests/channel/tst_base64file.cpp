@@ -1,5 +1,7 @@
 #include "channel/base64file.h"
 
+#include "testfiles.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,10 +42,7 @@ void TestBase64File::lineBreaks()
     QByteArray bytes;
     for (int index = 0; index < byteCount; ++index)
         bytes.append(char(index * 37 + 11));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
+    QVERIFY(TestFiles::write(path, bytes));
 
     const QString text = Base64File::EncodeFile(path);
 
@@ -60,10 +59,7 @@ void TestBase64File::knownText()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("texto.txt"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("Ativa\xe7\xe3o");
-    file.close();
+    QVERIFY(TestFiles::write(path, "Ativa\xe7\xe3o"));
 
     QCOMPARE(Base64File::EncodeFile(path), QStringLiteral("QXRpdmHn428="));
 }

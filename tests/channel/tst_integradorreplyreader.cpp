@@ -4,6 +4,8 @@
 #include "temporarywineprefix.h"
 #include "testclock.h"
 
+#include "testfiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -50,11 +52,7 @@ struct ReaderFixture {
     ReaderFixture() { reader.setLimiteEspera(clock.now().addSecs(10)); }
 
     QString path(const QString &name) const { return prefix.output() + u'/' + name; }
-    bool write(const QString &name, const QByteArray &bytes) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    }
+    bool write(const QString &name, const QByteArray &bytes) const { return TestFiles::write(path(name), bytes); }
     QStringList entries() const
     {
         const QDir::Filters every = QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot;

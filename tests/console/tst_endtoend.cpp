@@ -1,4 +1,5 @@
 #include "consolefixture.h"
+#include "testfiles.h"
 
 #include "console/tfativacao.h"
 #include "platform/systemclock.h"
@@ -9,16 +10,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
-
-namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 // The real executable and the fake Integrador as their own processes.
 class TestEndToEnd : public QObject
@@ -49,9 +40,9 @@ void TestEndToEnd::programCreatesItsDefaultFiles()
     console.kill();
     console.waitForFinished();
 
-    QCOMPARE(readAll(folders.programFolder() + QStringLiteral("ConfRede.xml")),
-             readAll(QStringLiteral(TEST_DATA_DIR "/ConfRede.default.xml")));
-    QCOMPARE(readAll(parametros), readAll(QStringLiteral(TEST_DATA_DIR "/Parametros.default.xml")));
+    QCOMPARE(TestFiles::read(folders.programFolder() + QStringLiteral("ConfRede.xml")),
+             TestFiles::read(QStringLiteral(TEST_DATA_DIR "/ConfRede.default.xml")));
+    QCOMPARE(TestFiles::read(parametros), TestFiles::read(QStringLiteral(TEST_DATA_DIR "/Parametros.default.xml")));
 }
 
 void TestEndToEnd::moduleCheckAgainstIntegradorProcess()

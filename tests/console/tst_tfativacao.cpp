@@ -1,5 +1,6 @@
 #include "consolefixture.h"
 #include "fakemodule.h"
+#include "testfiles.h"
 
 #include "console/tfativacao.h"
 
@@ -134,9 +135,7 @@ void TestTFAtivacao::binding()
     if (install == QLatin1String("library")) {
         QVERIFY(FakeModule::installInto(QStringLiteral(FAKE_MFE_LIBRARY), console.programFolder(), fileName));
     } else if (install == QLatin1String("junk")) {
-        QFile junk(console.programFolder() + fileName);
-        QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write("this is not a library");
+        QVERIFY(TestFiles::write(console.programFolder() + fileName, "this is not a library"));
     }
     TFAtivacao &window = console.start({argument});
 
@@ -298,11 +297,9 @@ void TestTFAtivacao::sairKeepsUnchangedSettingsFile()
     console.start();
     QCOMPARE(console.window().cds().fieldAsString(QStringLiteral("tipoInter")), QStringLiteral("ETHE"));
     console.stop();
-    QFile file(settings);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QFile reference(QStringLiteral(TEST_DATA_DIR "/Parametros.default.xml"));
-    QVERIFY(reference.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), reference.readAll());
+    const QByteArray reference = TestFiles::read(QStringLiteral(TEST_DATA_DIR "/Parametros.default.xml"));
+    QVERIFY(!reference.isEmpty());
+    QCOMPARE(TestFiles::read(settings), reference);
     QCOMPARE(QFileInfo(settings).lastModified(), written);
 }
 
@@ -311,11 +308,7 @@ void TestTFAtivacao::damagedSettingsFileIsReportedAndKept()
     ConsoleFixture console;
     const QString settings = console.workingFolder() + QStringLiteral("/Parametros.xml");
     const QByteArray damaged = "<DATAPACKET Version=\"2.0\"><METADATA><FIELDS>";
-    {
-        QFile file(settings);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(damaged);
-    }
+    QVERIFY(TestFiles::write(settings, damaged));
     console.start();
     QCOMPARE(console.interaction.messages().size(), 1);
     QVERIFY(console.interaction.messages().first().contains(QStringLiteral("Parametros.xml")));
@@ -326,12 +319,8 @@ void TestTFAtivacao::damagedSettingsFileIsReportedAndKept()
 
     // The damaged original survives next to the new file.
     bool kept = false;
-    for (const QFileInfo &entry : QDir(console.workingFolder()).entryInfoList(QDir::Files)) {
-        QFile file(entry.filePath());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        if (file.readAll() == damaged)
-            kept = true;
-    }
+    for (const QFileInfo &entry : QDir(console.workingFolder()).entryInfoList(QDir::Files))
+        kept = kept || TestFiles::read(entry.filePath()) == damaged;
     QVERIFY(kept);
 }
 

@@ -1,5 +1,7 @@
 #include "platform/boundedfile.h"
 
+#include "testfiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -38,10 +40,7 @@ void TestBoundedFile::read()
     QFETCH(int, status);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("a.xml"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    file.close();
+    QVERIFY(TestFiles::write(path, content));
 
     const BoundedFile::Result result = BoundedFile::read(path, limit);
     QCOMPARE(int(result.status), status);
