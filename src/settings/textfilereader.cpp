@@ -1,0 +1,34 @@
+#include "settings/textfilereader.h"
+
+#include "platform/boundedfile.h"
+
+#include <QFileInfo>
+
+TextFileReader::Result TextFileReader::LeArquivo(const QString &fileName)
+{
+    if (fileName.isEmpty() || !QFileInfo::exists(fileName))
+        return {Status::NotFound, {}};
+    const BoundedFile::Result file = BoundedFile::read(fileName, kMaxSize);
+    if (file.status != BoundedFile::Status::Read)
+        return {Status::ReadError, {}};
+    QByteArray content = file.bytes;
+    // A UTF-8 byte-order mark is no character of the text.
+    if (content.startsWith("\xEF\xBB\xBF"))
+        content.remove(0, 3);
+    content.replace("\r\n", "");
+    content.replace('\n', QByteArray());
+    return {Status::Read, content};
+}
+
+QString TextFileReader::message(Status status, const QString &fileName)
+{
+    switch (status) {
+    case Status::NotFound:
+        return QStringLiteral("Arquivo: ") + fileName + QStringLiteral(" não foi encontrado!");
+    case Status::ReadError:
+        return QStringLiteral("Erro ao tentar acessar o arquivo: ") + fileName;
+    case Status::Read:
+        break;
+    }
+    return QString();
+}

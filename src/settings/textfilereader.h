@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Reads a text file chosen by the technician (a signature, a CF-e) into one
+// text without its line breaks, in the ANSI code page.
+class TextFileReader
+{
+public:
+    enum class Status { Read, NotFound, ReadError };
+
+    struct Result {
+        Status status = Status::ReadError;
+        QByteArray content; // empty unless Read
+    };
+
+    // Larger files are refused as unreadable rather than loaded whole.
+    static constexpr qint64 kMaxSize = 64 * 1024 * 1024;
+
+    static Result LeArquivo(const QString &fileName);
+    // The message the console shows for a failed read; empty for Read.
+    static QString message(Status status, const QString &fileName);
+};
