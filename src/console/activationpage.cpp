@@ -3,8 +3,8 @@
 #include <QComboBox>
 #include <QLabel>
 
-ActivationPage::ActivationPage(QWidget *parent)
-    : ConsolePage(QStringLiteral("TabAtivar"), QStringLiteral("Panel3"), QStringLiteral("ATIVAÇÃO DO MFE"), parent)
+ActivationPage::ActivationPage(PageContext &context, QWidget *parent)
+    : ConsolePage(context, QStringLiteral("TabAtivar"), QStringLiteral("Panel3"), QStringLiteral("ATIVAÇÃO DO MFE"), parent)
 {
     LblUF = new QLabel(QStringLiteral("UF:"), this);
     LblUF->setObjectName(QStringLiteral("LblUF"));

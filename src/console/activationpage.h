@@ -11,7 +11,7 @@ class ActivationPage : public ConsolePage
     Q_OBJECT
 
 public:
-    explicit ActivationPage(QWidget *parent = nullptr);
+    ActivationPage(PageContext &context, QWidget *parent);
 
     QLabel *LblUF;
     QComboBox *cbo;

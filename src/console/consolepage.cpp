@@ -2,13 +2,16 @@
 
 #include "console/widgetstyle.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPalette>
+#include <QPushButton>
 #include <QStackedWidget>
 
-ConsolePage::ConsolePage(const QString &objectName, const QString &titleBarName, const QString &title,
-                         QWidget *parent)
+ConsolePage::ConsolePage(PageContext &context, const QString &objectName, const QString &titleBarName,
+                         const QString &title, QWidget *parent)
     : QWidget(parent)
+    , context_(context)
     , titleBar_(new QLabel(title, this))
 {
     setObjectName(objectName);
@@ -24,16 +27,59 @@ ConsolePage::ConsolePage(const QString &objectName, const QString &titleBarName,
     grey.setColor(QPalette::WindowText, Qt::white);
     titleBar_->setPalette(grey);
     titleBar_->setFont(WidgetStyle::tahoma(12, true));
-}
 
-void ConsolePage::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    titleBar_->resize(width(), kTitleHeight);
+    if (auto *pageControl = qobject_cast<QStackedWidget *>(parent)) {
+        connect(pageControl, &QStackedWidget::currentChanged, this, [this] {
+            if (isCurrentPage())
+                shown();
+        });
+    }
 }
 
 void ConsolePage::showPage()
 {
     if (auto *pageControl = qobject_cast<QStackedWidget *>(parentWidget()))
         pageControl->setCurrentWidget(this);
+}
+
+bool ConsolePage::isCurrentPage() const
+{
+    const auto *pageControl = qobject_cast<const QStackedWidget *>(parentWidget());
+    return pageControl && pageControl->currentWidget() == this;
+}
+
+void ConsolePage::setTitle(const QString &title)
+{
+    titleBar_->setText(title);
+}
+
+QString ConsolePage::title() const
+{
+    return titleBar_->text();
+}
+
+void ConsolePage::setDefaultButton(QPushButton *button)
+{
+    defaultButton_ = button;
+    button->setDefault(true);
+}
+
+void ConsolePage::keyPressEvent(QKeyEvent *event)
+{
+    // Edits pass Enter on to their parent; it ends here.
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    auto *focused = qobject_cast<QPushButton *>(window()->focusWidget());
+    QPushButton *target = focused && isAncestorOf(focused) ? focused : defaultButton_;
+    if (target && target->isVisible() && target->isEnabled())
+        target->click();
+    event->accept();
+}
+
+void ConsolePage::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    titleBar_->resize(width(), kTitleHeight);
 }

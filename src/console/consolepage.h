@@ -1,30 +1,54 @@
 #pragma once
 
+#include "console/pagecontext.h"
+
 #include <QWidget>
 
 class QLabel;
+class QPushButton;
 
 // One page of the main window's page control: a title bar 25 pixels high
 // across the top (grey, white bold Tahoma 12 pt, centred caption) over a
 // silver background. The page classes put their controls below it.
+//
+// A page is built with the page control as its parent and reaches the rest
+// of the console only through its PageContext.
 class ConsolePage : public QWidget
 {
     Q_OBJECT
 
 public:
-    ConsolePage(const QString &objectName, const QString &titleBarName, const QString &title,
-                QWidget *parent = nullptr);
+    ConsolePage(PageContext &context, const QString &objectName, const QString &titleBarName, const QString &title,
+                QWidget *parent);
 
     // Makes this page the page control's current page.
     void showPage();
+    bool isCurrentPage() const;
+    void setTitle(const QString &title);
+    QString title() const;
 
     static constexpr int kWidth = 640;
     static constexpr int kHeight = 465;
     static constexpr int kTitleHeight = 25;
 
 protected:
+    // The page's show handler: runs each time the page becomes the current
+    // page (not when it is made current again while it already is).
+    virtual void shown() {}
+
+    // Enter anywhere on the page presses this button, as on the original
+    // forms; a focused push button is pressed itself instead.
+    void setDefaultButton(QPushButton *button);
+
+    OperationFrame &frame() const { return context_.frame; }
+    ClientDataSet &cds() const { return context_.cds; }
+    Interaction &interaction() const { return context_.interaction; }
+
+    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    PageContext &context_;
     QLabel *titleBar_;
+    QPushButton *defaultButton_ = nullptr;
 };

@@ -1,9 +1,9 @@
 #include "console/homepage.h"
 
-#include "channel/retornosat.h"
 #include "console/consolestate.h"
 #include "console/interaction.h"
 #include "console/operationframe.h"
+#include "console/widgetfactory.h"
 #include "console/widgetstyle.h"
 
 #include <QFrame>
@@ -14,10 +14,8 @@ namespace {
 constexpr int kFooterHeight = 24;
 }
 
-HomePage::HomePage(OperationFrame &frame, QPushButton &BtnPrincipal, QWidget *parent)
-    : ConsolePage(QStringLiteral("TabMorvo"), QStringLiteral("Panel7"), QStringLiteral("MFE VANTEL"), parent)
-    , frame_(frame)
-    , BtnPrincipal_(BtnPrincipal)
+HomePage::HomePage(PageContext &context, QWidget *parent)
+    : ConsolePage(context, QStringLiteral("TabMorvo"), QStringLiteral("Panel7"), QStringLiteral("MFE VANTEL"), parent)
 {
     Label8 = new QLabel(QStringLiteral("Status:"), this);
     Label8->setObjectName(QStringLiteral("Label8"));
@@ -32,8 +30,8 @@ HomePage::HomePage(OperationFrame &frame, QPushButton &BtnPrincipal, QWidget *pa
     WidgetStyle::setTextColour(lbloperante, WidgetStyle::red());
     lbloperante->hide();
 
-    BitBtn6 = WidgetStyle::button(this, QStringLiteral("BitBtn6"), QStringLiteral("Consultar MFE"), 252, 180);
-    BtnStatusAC = WidgetStyle::button(this, QStringLiteral("BtnStatusAC"), QStringLiteral("Enviar Status AC"), 252, 212);
+    BitBtn6 = WidgetFactory::button(this, QStringLiteral("BitBtn6"), QStringLiteral("Consultar MFE"), 252, 180);
+    BtnStatusAC = WidgetFactory::button(this, QStringLiteral("BtnStatusAC"), QStringLiteral("Enviar Status AC"), 252, 212);
     BtnStatusAC->setEnabled(false);
     BtnStatusAC->hide();
 
@@ -54,8 +52,8 @@ HomePage::HomePage(OperationFrame &frame, QPushButton &BtnPrincipal, QWidget *pa
     Label7->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     placeFooter();
 
-    frame_.onClick(BitBtn6, [this] { BtnPrincipalClick(); });
-    frame_.onClick(BtnStatusAC, [this] { BtnStatusACClick(); });
+    frame().onClick(BitBtn6, [this] { BtnPrincipalClick(); });
+    frame().onClick(BtnStatusAC, [this] { BtnStatusACClick(); });
 }
 
 void HomePage::showBinding(LibraryBinding::Outcome outcome, const QString &name)
@@ -82,34 +80,32 @@ void HomePage::showBinding(LibraryBinding::Outcome outcome, const QString &name)
 void HomePage::BtnPrincipalClick()
 {
     showPage();
-    frame_.send(Command::ConsultarSAT, {});
+    frame().send(Command::ConsultarSAT, {});
     lbloperante->show();
     OperationFrame::ReplyReading reading;
     reading.readFields = [this] {
-        const QString &code = frame_.field(TRetornoSAT::codigoRetorno);
-        showOperating(code == QLatin1String("08000"));
-        if (code == QLatin1String("08098"))
-            frame_.interaction().showMessage(OperationFrame::kFalhaComunicacao);
+        showOperating(frame().resultCode() == QLatin1String("08000"));
+        frame().showResult(Command::ConsultarSAT, {});
     };
     reading.beforeRawReply = [this] { showOperating(false); };
-    frame_.readReply(reading);
+    frame().readReply(reading);
     showPage();
     window()->repaint();
 }
 
 void HomePage::BtnStatusACClick()
 {
-    if (!frame_.askCode())
+    if (!frame().askCode())
         return;
-    if (frame_.state().CodAtivacao.trimmed().size() < OperationFrame::kCodigoMinimo) {
-        frame_.interaction().showMessage(OperationFrame::kCodigoCurto);
+    if (!OperationFrame::isCodeLong(frame().state().CodAtivacao)) {
+        interaction().showMessage(OperationFrame::kCodigoCurto);
         return;
     }
-    frame_.CursorWait();
-    frame_.state().NumSessao = frame_.geranumsessao();
-    frame_.CursorDefault();
-    frame_.showSessionNumber();
-    frame_.mostrastatus(QStringLiteral("Transmitido comando EnviarStatusAC"));
+    frame().CursorWait();
+    frame().state().NumSessao = frame().geranumsessao();
+    frame().CursorDefault();
+    frame().showSessionNumber();
+    frame().mostrastatus(QStringLiteral("Transmitido comando EnviarStatusAC"));
 }
 
 void HomePage::showOperating(bool operating)
@@ -117,7 +113,7 @@ void HomePage::showOperating(bool operating)
     lbloperante->setText(operating ? QStringLiteral("MFE em operação") : QStringLiteral("MFE inoperante"));
     const QColor colour = operating ? WidgetStyle::green() : WidgetStyle::red();
     WidgetStyle::setTextColour(lbloperante, colour);
-    WidgetStyle::setTextColour(&BtnPrincipal_, colour);
+    Q_EMIT moduleChecked(operating);
 }
 
 QLabel *HomePage::makeLibraryLabel(const QString &name, int top, const QColor &colour)

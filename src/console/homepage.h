@@ -3,7 +3,6 @@
 #include "channel/librarybinding.h"
 #include "console/consolepage.h"
 
-class OperationFrame;
 class QLabel;
 class QPushButton;
 
@@ -14,8 +13,7 @@ class HomePage : public ConsolePage
     Q_OBJECT
 
 public:
-    // BtnPrincipal is the left-column button whose colour tells the last check.
-    HomePage(OperationFrame &frame, QPushButton &BtnPrincipal, QWidget *parent = nullptr);
+    HomePage(PageContext &context, QWidget *parent);
 
     // The library labels and the version label tell the road in use.
     void showBinding(LibraryBinding::Outcome outcome, const QString &name);
@@ -35,6 +33,10 @@ public:
     QLabel *Label4;
     QLabel *Label7;
 
+Q_SIGNALS:
+    // The outcome of a module check; the left-column button takes its colour.
+    void moduleChecked(bool operating);
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
@@ -42,7 +44,4 @@ private:
     void showOperating(bool operating);
     QLabel *makeLibraryLabel(const QString &name, int top, const QColor &colour);
     void placeFooter();
-
-    OperationFrame &frame_;
-    QPushButton &BtnPrincipal_;
 };

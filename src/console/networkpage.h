@@ -10,7 +10,7 @@ class NetworkPage : public ConsolePage
     Q_OBJECT
 
 public:
-    explicit NetworkPage(QWidget *parent = nullptr);
+    NetworkPage(PageContext &context, QWidget *parent);
 
     LabeledEdit *Edtproxy_senha;
 };

@@ -1,6 +1,7 @@
 #include "console/operationframe.h"
 
 #include "channel/commandchannel.h"
+#include "channel/commandtable.h"
 #include "channel/replyfields.h"
 #include "channel/retornosat.h"
 #include "channel/sessionnumber.h"
@@ -25,18 +26,18 @@ const QString OperationFrame::kCodigoCurto = QStringLiteral("Código de Ativaç�
 const QString OperationFrame::kNovoCodigoCurto =
     QStringLiteral("Novo código de ativação deve ter no mínimo 8 caracteres.");
 const QString OperationFrame::kAguardando = QStringLiteral("Aguardando retorno do MFE ...");
+const QString OperationFrame::kErroDesconhecido = QStringLiteral("Erro desconhecido");
 
 namespace {
 constexpr int kStatusLimit = 110;
 }
 
 OperationFrame::OperationFrame(ConsoleState &state, CommandChannel &channel, Interaction &interaction,
-                               QLabel &statusPanel, QLineEdit &sessionEdit, TFValida &prompt, TFMSefaz &sefaz)
+                               QLabel &statusPanel, TFValida &prompt, TFMSefaz &sefaz)
     : state_(state)
     , channel_(channel)
     , interaction_(interaction)
     , statusPanel_(statusPanel)
-    , sessionEdit_(sessionEdit)
     , prompt_(prompt)
     , sefaz_(sefaz)
 {
@@ -47,6 +48,21 @@ bool OperationFrame::askCode()
     state_.CodAtivacao.clear();
     interaction_.runDialog(prompt_);
     return state_.Cancelado == 0;
+}
+
+bool OperationFrame::isCodeLong(const QString &code)
+{
+    return code.trimmed().size() >= kCodigoMinimo;
+}
+
+bool OperationFrame::checkCode(QLineEdit &edit, const QString &message)
+{
+    if (isCodeLong(edit.text()))
+        return true;
+    interaction_.showMessage(message);
+    edit.clear();
+    edit.setFocus();
+    return false;
 }
 
 void OperationFrame::send(Command command, const CommandArguments &arguments, bool showStatus)
@@ -69,7 +85,16 @@ void OperationFrame::readReply(const ReplyReading &reading)
         reading.readFields();
     };
     if (reading.guard == Guard::None) {
-        split();
+        // Unguarded: the tax authority's step and the release still run
+        // before the error goes on to the handler's edge.
+        try {
+            split();
+        } catch (const std::exception &) {
+            if (reading.showSefaz)
+                MostraMSefaz();
+            state_.ListaRetorno.clear();
+            throw;
+        }
     } else {
         try {
             split();
@@ -86,6 +111,12 @@ void OperationFrame::readReply(const ReplyReading &reading)
     state_.ListaRetorno.clear();
 }
 
+void OperationFrame::run(Command command, const CommandArguments &arguments, const ReplyReading &reading)
+{
+    send(command, arguments);
+    readReply(reading);
+}
+
 const QString &OperationFrame::field(int index) const
 {
     if (index < 0 || index >= state_.ListaRetorno.size())
@@ -98,9 +129,29 @@ QString OperationFrame::displayField(int index) const
     return AnsiCodePage::utf8Display(field(index));
 }
 
-void OperationFrame::showSessionNumber()
+const QString &OperationFrame::resultCode() const
 {
-    sessionEdit_.setText(state_.NumSessao);
+    return field(TRetornoSAT::codigoRetorno);
+}
+
+const QString *OperationFrame::find(const ResultTable &table, const QString &code)
+{
+    for (const ResultMessage &row : table) {
+        if (row.code == code)
+            return &row.text;
+    }
+    return nullptr;
+}
+
+void OperationFrame::showResult(Command command, const ResultTable &table, const std::function<void()> &otherwise)
+{
+    const QString &code = resultCode();
+    if (const QString *text = find(table, code))
+        interaction_.showMessage(*text);
+    else if (code == CommandTable::busyCode(command))
+        interaction_.showMessage(kFalhaComunicacao);
+    else if (otherwise)
+        otherwise();
 }
 
 void OperationFrame::CursorWait()
@@ -142,6 +193,11 @@ void OperationFrame::MostraMSefaz()
 QString OperationFrame::geranumsessao()
 {
     return SessionNumber::geranumsessao(channel_.clock().now().time(), channel_.generator());
+}
+
+void OperationFrame::showSessionNumber()
+{
+    Q_EMIT sessionNumberChanged(state_.NumSessao);
 }
 
 void OperationFrame::onClick(QAbstractButton *button, const std::function<void()> &handler)

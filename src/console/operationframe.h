@@ -2,6 +2,8 @@
 
 #include "channel/command.h"
 
+#include <QList>
+#include <QObject>
 #include <QString>
 #include <functional>
 
@@ -18,54 +20,91 @@ struct ConsoleState;
 // command, reply in the status bar, split into fields, the page's reading of
 // the fields under the reply guard, the tax authority's message. Pages keep
 // only their checks, their arguments and what they show.
-class OperationFrame
+//
+// A page handler is then a few lines:
+//     if (!frame().checkCode(*EdtCodAtiv3))
+//         return;
+//     frame().run(Command::AssociarAssinatura, arguments,
+//                 {[this] { frame().showResult(Command::AssociarAssinatura, kResults); }});
+class OperationFrame : public QObject
 {
+    Q_OBJECT
+
 public:
-    OperationFrame(ConsoleState &state, CommandChannel &channel, Interaction &interaction,
-                   QLabel &statusPanel, QLineEdit &sessionEdit, TFValida &prompt, TFMSefaz &sefaz);
+    OperationFrame(ConsoleState &state, CommandChannel &channel, Interaction &interaction, QLabel &statusPanel,
+                   TFValida &prompt, TFMSefaz &sefaz);
 
     static const QString kFalhaComunicacao;
     static const QString kCodigoCurto;
     static const QString kNovoCodigoCurto;
     static const QString kAguardando;
+    static const QString kErroDesconhecido;
     static constexpr int kCodigoMinimo = 8;
-
-    // Asks for the activation code; true when the prompt was confirmed.
-    bool askCode();
-
-    // Wait, fresh session number, the command, end of waiting, the session
-    // edit and, unless the page shows it later, the reply in the status bar.
-    void send(Command command, const CommandArguments &arguments, bool showStatus = true);
 
     // What a page does when the reading of a reply fails.
     enum class Guard {
         ShowRawReply, // the raw reply in a message box
         Silent,       // dropped
-        None,         // not caught: it reaches the handler's edge
+        None,         // the tax authority's step still runs, then the error reaches the handler's edge
     };
     struct ReplyReading {
+        ReplyReading(std::function<void()> read = {}, Guard guardKind = Guard::ShowRawReply)
+            : readFields(std::move(read))
+            , guard(guardKind)
+        {
+        }
         std::function<void()> readFields;
-        Guard guard = Guard::ShowRawReply;
+        Guard guard;
         std::function<void()> beforeRawReply; // a page's own step before the raw reply is shown
         bool showSefaz = true;
     };
+
+    // A result code and the message a page shows for it.
+    struct ResultMessage {
+        QString code;
+        QString text;
+    };
+    using ResultTable = QList<ResultMessage>;
+
+    // Asks for the activation code; true when the prompt was confirmed.
+    bool askCode();
+
+    // True when the code, trimmed, has the minimum length.
+    static bool isCodeLong(const QString &code);
+    // The code check of a page's edit: a trimmed text shorter than the minimum
+    // shows message, clears the edit and focuses it.
+    bool checkCode(QLineEdit &edit, const QString &message = kCodigoCurto);
+
+    // Wait, fresh session number, the command, end of waiting, the session
+    // number and, unless the page shows it later, the reply in the status bar.
+    void send(Command command, const CommandArguments &arguments, bool showStatus = true);
     // Splits Retorno into ListaRetorno, runs the page's reading under the
     // guard, shows the tax authority's message and frees the list.
     void readReply(const ReplyReading &reading);
+    // send, then readReply.
+    void run(Command command, const CommandArguments &arguments, const ReplyReading &reading);
 
     // Field index of ListaRetorno; throws when the reply has fewer fields.
     const QString &field(int index) const;
     // The same field decoded from UTF-8 for display.
     QString displayField(int index) const;
+    // Field 1, the result code.
+    const QString &resultCode() const;
 
-    // The test page's session edit shows NumSessao.
-    void showSessionNumber();
+    // The message of the first row of table whose code is the reply's result
+    // code; else, for the command's busy code, the communication-failure
+    // message; else otherwise (nothing when empty).
+    void showResult(Command command, const ResultTable &table, const std::function<void()> &otherwise = {});
+    // The text of the first row for code, if any.
+    static const QString *find(const ResultTable &table, const QString &code);
 
     void CursorWait();
     void CursorDefault();
     void mostrastatus(const QString &reply);
     void MostraMSefaz();
     QString geranumsessao();
+    // The test page's "Sessão:" edit shows NumSessao.
+    void showSessionNumber();
 
     // Runs handler on each click, at the handler's edge: an error that escapes
     // it ends the wait state and is shown in a plain message box.
@@ -76,12 +115,15 @@ public:
     ConsoleState &state() { return state_; }
     Interaction &interaction() { return interaction_; }
 
+Q_SIGNALS:
+    // NumSessao after a command: the test page's "Sessão:" edit shows it.
+    void sessionNumberChanged(const QString &numSessao);
+
 private:
     ConsoleState &state_;
     CommandChannel &channel_;
     Interaction &interaction_;
     QLabel &statusPanel_;
-    QLineEdit &sessionEdit_;
     TFValida &prompt_;
     TFMSefaz &sefaz_;
     bool waiting_ = false;

@@ -1,6 +1,7 @@
 #include "console/testpage.h"
 
 #include "console/labelededit.h"
+#include "console/widgetfactory.h"
 #include "console/widgetstyle.h"
 
 #include <QLabel>
@@ -15,8 +16,8 @@ constexpr int kBrowseWidth = 25;
 constexpr int kBrowseHeight = 21;
 }
 
-TestPage::TestPage(QWidget *parent)
-    : ConsolePage(QStringLiteral("TabTeste"), QStringLiteral("Panel4"), QString(), parent)
+TestPage::TestPage(PageContext &context, QWidget *parent)
+    : ConsolePage(context, QStringLiteral("TabTeste"), QStringLiteral("Panel4"), QString(), parent)
 {
     LblCFeFile = new LabeledEdit(QStringLiteral("LblCFeFile"), QStringLiteral("XML da CFe a ser transmitida/Cancelada:"), this);
     LblCFeFile->place(kMemoLeft, 50, 440);
@@ -30,9 +31,9 @@ TestPage::TestPage(QWidget *parent)
     BtnDir->setObjectName(QStringLiteral("BtnDir"));
     BtnDir->setGeometry(452, 90, kBrowseWidth, kBrowseHeight);
 
-    BitBtn10 = WidgetStyle::button(this, QStringLiteral("BitBtn10"), QStringLiteral("Enviar CFe"), 8, 116);
-    BitBtn8 = WidgetStyle::button(this, QStringLiteral("BitBtn8"), QStringLiteral("Cancelar CFe"), 142, 116);
-    BtnEnviaDir = WidgetStyle::button(this, QStringLiteral("BtnEnviaDir"), QStringLiteral("Enviar todos do Dir."), 276, 116);
+    BitBtn10 = WidgetFactory::button(this, QStringLiteral("BitBtn10"), QStringLiteral("Enviar CFe"), 8, 116);
+    BitBtn8 = WidgetFactory::button(this, QStringLiteral("BitBtn8"), QStringLiteral("Cancelar CFe"), 142, 116);
+    BtnEnviaDir = WidgetFactory::button(this, QStringLiteral("BtnEnviaDir"), QStringLiteral("Enviar todos do Dir."), 276, 116);
 
     Label15 = new QLabel(QStringLiteral("Sessão:"), this);
     Label15->setObjectName(QStringLiteral("Label15"));
@@ -66,6 +67,11 @@ void TestPage::setMemoHeight(int height)
 {
     memoBottomMargin_ = qMax(0, this->height() - kMemoTop - height);
     MemoCFe->resize(MemoCFe->width(), height);
+}
+
+void TestPage::showSessionNumber(const QString &numSessao)
+{
+    Edit1->setText(numSessao);
 }
 
 void TestPage::resizeEvent(QResizeEvent *event)

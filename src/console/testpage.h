@@ -15,12 +15,14 @@ class TestPage : public ConsolePage
     Q_OBJECT
 
 public:
-    explicit TestPage(QWidget *parent = nullptr);
+    TestPage(PageContext &context, QWidget *parent);
 
     // The seven administrator controls shown or hidden together.
     void setAdministratorRowVisible(bool visible);
     // MemoCFe keeps its top and its distance to the page's edges.
     void setMemoHeight(int height);
+    // The "Sessão:" edit shows the session number of the last command.
+    void showSessionNumber(const QString &numSessao);
 
     LabeledEdit *LblCFeFile;
     QPushButton *Button1;

@@ -8,10 +8,12 @@
 #include "console/interaction.h"
 #include "console/networkpage.h"
 #include "console/operationframe.h"
+#include "console/pagecontext.h"
 #include "console/testpage.h"
 #include "console/tffimafim.h"
 #include "console/tfmsefaz.h"
 #include "console/tfvalida.h"
+#include "console/widgetfactory.h"
 #include "console/widgetstyle.h"
 #include "platform/usbserialprobe.h"
 #include "settings/tabelauf.h"
@@ -52,30 +54,6 @@ enum PageIndex {
     kPageStatus,
     kPageLog,
     kPageAtualizaSW,
-};
-
-struct LeftButton {
-    int top;
-    const char *name;
-    const char *caption;
-    int page; // -1: the button has a handler of its own
-};
-
-const LeftButton kLeftButtons[] = {
-    {0, "BtnPrincipal", "MFE - VANTEL", -1},
-    {28, "BtnConfRede", "Config. da Rede", kPageConfRede},
-    {56, "BtnConfRedeMFE", "Config. da Rede MFE", kPageConfRedeMFE},
-    {84, "BtnAtivacao", "Ativação do MFE", kPageAtivar},
-    {112, "BtnAssocAssin", "Associar Aplic. Comercial", kPageAssocAss},
-    {140, "BtnTestefimafim", "Testes", kPageTeste},
-    {168, "BitBtnStatus", "Status Operacional", kPageStatus},
-    {196, "BitBtnStatusMFE", "Status Operacional MFE", kPageStatus},
-    {224, "BitLogs", "Extrair Logs", kPageLog},
-    {252, "BtnCodAtivacao", "Trocar Cód. Ativação", kPageCodAtiva},
-    {280, "BtnBloquearSAT", "Bloquear/Desbloquear", kPageBloq},
-    {308, "BitAtualizaSW", "Atualizar SW Básico", kPageAtualizaSW},
-    {406, "BitSuperLog", "SuperLog", kPageLog},
-    {434, "BtnSair", "Sair", -1},
 };
 
 struct PlainPage {
@@ -140,9 +118,9 @@ TFAtivacao::TFAtivacao(const QString &programFolder, const QStringList &argument
     scroll->setWidget(content);
     setCentralWidget(scroll);
 
-    buildLeftColumn();
     createDialogs();
     buildPages();
+    buildLeftColumn();
     openSettings();
     FormCreate(arguments);
 
@@ -164,56 +142,67 @@ void TFAtivacao::createDialogs()
     FMSefaz = new TFMSefaz(this);
 }
 
+void TFAtivacao::buildPages()
+{
+    frame_ = std::make_unique<OperationFrame>(state_, channel_, interaction_, *statusPanel_, *FValida, *FMSefaz);
+    context_ = std::make_unique<PageContext>(PageContext{*frame_, cds_, interaction_});
+    pages_.resize(kPageAtualizaSW + 1);
+    pages_[kPageMorvo] = homePage_ = new HomePage(*context_, PageControl);
+    pages_[kPageAtivar] = activationPage_ = new ActivationPage(*context_, PageControl);
+    pages_[kPageTeste] = testPage_ = new TestPage(*context_, PageControl);
+    pages_[kPageConfRede] = networkPage_ = new NetworkPage(*context_, PageControl);
+    for (const PlainPage &plain : kPlainPages)
+        pages_[plain.index] = new ConsolePage(*context_, QString::fromLatin1(plain.name),
+                                              QString::fromLatin1(plain.titleBar), QString::fromUtf8(plain.title),
+                                              PageControl);
+    for (ConsolePage *page : std::as_const(pages_))
+        PageControl->addWidget(page);
+
+    connect(frame_.get(), &OperationFrame::sessionNumberChanged, testPage_, &TestPage::showSessionNumber);
+}
+
 void TFAtivacao::buildLeftColumn()
 {
-    for (const LeftButton &entry : kLeftButtons) {
-        QPushButton *button = WidgetStyle::button(Panel1, QString::fromLatin1(entry.name),
-                                                  QString::fromUtf8(entry.caption), 0, entry.top);
-        if (button->objectName() == QLatin1String("BtnPrincipal"))
-            BtnPrincipal = button;
-        else if (button->objectName() == QLatin1String("BtnSair"))
-            BtnSair = button;
-        else if (button->objectName() == QLatin1String("BitSuperLog"))
-            button->setFocusPolicy(Qt::NoFocus);
+    struct LeftButton {
+        int top;
+        const char *name;
+        const char *caption;
+        std::function<void()> handler; // the entry handler of the page the button leads to
+    };
+    const auto show = [this](int index) { return [this, index] { pages_[index]->showPage(); }; };
+    const LeftButton buttons[] = {
+        {0, "BtnPrincipal", "MFE - VANTEL", [this] { homePage_->BtnPrincipalClick(); }},
+        {28, "BtnConfRede", "Config. da Rede", show(kPageConfRede)},
+        {56, "BtnConfRedeMFE", "Config. da Rede MFE", show(kPageConfRedeMFE)},
+        {84, "BtnAtivacao", "Ativação do MFE", show(kPageAtivar)},
+        {112, "BtnAssocAssin", "Associar Aplic. Comercial", show(kPageAssocAss)},
+        {140, "BtnTestefimafim", "Testes", show(kPageTeste)},
+        {168, "BitBtnStatus", "Status Operacional", show(kPageStatus)},
+        {196, "BitBtnStatusMFE", "Status Operacional MFE", show(kPageStatus)},
+        {224, "BitLogs", "Extrair Logs", show(kPageLog)},
+        {252, "BtnCodAtivacao", "Trocar Cód. Ativação", show(kPageCodAtiva)},
+        {280, "BtnBloquearSAT", "Bloquear/Desbloquear", show(kPageBloq)},
+        {308, "BitAtualizaSW", "Atualizar SW Básico", show(kPageAtualizaSW)},
+        {406, "BitSuperLog", "SuperLog", show(kPageLog)},
+        {434, "BtnSair", "Sair", [this] { BtnSairClick(); }},
+    };
+    for (const LeftButton &entry : buttons) {
+        QPushButton *button = WidgetFactory::button(Panel1, QString::fromLatin1(entry.name),
+                                                    QString::fromUtf8(entry.caption), 0, entry.top);
+        frame_->onClick(button, entry.handler);
     }
+    BtnPrincipal = Panel1->findChild<QPushButton *>(QStringLiteral("BtnPrincipal"));
+    // A speed button: it takes no keyboard focus.
+    Panel1->findChild<QPushButton *>(QStringLiteral("BitSuperLog"))->setFocusPolicy(Qt::NoFocus);
+    connect(homePage_, &HomePage::moduleChecked, this, [this](bool operating) {
+        WidgetStyle::setTextColour(BtnPrincipal, operating ? WidgetStyle::green() : WidgetStyle::red());
+    });
+
     auto *Image1 = new QLabel(Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry((kLeftColumnWidth - 124) / 2, 342, 124, 59);
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setPixmap(QPixmap(QStringLiteral(":/logo.png")));
-    connect(BtnSair, &QPushButton::clicked, this, &TFAtivacao::BtnSairClick);
-}
-
-void TFAtivacao::buildPages()
-{
-    testPage_ = new TestPage(PageControl);
-    frame_ = std::make_unique<OperationFrame>(state_, channel_, interaction_, *statusPanel_, *testPage_->Edit1,
-                                              *FValida, *FMSefaz);
-    homePage_ = new HomePage(*frame_, *BtnPrincipal, PageControl);
-    activationPage_ = new ActivationPage(PageControl);
-    networkPage_ = new NetworkPage(PageControl);
-
-    pages_.resize(kPageAtualizaSW + 1);
-    pages_[kPageMorvo] = homePage_;
-    pages_[kPageAtivar] = activationPage_;
-    pages_[kPageTeste] = testPage_;
-    pages_[kPageConfRede] = networkPage_;
-    for (const PlainPage &plain : kPlainPages)
-        pages_[plain.index] = new ConsolePage(QString::fromLatin1(plain.name), QString::fromLatin1(plain.titleBar),
-                                              QString::fromUtf8(plain.title), PageControl);
-    for (ConsolePage *page : std::as_const(pages_))
-        PageControl->addWidget(page);
-
-    frame_->onClick(BtnPrincipal, [this] { homePage_->BtnPrincipalClick(); });
-    for (const LeftButton &entry : kLeftButtons) {
-        if (entry.page >= 0)
-            connectPageButton(Panel1->findChild<QPushButton *>(QString::fromLatin1(entry.name)), pages_[entry.page]);
-    }
-}
-
-void TFAtivacao::connectPageButton(QPushButton *button, ConsolePage *page)
-{
-    frame_->onClick(button, [page] { page->showPage(); });
 }
 
 void TFAtivacao::openSettings()
@@ -224,7 +213,7 @@ void TFAtivacao::openSettings()
 
 void TFAtivacao::FormCreate(const QStringList &arguments)
 {
-    testPage_->Edit1->setText(state_.NumSessao);
+    testPage_->showSessionNumber(state_.NumSessao);
     for (int row = 0; row < TabelaUF::count(); ++row)
         activationPage_->cbo->addItem(TabelaUF::abbreviation(row));
 

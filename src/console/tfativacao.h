@@ -5,14 +5,19 @@
 // TFAtivacao builds the left column of navigation buttons, the page control
 // with one ConsolePage subclass per page, the status bar and the three
 // dialogs, and owns the program-wide values (ConsoleState), the settings
-// dataset `cds` and the CommandChannel. A technician's click on a button runs
-// its page's handler at the handler's edge (OperationFrame::onClick); the
-// handler checks its fields, then OperationFrame::send draws the session number
-// and calls CommandChannel, which reaches the module through the bound library
-// (LibraryBinding) or the Integrador's folders (IntegradorExchange). The reply
-// comes back as ANSI bytes into ConsoleState::Retorno; OperationFrame::readReply
-// splits it into ListaRetorno and hands it to the page, which shows what the
-// result code means, and the tax authority's message follows in TFMSefaz.
+// dataset `cds` and the CommandChannel. Each page gets one PageContext (the
+// OperationFrame, `cds`, the Interaction seam) and nothing else of the window.
+//
+// A technician's click on a left-column button runs the entry handler its row
+// names (for example StatusPage::BitBtnStatusClick) at the handler's edge
+// (OperationFrame::onClick). The handler checks its fields, then
+// OperationFrame::run draws the session number and calls CommandChannel, which
+// reaches the module through the bound library (LibraryBinding) or the
+// Integrador's folders (IntegradorExchange). The reply comes back into
+// ConsoleState::Retorno; the frame splits it into ListaRetorno and hands it to
+// the page, which shows what the result code means (OperationFrame::showResult),
+// and the tax authority's message follows in TFMSefaz. What one page changes
+// on another travels by signals connected here.
 
 #include "channel/commandchannel.h"
 #include "console/consolestate.h"
@@ -29,6 +34,7 @@ class HomePage;
 class Interaction;
 class NetworkPage;
 class OperationFrame;
+struct PageContext;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
@@ -71,7 +77,6 @@ private:
     void buildPages();
     void openSettings();
     void FormCreate(const QStringList &arguments);
-    void connectPageButton(QPushButton *button, ConsolePage *page);
     void centreOnScreen();
 
     QString programFolder_;
@@ -80,13 +85,13 @@ private:
     CommandChannel channel_;
     ClientDataSet cds_;
     std::unique_ptr<OperationFrame> frame_;
+    std::unique_ptr<PageContext> context_;
 
     QWidget *Panel1 = nullptr;
     QStackedWidget *PageControl = nullptr;
     QStatusBar *StatusBar = nullptr;
     QLabel *statusPanel_ = nullptr;
     QPushButton *BtnPrincipal = nullptr;
-    QPushButton *BtnSair = nullptr;
     HomePage *homePage_ = nullptr;
     ActivationPage *activationPage_ = nullptr;
     TestPage *testPage_ = nullptr;

@@ -1,7 +1,7 @@
 #include "console/widgetstyle.h"
 
 #include <QPalette>
-#include <QPushButton>
+#include <QWidget>
 
 QFont WidgetStyle::tahoma(int pointSize, bool bold)
 {
@@ -38,12 +38,4 @@ void WidgetStyle::setTextColour(QWidget *widget, const QColor &colour)
 QColor WidgetStyle::textColour(const QWidget *widget)
 {
     return widget->palette().color(widget->foregroundRole());
-}
-
-QPushButton *WidgetStyle::button(QWidget *parent, const QString &name, const QString &caption, int left, int top)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(left, top, kButtonWidth, kButtonHeight);
-    return button;
 }

@@ -1,3 +1,4 @@
+#include "boundconsole.h"
 #include "consolefixture.h"
 #include "fakeintegrador.h"
 #include "fakemodule.h"
@@ -15,26 +16,6 @@
 #include <QStackedWidget>
 #include <QTest>
 
-namespace {
-
-const QString kLibrary = QStringLiteral("mfe.so");
-
-// A console bound to the fake module library, replying to ConsultarSAT.
-struct BoundConsole {
-    ConsoleFixture console;
-    FakeModule module{console.programFolder()};
-
-    BoundConsole()
-    {
-        if (!FakeModule::installInto(QStringLiteral(FAKE_MFE_LIBRARY), console.programFolder(), kLibrary))
-            qFatal("the fake module library could not be installed");
-        console.start({QStringLiteral("/DLL=") + kLibrary});
-    }
-    QLabel *status() { return console.find<QLabel>(QStringLiteral("lbloperante")); }
-    QPushButton *principal() { return console.find<QPushButton>(QStringLiteral("BtnPrincipal")); }
-};
-
-} // namespace
 
 class TestHomePage : public QObject
 {
@@ -112,14 +93,14 @@ void TestHomePage::moduleCheck()
     bound.module.setReply(QStringLiteral("ConsultarSAT"), reply);
     auto *pages = bound.console.find<QStackedWidget>(QStringLiteral("PageControl"));
     pages->setCurrentIndex(5);
-    QTest::mouseClick(bound.principal(), Qt::LeftButton);
+    QTest::mouseClick(bound.find<QPushButton>(QStringLiteral("BtnPrincipal")), Qt::LeftButton);
 
     QCOMPARE(pages->currentIndex(), 0);
-    QVERIFY(!bound.status()->isHidden());
-    QCOMPARE(bound.status()->text(), shown);
+    QVERIFY(!bound.find<QLabel>(QStringLiteral("lbloperante"))->isHidden());
+    QCOMPARE(bound.find<QLabel>(QStringLiteral("lbloperante"))->text(), shown);
     const QColor colour = green ? WidgetStyle::green() : WidgetStyle::red();
-    QCOMPARE(WidgetStyle::textColour(bound.status()), colour);
-    QCOMPARE(bound.principal()->palette().color(QPalette::ButtonText), colour);
+    QCOMPARE(WidgetStyle::textColour(bound.find<QLabel>(QStringLiteral("lbloperante"))), colour);
+    QCOMPARE(bound.find<QPushButton>(QStringLiteral("BtnPrincipal"))->palette().color(QPalette::ButtonText), colour);
     QCOMPARE(bound.console.interaction.events, events);
     if (!sefaz.isEmpty())
         QCOMPARE(bound.console.find<QPlainTextEdit>(QStringLiteral("MemoSefaz"))->toPlainText(), sefaz);
@@ -150,7 +131,7 @@ void TestHomePage::bothButtonsCheck()
     bound.module.setReply(QStringLiteral("ConsultarSAT"), "{sessao}|08000|ok||");
     QTest::mouseClick(bound.console.find<QPushButton>(button), Qt::LeftButton);
     QCOMPARE(bound.module.calls().size(), 1);
-    QCOMPARE(bound.status()->text(), QStringLiteral("MFE em operação"));
+    QCOMPARE(bound.find<QLabel>(QStringLiteral("lbloperante"))->text(), QStringLiteral("MFE em operação"));
     QCOMPARE(bound.console.find<QLabel>(QStringLiteral("StatusPanel"))->text(),
              bound.console.window().state().NumSessao + QStringLiteral("|08000|ok||"));
 }
@@ -159,13 +140,13 @@ void TestHomePage::failedCheckAfterSuccessTurnsRed()
 {
     BoundConsole bound;
     bound.module.setReply(QStringLiteral("ConsultarSAT"), "{sessao}|08000|ok||");
-    QTest::mouseClick(bound.principal(), Qt::LeftButton);
-    QCOMPARE(WidgetStyle::textColour(bound.status()), WidgetStyle::green());
+    QTest::mouseClick(bound.find<QPushButton>(QStringLiteral("BtnPrincipal")), Qt::LeftButton);
+    QCOMPARE(WidgetStyle::textColour(bound.find<QLabel>(QStringLiteral("lbloperante"))), WidgetStyle::green());
     bound.module.setReply(QStringLiteral("ConsultarSAT"), "{sessao}|08098|ocupado||");
-    QTest::mouseClick(bound.principal(), Qt::LeftButton);
-    QCOMPARE(bound.status()->text(), QStringLiteral("MFE inoperante"));
-    QCOMPARE(WidgetStyle::textColour(bound.status()), WidgetStyle::red());
-    QCOMPARE(bound.principal()->palette().color(QPalette::ButtonText), WidgetStyle::red());
+    QTest::mouseClick(bound.find<QPushButton>(QStringLiteral("BtnPrincipal")), Qt::LeftButton);
+    QCOMPARE(bound.find<QLabel>(QStringLiteral("lbloperante"))->text(), QStringLiteral("MFE inoperante"));
+    QCOMPARE(WidgetStyle::textColour(bound.find<QLabel>(QStringLiteral("lbloperante"))), WidgetStyle::red());
+    QCOMPARE(bound.find<QPushButton>(QStringLiteral("BtnPrincipal"))->palette().color(QPalette::ButtonText), WidgetStyle::red());
 }
 
 void TestHomePage::moduleCheckOverIntegradorWithoutFolders()
@@ -248,11 +229,7 @@ void TestHomePage::statusAc()
     QFETCH(QString, status);
 
     BoundConsole bound;
-    bound.console.interaction.dialogSteps.enqueue([typed, confirm](QDialog &dialog) {
-        dialog.findChild<QLineEdit *>(QStringLiteral("EdtCodigo"))->setText(typed);
-        if (confirm)
-            QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("BtnTrocarCod")), Qt::LeftButton);
-    });
+    bound.answerPrompt(typed, confirm);
     auto *button = bound.console.find<QPushButton>(QStringLiteral("BtnStatusAC"));
     button->setEnabled(true); // hidden and disabled in the console: driven here directly
     button->click();

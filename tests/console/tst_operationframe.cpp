@@ -31,6 +31,10 @@ private Q_SLOTS:
     void sefazDefaultState();
     void guardVariants_data();
     void guardVariants();
+    void resultTable_data();
+    void resultTable();
+    void codeCheck_data();
+    void codeCheck();
     void errorAtHandlerEdgeRestoresWaitState();
     void standardMessages();
 };
@@ -167,11 +171,14 @@ void TestOperationFrame::guardVariants_data()
     QTest::addColumn<QStringList>("events");
     QTest::addColumn<bool>("escapes");
 
+    const QString kSefaz = QStringLiteral("dialog: FMSefaz");
     QTest::newRow("raw reply shown") << int(OperationFrame::Guard::ShowRawReply)
-                                     << QStringList{QStringLiteral("message: before"), QStringLiteral("message: sem|campo")}
+                                     << QStringList{QStringLiteral("message: before"),
+                                                    QStringLiteral("message: sem|campo||C01"), kSefaz}
                                      << false;
-    QTest::newRow("silent") << int(OperationFrame::Guard::Silent) << QStringList() << false;
-    QTest::newRow("no guard") << int(OperationFrame::Guard::None) << QStringList() << true;
+    QTest::newRow("silent") << int(OperationFrame::Guard::Silent) << QStringList{kSefaz} << false;
+    // Unguarded, the tax authority's step still runs before the error escapes.
+    QTest::newRow("no guard") << int(OperationFrame::Guard::None) << QStringList{kSefaz} << true;
 }
 
 void TestOperationFrame::guardVariants()
@@ -183,7 +190,7 @@ void TestOperationFrame::guardVariants()
     ConsoleFixture console;
     console.start();
     OperationFrame &frame = console.window().frame();
-    console.window().state().Retorno = QStringLiteral("sem|campo");
+    console.window().state().Retorno = QStringLiteral("sem|campo||C01");
     OperationFrame::ReplyReading reading;
     reading.guard = OperationFrame::Guard(guard);
     reading.readFields = [&frame] { frame.field(4); };
@@ -196,6 +203,79 @@ void TestOperationFrame::guardVariants()
     }
     QCOMPARE(escaped, escapes);
     QCOMPARE(console.interaction.events, events);
+    QVERIFY(console.window().state().ListaRetorno.isEmpty());
+}
+
+void TestOperationFrame::resultTable_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QStringList>("messages");
+
+    const QString other = QStringLiteral("outro código");
+    const auto association = int(Command::AssociarAssinatura);
+    QTest::newRow("listed code") << association << "13001" << QStringList{QStringLiteral("Código ativação inválido")};
+    QTest::newRow("first row of a code wins") << association << "13002" << QStringList{QStringLiteral("primeira")};
+    QTest::newRow("the command's busy code") << association << "13098" << QStringList{OperationFrame::kFalhaComunicacao};
+    QTest::newRow("another family's busy code") << association << "04098" << QStringList{other};
+    QTest::newRow("unlisted code") << association << "13005" << QStringList{other};
+    QTest::newRow("busy code of the activation") << int(Command::AtivarSAT) << "04098"
+                                                 << QStringList{OperationFrame::kFalhaComunicacao};
+    QTest::newRow("MF-e status shares the status family") << int(Command::ConsultarStatusOperacionalMFE) << "10098"
+                                                          << QStringList{OperationFrame::kFalhaComunicacao};
+    QTest::newRow("MF-e network shares the network family") << int(Command::ConfigurarInterfaceDeRedeMFE) << "12098"
+                                                            << QStringList{OperationFrame::kFalhaComunicacao};
+    QTest::newRow("busy code listed in the table") << int(Command::ConsultarNumeroSessao) << "11098"
+                                                   << QStringList{QStringLiteral("mensagem própria")};
+}
+
+void TestOperationFrame::resultTable()
+{
+    QFETCH(int, command);
+    QFETCH(QString, code);
+    QFETCH(QStringList, messages);
+
+    ConsoleFixture console;
+    console.start();
+    OperationFrame &frame = console.window().frame();
+    const OperationFrame::ResultTable table = {
+        {QStringLiteral("13001"), QStringLiteral("Código ativação inválido")},
+        {QStringLiteral("13002"), QStringLiteral("primeira")},
+        {QStringLiteral("13002"), QStringLiteral("segunda")},
+        {QStringLiteral("11098"), QStringLiteral("mensagem própria")},
+    };
+    console.window().state().Retorno = QStringLiteral("123456|") + code + QStringLiteral("|texto||");
+    frame.readReply({[&] {
+        frame.showResult(Command(command), table,
+                         [&] { console.interaction.showMessage(QStringLiteral("outro código")); });
+    }});
+    QCOMPARE(console.interaction.messages(), messages);
+}
+
+void TestOperationFrame::codeCheck_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("passes");
+
+    QTest::newRow("7 within blanks") << " 1234567 " << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("8 within blanks") << "  12345678 " << true;
+    QTest::newRow("tab and 8") << "\t12345678" << true;
+}
+
+void TestOperationFrame::codeCheck()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, passes);
+
+    ConsoleFixture console;
+    console.start();
+    QLineEdit edit;
+    edit.setText(typed);
+    const QString message = QStringLiteral("mensagem da página");
+    QCOMPARE(console.window().frame().checkCode(edit, message), passes);
+    QCOMPARE(console.interaction.messages(), passes ? QStringList() : QStringList{message});
+    QCOMPARE(edit.text(), passes ? typed : QString());
 }
 
 void TestOperationFrame::errorAtHandlerEdgeRestoresWaitState()

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+class LabeledEdit;
+class MaskedEdit;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTextEdit;
+class QWidget;
+class RadioGroup;
+
+// Builds the controls of a page from (parent, object name, text, geometry),
+// so that a page's constructor reads as its control table.
+class WidgetFactory
+{
+public:
+    static QLabel *label(QWidget *parent, const QString &name, const QString &text, const QPoint &position);
+    // The caption stands above the edit; geometry is the edit's.
+    static LabeledEdit *labeledEdit(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
+    // An edit that shows "*" for every character.
+    static LabeledEdit *passwordEdit(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
+    static MaskedEdit *cnpjEdit(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
+    // Offers only its items; no typed text.
+    static QComboBox *comboBox(QWidget *parent, const QString &name, const QStringList &items, const QRect &geometry);
+    static RadioGroup *radioGroup(QWidget *parent, const QString &name, const QString &caption,
+                                  const QStringList &items, const QRect &geometry, int columns = 1);
+    static QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
+    // A push button of the standard 130 x 29 size.
+    static QPushButton *button(QWidget *parent, const QString &name, const QString &caption, int left, int top);
+    // Read-only, fixed-pitch, without line wrapping.
+    static QPlainTextEdit *memo(QWidget *parent, const QString &name, const QRect &geometry);
+    // A read-only notice in green centred lines, outside the tab order.
+    static QTextEdit *noteMemo(QWidget *parent, const QString &name, const QStringList &lines, const QRect &geometry);
+
+    static constexpr int kButtonWidth = 130;
+    static constexpr int kButtonHeight = 29;
+};
