@@ -8,6 +8,7 @@
 #include "console/interaction.h"
 #include "console/networkpage.h"
 #include "console/operationframe.h"
+#include "console/statuspage.h"
 #include "console/pagecontext.h"
 #include "console/testpage.h"
 #include "console/tffimafim.h"
@@ -69,7 +70,6 @@ const PlainPage kPlainPages[] = {
     {kPageAssocAss, "TabAssocAss", "Panel5", "ASSOCIAR APLIC. COMERCIAL"},
     {kPageBloq, "TabBloq", "Panel6", "BLOQUEAR/DESBLOQUEAR"},
     {kPageConfRedeMFE, "TabConfRedeMFE", "Panel9", "CONFIGURAÇÕES DE REDE MFE"},
-    {kPageStatus, "TabStatus", "Panel10", "STATUS OPERACIONAL"},
     {kPageLog, "TabLog", "Panel11", "EXTRAÇÃO DOS LOGS"},
     {kPageAtualizaSW, "TabAtualizaSW", "Panel12", "ATUALIZAR SOFTWARE BÁSICO"},
 };
@@ -151,6 +151,7 @@ void TFAtivacao::buildPages()
     pages_[kPageAtivar] = activationPage_ = new ActivationPage(*context_, PageControl);
     pages_[kPageTeste] = testPage_ = new TestPage(*context_, PageControl);
     pages_[kPageConfRede] = networkPage_ = new NetworkPage(*context_, PageControl);
+    pages_[kPageStatus] = statusPage_ = new StatusPage(*context_, PageControl);
     for (const PlainPage &plain : kPlainPages)
         pages_[plain.index] = new ConsolePage(*context_, QString::fromLatin1(plain.name),
                                               QString::fromLatin1(plain.titleBar), QString::fromUtf8(plain.title),
@@ -177,8 +178,8 @@ void TFAtivacao::buildLeftColumn()
         {84, "BtnAtivacao", "Ativação do MFE", show(kPageAtivar)},
         {112, "BtnAssocAssin", "Associar Aplic. Comercial", show(kPageAssocAss)},
         {140, "BtnTestefimafim", "Testes", show(kPageTeste)},
-        {168, "BitBtnStatus", "Status Operacional", show(kPageStatus)},
-        {196, "BitBtnStatusMFE", "Status Operacional MFE", show(kPageStatus)},
+        {168, "BitBtnStatus", "Status Operacional", [this] { statusPage_->BitBtnStatusClick(); }},
+        {196, "BitBtnStatusMFE", "Status Operacional MFE", [this] { statusPage_->BitBtnStatusMFEClick(); }},
         {224, "BitLogs", "Extrair Logs", show(kPageLog)},
         {252, "BtnCodAtivacao", "Trocar Cód. Ativação", show(kPageCodAtiva)},
         {280, "BtnBloquearSAT", "Bloquear/Desbloquear", show(kPageBloq)},

@@ -39,6 +39,7 @@ class QLabel;
 class QPushButton;
 class QStackedWidget;
 class QStatusBar;
+class StatusPage;
 class TestPage;
 class TFFimAFim;
 class TFMSefaz;
@@ -96,5 +97,6 @@ private:
     ActivationPage *activationPage_ = nullptr;
     TestPage *testPage_ = nullptr;
     NetworkPage *networkPage_ = nullptr;
+    StatusPage *statusPage_ = nullptr;
     QList<ConsolePage *> pages_;
 };
