@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// A saved log: the memo's lines as 8-bit text in the system's ANSI code page,
+// every line followed by CR LF, no byte-order mark. The file is replaced
+// whole or not at all.
+class LogFile
+{
+public:
+    enum class Outcome { Saved, NotWritten };
+
+    // memoText holds the memo's lines separated by LF; an empty memo gives an
+    // empty file. A relative name is taken from the working directory.
+    [[nodiscard]] static Outcome save(const QString &fileName, const QString &memoText);
+
+    static QByteArray bytes(const QString &memoText);
+};
