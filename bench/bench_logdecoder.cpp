@@ -1,11 +1,17 @@
 // Measures the log page's heavy steps against a plain copy of the same bytes:
 //  1. a 10 MB log (whole-log mode): Base64 decoding, the memo text, and the
 //     memo showing it with its end in view;
-//  2. a 100 000-line log (SuperLog mode) whose only block stands near its
+//  2. the same log through the log page, from the click on "Extrair Logs"
+//     to the repainted window: the fake module library's reply, its split
+//     into fields, the status bar, the decoding and the memo;
+//  3. a 100 000-line log (SuperLog mode) whose only block stands near its
 //     start, so the backward search crosses almost all of it.
 // Run with QT_QPA_PLATFORM=offscreen or on a display.
 
+#include "boundconsole.h"
+
 #include "console/logdecoder.h"
+#include "console/tfativacao.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -73,6 +79,23 @@ double copyMs(const QByteArray &bytes)
     });
 }
 
+void measureLogPage(const QByteArray &log)
+{
+    BoundConsole bound;
+    bound.module.setReply(QStringLiteral("ExtrairLogs"), "{sessao}|15000|ok|||" + log.toBase64());
+    TFAtivacao &window = bound.console.window();
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return;
+    const double pageMs = medianMs([&bound, &window] {
+        bound.answerPrompt(QStringLiteral("12345678"));
+        bound.click(QStringLiteral("BitLogs"));
+        window.repaint();
+    });
+    const bool shown = bound.find<QPlainTextEdit>(QStringLiteral("MemoLogs"))->blockCount() > 1;
+    std::printf("  through the page, click to repainted window: %.1f ms%s\n", pageMs, shown ? "" : " (log NOT shown)");
+}
+
 void measureWholeLog(QPlainTextEdit &memo)
 {
     const QByteArray log = logOfSize(10 * 1024 * 1024);
@@ -88,6 +111,7 @@ void measureWholeLog(QPlainTextEdit &memo)
     });
     std::printf("  decode: %.1f ms; decode and show: %.1f ms; plain copy of the log: %.2f ms\n", decodeMs, showMs,
                 copyMs(log));
+    measureLogPage(log);
 }
 
 void measureSuperLog()

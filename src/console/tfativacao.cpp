@@ -2,9 +2,11 @@
 
 #include "channel/base64file.h"
 #include "console/activationpage.h"
+#include "console/blockingpage.h"
 #include "console/commandline.h"
 #include "console/homepage.h"
 #include "console/labelededit.h"
+#include "console/logpage.h"
 #include "console/interaction.h"
 #include "console/networkpage.h"
 #include "console/operationframe.h"
@@ -14,6 +16,7 @@
 #include "console/tffimafim.h"
 #include "console/tfmsefaz.h"
 #include "console/tfvalida.h"
+#include "console/updatepage.h"
 #include "console/widgetfactory.h"
 #include "console/widgetstyle.h"
 #include "platform/usbserialprobe.h"
@@ -68,10 +71,7 @@ struct PlainPage {
 const PlainPage kPlainPages[] = {
     {kPageCodAtiva, "TabCodAtiva", "Panel2", "CÓDIGO DE ATIVAÇÃO"},
     {kPageAssocAss, "TabAssocAss", "Panel5", "ASSOCIAR APLIC. COMERCIAL"},
-    {kPageBloq, "TabBloq", "Panel6", "BLOQUEAR/DESBLOQUEAR"},
     {kPageConfRedeMFE, "TabConfRedeMFE", "Panel9", "CONFIGURAÇÕES DE REDE MFE"},
-    {kPageLog, "TabLog", "Panel11", "EXTRAÇÃO DOS LOGS"},
-    {kPageAtualizaSW, "TabAtualizaSW", "Panel12", "ATUALIZAR SOFTWARE BÁSICO"},
 };
 
 } // namespace
@@ -152,6 +152,9 @@ void TFAtivacao::buildPages()
     pages_[kPageTeste] = testPage_ = new TestPage(*context_, PageControl);
     pages_[kPageConfRede] = networkPage_ = new NetworkPage(*context_, PageControl);
     pages_[kPageStatus] = statusPage_ = new StatusPage(*context_, PageControl);
+    pages_[kPageBloq] = blockingPage_ = new BlockingPage(*context_, PageControl);
+    pages_[kPageLog] = logPage_ = new LogPage(*context_, PageControl);
+    pages_[kPageAtualizaSW] = updatePage_ = new UpdatePage(*context_, PageControl);
     for (const PlainPage &plain : kPlainPages)
         pages_[plain.index] = new ConsolePage(*context_, QString::fromLatin1(plain.name),
                                               QString::fromLatin1(plain.titleBar), QString::fromUtf8(plain.title),
@@ -160,6 +163,9 @@ void TFAtivacao::buildPages()
         PageControl->addWidget(page);
 
     connect(frame_.get(), &OperationFrame::sessionNumberChanged, testPage_, &TestPage::showSessionNumber);
+    connect(blockingPage_, &BlockingPage::aboutToSend, logPage_, &LogPage::clearLog);
+    connect(updatePage_, &UpdatePage::aboutToSend, logPage_, &LogPage::clearLog);
+    connect(logPage_, &LogPage::entered, updatePage_, &UpdatePage::blankOutcome);
 }
 
 void TFAtivacao::buildLeftColumn()
@@ -180,11 +186,11 @@ void TFAtivacao::buildLeftColumn()
         {140, "BtnTestefimafim", "Testes", show(kPageTeste)},
         {168, "BitBtnStatus", "Status Operacional", [this] { statusPage_->BitBtnStatusClick(); }},
         {196, "BitBtnStatusMFE", "Status Operacional MFE", [this] { statusPage_->BitBtnStatusMFEClick(); }},
-        {224, "BitLogs", "Extrair Logs", show(kPageLog)},
+        {224, "BitLogs", "Extrair Logs", [this] { logPage_->BitLogsClick(); }},
         {252, "BtnCodAtivacao", "Trocar Cód. Ativação", show(kPageCodAtiva)},
-        {280, "BtnBloquearSAT", "Bloquear/Desbloquear", show(kPageBloq)},
-        {308, "BitAtualizaSW", "Atualizar SW Básico", show(kPageAtualizaSW)},
-        {406, "BitSuperLog", "SuperLog", show(kPageLog)},
+        {280, "BtnBloquearSAT", "Bloquear/Desbloquear", [this] { blockingPage_->BtnBloquearSATClick(); }},
+        {308, "BitAtualizaSW", "Atualizar SW Básico", [this] { updatePage_->BitAtualizaSWClick(); }},
+        {406, "BitSuperLog", "SuperLog", [this] { logPage_->BitSuperLogClick(); }},
         {434, "BtnSair", "Sair", [this] { BtnSairClick(); }},
     };
     for (const LeftButton &entry : buttons) {

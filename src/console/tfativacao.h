@@ -28,10 +28,12 @@
 #include <memory>
 
 class ActivationPage;
+class BlockingPage;
 class Clock;
 class ConsolePage;
 class HomePage;
 class Interaction;
+class LogPage;
 class NetworkPage;
 class OperationFrame;
 struct PageContext;
@@ -44,6 +46,7 @@ class TestPage;
 class TFFimAFim;
 class TFMSefaz;
 class TFValida;
+class UpdatePage;
 
 class TFAtivacao : public QMainWindow
 {
@@ -98,5 +101,8 @@ private:
     TestPage *testPage_ = nullptr;
     NetworkPage *networkPage_ = nullptr;
     StatusPage *statusPage_ = nullptr;
+    BlockingPage *blockingPage_ = nullptr;
+    LogPage *logPage_ = nullptr;
+    UpdatePage *updatePage_ = nullptr;
     QList<ConsolePage *> pages_;
 };

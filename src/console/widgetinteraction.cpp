@@ -35,7 +35,8 @@ QString WidgetInteraction::chooseOpenFile(const QString &title, const QString &f
 
 QString WidgetInteraction::chooseSaveFile(const QString &title, const QString &filter)
 {
-    return QFileDialog::getSaveFileName(parent_, title, QString(), filter);
+    // The console's only save dialog, for logs, overwrites without asking.
+    return QFileDialog::getSaveFileName(parent_, title, QString(), filter, nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
 QString WidgetInteraction::chooseFolder(const QString &title)

@@ -1,0 +1,135 @@
+#include "console/logpage.h"
+
+#include "channel/retornosat.h"
+#include "console/consolestate.h"
+#include "console/interaction.h"
+#include "console/labelededit.h"
+#include "console/logdecoder.h"
+#include "console/logfile.h"
+#include "console/operationframe.h"
+#include "console/widgetfactory.h"
+#include "platform/ansicodepage.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kCampoLog = 5;
+const QString kSucesso = QStringLiteral("15000");
+
+QString titleOf(int mode)
+{
+    return mode == int(LogDecoder::Mode::WholeLog) ? QStringLiteral("EXTRAÇÃO DOS LOGS")
+                                                   : QStringLiteral("SuperLog VANTEL");
+}
+
+} // namespace
+
+LogPage::LogPage(PageContext &context, QWidget *parent)
+    : ConsolePage(context, QStringLiteral("TabLog"), QStringLiteral("Panel11"), titleOf(1), parent)
+    , EdtCodAtiv5(WidgetFactory::passwordEdit(this, QStringLiteral("EdtCodAtiv5"), QString(), {8, 48, 200, 21}))
+    , BtnLogs(WidgetFactory::button(this, QStringLiteral("BtnLogs"), QStringLiteral("Extrair Logs"), 216, 44))
+    , MemoLogs(WidgetFactory::memo(this, QStringLiteral("MemoLogs"), {8, 33, 624, 370}))
+    , EdtLogs(WidgetFactory::labeledEdit(this, QStringLiteral("EdtLogs"), QStringLiteral("Salvar em:"),
+                                         {8, 430, 440, 21}))
+    , BtnLog1(new QPushButton(QStringLiteral("..."), this))
+    , BtnLog2(WidgetFactory::button(this, QStringLiteral("BtnLog2"), QStringLiteral("Salvar"), 494, 426))
+{
+    EdtCodAtiv5->hide();
+    BtnLogs->hide();
+    MemoLogs->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    MemoLogs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    BtnLog1->setObjectName(QStringLiteral("BtnLog1"));
+    BtnLog1->setGeometry(452, 429, 25, 23);
+
+    frame().onClick(BtnLogs, [this] { BtnLogsClick(); });
+    frame().onClick(BtnLog1, [this] { BtnLog1Click(); });
+    frame().onClick(BtnLog2, [this] { BtnLog2Click(); });
+}
+
+void LogPage::BitLogsClick()
+{
+    enter(int(LogDecoder::Mode::WholeLog));
+}
+
+void LogPage::BitSuperLogClick()
+{
+    enter(int(LogDecoder::Mode::SuperLog));
+}
+
+void LogPage::enter(int mode)
+{
+    frame().state().CodAtivacao.clear();
+    MemoLogs->clear();
+    frame().mostrastatus(QString());
+    const bool confirmed = frame().askCode();
+    showPage();
+    Q_EMIT entered();
+    mode_ = mode;
+    setTitle(titleOf(mode));
+    if (confirmed)
+        BtnLogsClick();
+}
+
+void LogPage::BtnLogsClick()
+{
+    EdtCodAtiv5->setText(frame().state().CodAtivacao);
+    if (!frame().checkCode(*EdtCodAtiv5))
+        return;
+    MemoLogs->clear();
+    const CommandArguments arguments = {AnsiCodePage::fromUnicode(EdtCodAtiv5->text().trimmed())};
+    frame().run(Command::ExtrairLogs, arguments, {[this] { readLog(); }, OperationFrame::Guard::Silent});
+}
+
+void LogPage::readLog()
+{
+    if (frame().resultCode() == kSucesso) {
+        showLog(LogDecoder::text(mode_, frame().field(kCampoLog)));
+        return;
+    }
+    // The codes the table answers, the busy one among them, forget the code.
+    bool answered = true;
+    frame().showResult(Command::ExtrairLogs,
+                       {{QStringLiteral("15001"), QStringLiteral("Código de Ativação inválido")},
+                        {QStringLiteral("15099"), OperationFrame::kErroDesconhecido}},
+                       [&answered] { answered = false; });
+    if (answered)
+        frame().state().CodAtivacao.clear();
+}
+
+void LogPage::showLog(const QString &text)
+{
+    // One assignment: a long log is laid out once, not line by line.
+    MemoLogs->setPlainText(text);
+    if (mode_ == int(LogDecoder::Mode::WholeLog)) {
+        MemoLogs->moveCursor(QTextCursor::End);
+        MemoLogs->ensureCursorVisible();
+    }
+}
+
+void LogPage::BtnLog1Click()
+{
+    const QString name = interaction().chooseSaveFile(QString(), QString());
+    if (!name.isEmpty())
+        EdtLogs->setText(name);
+}
+
+void LogPage::BtnLog2Click()
+{
+    const QString name = EdtLogs->text();
+    if (name.isEmpty()) {
+        interaction().showMessage(QStringLiteral("O nome do arquivo não foi especificado"));
+        BtnLog1->setFocus();
+        return;
+    }
+    if (LogFile::save(name, MemoLogs->toPlainText()) == LogFile::Outcome::Saved)
+        interaction().showMessage(QStringLiteral("Arquivo ") + name + QStringLiteral(" salvo com sucesso"));
+    else
+        interaction().showMessage(QStringLiteral("Erro ao tentar salvar o arquivo: ") + name);
+}
+
+void LogPage::clearLog()
+{
+    MemoLogs->clear();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "console/consolepage.h"
+
+class LabeledEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// Page 9: the module's log, whole or reduced to its last SuperLog block,
+// and saving it to a file.
+class LogPage : public ConsolePage
+{
+    Q_OBJECT
+
+public:
+    LogPage(PageContext &context, QWidget *parent);
+
+    void BitLogsClick();
+    void BitSuperLogClick();
+    void BtnLogsClick();
+    void BtnLog1Click();
+    void BtnLog2Click();
+
+    // The page's mode (the title panel's tag): 1 whole log, 2 SuperLog.
+    int mode() const { return mode_; }
+
+    LabeledEdit *EdtCodAtiv5;
+    QPushButton *BtnLogs;
+    QPlainTextEdit *MemoLogs;
+    LabeledEdit *EdtLogs;
+    QPushButton *BtnLog1;
+    QPushButton *BtnLog2;
+
+public Q_SLOTS:
+    void clearLog();
+
+Q_SIGNALS:
+    // One of the two entries has started; the update page blanks its outcome.
+    void entered();
+
+private:
+    void enter(int mode);
+    void readLog();
+    void showLog(const QString &text);
+
+    int mode_ = 1;
+};
