@@ -5,7 +5,6 @@
 #include "console/labelededit.h"
 #include "console/operationframe.h"
 #include "console/widgetfactory.h"
-#include "platform/ansicodepage.h"
 
 #include <QPushButton>
 #include <QTextEdit>
@@ -79,12 +78,11 @@ void BlockingPage::sendCommand(Command command)
 {
     if (frame().checkCode(*EdtCodAtiv6)) {
         Q_EMIT aboutToSend();
-        const CommandArguments arguments = {AnsiCodePage::fromUnicode(EdtCodAtiv6->text().trimmed())};
-        frame().run(command, arguments, {[this, command] {
-                        frame().showResult(command, {}, [this] {
-                            interaction().showMessage(frame().displayField(TRetornoSAT::mensagem));
-                        });
-                    }});
+        // The busy code has the communication-failure message; every other
+        // code, success included, the module's own message.
+        const auto showMessage = [this] { interaction().showMessage(frame().displayField(TRetornoSAT::mensagem)); };
+        frame().run(command, OperationFrame::codeArgument(*EdtCodAtiv6),
+                    {[this, command, showMessage] { frame().showResult(command, {}, showMessage); }});
     }
     EdtCodAtiv6->clear();
 }

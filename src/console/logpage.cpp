@@ -8,7 +8,6 @@
 #include "console/logfile.h"
 #include "console/operationframe.h"
 #include "console/widgetfactory.h"
-#include "platform/ansicodepage.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -74,12 +73,11 @@ void LogPage::enter(int mode)
 
 void LogPage::BtnLogsClick()
 {
-    EdtCodAtiv5->setText(frame().state().CodAtivacao);
-    if (!frame().checkCode(*EdtCodAtiv5))
+    if (!frame().takePromptedCode(*EdtCodAtiv5))
         return;
     MemoLogs->clear();
-    const CommandArguments arguments = {AnsiCodePage::fromUnicode(EdtCodAtiv5->text().trimmed())};
-    frame().run(Command::ExtrairLogs, arguments, {[this] { readLog(); }, OperationFrame::Guard::Silent});
+    frame().run(Command::ExtrairLogs, OperationFrame::codeArgument(*EdtCodAtiv5),
+                {[this] { readLog(); }, OperationFrame::Guard::Silent});
 }
 
 void LogPage::readLog()

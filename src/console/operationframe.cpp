@@ -65,6 +65,20 @@ bool OperationFrame::checkCode(QLineEdit &edit, const QString &message)
     return false;
 }
 
+bool OperationFrame::takePromptedCode(QLineEdit &edit)
+{
+    edit.setText(state_.CodAtivacao);
+    if (isCodeLong(edit.text()))
+        return true;
+    interaction_.showMessage(kCodigoCurto);
+    return false;
+}
+
+CommandArguments OperationFrame::codeArgument(const QLineEdit &edit)
+{
+    return {AnsiCodePage::fromUnicode(edit.text().trimmed())};
+}
+
 void OperationFrame::send(Command command, const CommandArguments &arguments, bool showStatus)
 {
     CursorWait();

@@ -74,6 +74,11 @@ public:
     // The code check of a page's edit: a trimmed text shorter than the minimum
     // shows message, clears the edit and focuses it.
     bool checkCode(QLineEdit &edit, const QString &message = kCodigoCurto);
+    // The prompted code copied into the page's code edit; a short one shows
+    // the code-length message and stays where it is.
+    bool takePromptedCode(QLineEdit &edit);
+    // The edit's code, trimmed, as the command's text argument.
+    static CommandArguments codeArgument(const QLineEdit &edit);
 
     // Wait, fresh session number, the command, end of waiting, the session
     // number and, unless the page shows it later, the reply in the status bar.

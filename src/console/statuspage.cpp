@@ -5,7 +5,6 @@
 #include "console/labelededit.h"
 #include "console/operationframe.h"
 #include "console/widgetfactory.h"
-#include "platform/ansicodepage.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -51,13 +50,13 @@ void StatusPage::BitBtnStatusClick()
 
 void StatusPage::BtnStatusClick()
 {
-    if (!takeCode())
+    if (!frame().takePromptedCode(*EdtCodAtiv4))
         return;
     OperationFrame::ReplyReading reading([this] {
         readStatus(Command::ConsultarStatusOperacional,
                    [this] { return StatusListing::listSat(frame().state().ListaRetorno); });
     });
-    frame().run(Command::ConsultarStatusOperacional, codeArgument(), reading);
+    frame().run(Command::ConsultarStatusOperacional, OperationFrame::codeArgument(*EdtCodAtiv4), reading);
 }
 
 void StatusPage::BitBtnStatusMFEClick()
@@ -68,9 +67,9 @@ void StatusPage::BitBtnStatusMFEClick()
     const auto showMemo = qScopeGuard([this] { MemoStatus->show(); });
     const bool confirmed = frame().askCode();
     showPage();
-    if (!confirmed || !takeCode())
+    if (!confirmed || !frame().takePromptedCode(*EdtCodAtiv4))
         return;
-    frame().send(Command::ConsultarStatusOperacionalMFE, codeArgument());
+    frame().send(Command::ConsultarStatusOperacionalMFE, OperationFrame::codeArgument(*EdtCodAtiv4));
     startMemo();
     OperationFrame::ReplyReading reading(
         [this] {
@@ -89,21 +88,6 @@ void StatusPage::prepare(const QString &title, Qt::ScrollBarPolicy scrollBars)
     MemoStatus->setVerticalScrollBarPolicy(scrollBars);
     frame().mostrastatus(QString());
     setTitle(title);
-}
-
-bool StatusPage::takeCode()
-{
-    EdtCodAtiv4->setText(frame().state().CodAtivacao);
-    // The short code stays in the edit and in CodAtivacao.
-    if (OperationFrame::isCodeLong(EdtCodAtiv4->text()))
-        return true;
-    interaction().showMessage(OperationFrame::kCodigoCurto);
-    return false;
-}
-
-CommandArguments StatusPage::codeArgument() const
-{
-    return {AnsiCodePage::fromUnicode(EdtCodAtiv4->text().trimmed())};
 }
 
 void StatusPage::readStatus(Command command, const std::function<StatusListing::Result()> &list)

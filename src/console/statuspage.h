@@ -35,8 +35,6 @@ private:
     // The start of both entries: emptied code, memo and status bar, the title.
     void prepare(const QString &title, Qt::ScrollBarPolicy scrollBars);
     // EdtCodAtiv4 takes the prompt's code; false, after the message, when it is short.
-    bool takeCode();
-    CommandArguments codeArgument() const;
     // The messages of the failure codes, which also forget the code; for
     // "10000" the listing that list makes.
     void readStatus(Command command, const std::function<StatusListing::Result()> &list);

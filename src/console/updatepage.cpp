@@ -4,7 +4,6 @@
 #include "console/operationframe.h"
 #include "console/widgetfactory.h"
 #include "console/widgetstyle.h"
-#include "platform/ansicodepage.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -54,8 +53,8 @@ void UpdatePage::BtnAtualizarSWClick()
     blankOutcome();
     if (frame().checkCode(*EdtCodAtiv7)) {
         Q_EMIT aboutToSend();
-        const CommandArguments arguments = {AnsiCodePage::fromUnicode(EdtCodAtiv7->text().trimmed())};
-        frame().run(Command::AtualizarSoftwareSAT, arguments, {[this] { showOutcome(); }});
+        frame().run(Command::AtualizarSoftwareSAT, OperationFrame::codeArgument(*EdtCodAtiv7),
+                    {[this] { showOutcome(); }});
     }
     EdtCodAtiv7->clear();
 }

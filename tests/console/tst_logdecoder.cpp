@@ -130,11 +130,8 @@ void TestLogDecoder::text_data()
         "PT09PQ0KMjAyNC0wMS0wNSAxMDowMDowMHwwMDF8bGluaGENCjIwMjQtMDEtMDUgMTA6MDA6MDB8MDAxfFNBVHxpbmZvfD09PT09PT09PT09"
         "PT09PT09PT09PT09PT09PT09PT09PT09PT09PT09PT09PT09PT09PQ0K");
 
-    QTest::newRow("empty payload, whole log") << 1 << "" << kClosing;
     QTest::newRow("empty payload, SuperLog") << 2 << "" << kNotFound;
-    QTest::newRow("NUL in the middle, whole log") << 1 << "YW50ZXMAZGVwb2lzCmZpbQ==" << "antes\n" + kClosing;
     QTest::newRow("NUL before the block, SuperLog") << 2 << blockAfterNul << kNotFound;
-    QTest::newRow("CR LF lines, whole log") << 1 << "dW0NCmRvaXMNCg==" << "um\ndois\n\n" + kClosing;
     QTest::newRow("CR LF lines, SuperLog") << 2 << crLfBlock << "\n" + kStartShown + "\n   linha\n" + kEndShown;
     QTest::newRow("any other mode is the SuperLog") << 0 << crLfBlock << "\n" + kStartShown + "\n   linha\n" + kEndShown;
 }
