@@ -1,6 +1,5 @@
 #include "console/logpage.h"
 
-#include "channel/retornosat.h"
 #include "console/consolestate.h"
 #include "console/interaction.h"
 #include "console/labelededit.h"
@@ -26,7 +25,8 @@ QString titleOf(int mode)
 } // namespace
 
 LogPage::LogPage(PageContext &context, QWidget *parent)
-    : ConsolePage(context, QStringLiteral("TabLog"), QStringLiteral("Panel11"), titleOf(1), parent)
+    : ConsolePage(context, QStringLiteral("TabLog"), QStringLiteral("Panel11"), titleOf(int(LogDecoder::Mode::WholeLog)),
+                  parent)
     , EdtCodAtiv5(WidgetFactory::passwordEdit(this, QStringLiteral("EdtCodAtiv5"), QString(), {8, 48, 200, 21}))
     , BtnLogs(WidgetFactory::button(this, QStringLiteral("BtnLogs"), QStringLiteral("Extrair Logs"), 216, 44))
     , MemoLogs(WidgetFactory::memo(this, QStringLiteral("MemoLogs"), {8, 33, 624, 370}))
