@@ -1,4 +1,5 @@
 #include "console/endtoenddocument.h"
+#include "settings/cnpjcheck.h"
 
 #include <QTest>
 
@@ -9,6 +10,7 @@ class TestEndToEndDocument : public QObject
 private Q_SLOTS:
     void dadosVenda_data();
     void dadosVenda();
+    void customerCnpjIsValid();
 };
 
 namespace {
@@ -58,6 +60,12 @@ void TestEndToEndDocument::dadosVenda()
     const QString built = production ? EndToEndDocument::production(values[0], values[1], values[2], values[3])
                                      : EndToEndDocument::activation(values[2]);
     QCOMPARE(built, document);
+}
+
+void TestEndToEndDocument::customerCnpjIsValid()
+{
+    QCOMPARE(EndToEndDocument::kDestCnpj, QStringLiteral("58204716000190"));
+    QVERIFY(CnpjCheck::isCNPJ(EndToEndDocument::kDestCnpj));
 }
 
 QTEST_GUILESS_MAIN(TestEndToEndDocument)
