@@ -60,8 +60,10 @@ TestPage::TestPage(PageContext &context, TFFimAFim &FFimAFim, const QString &pro
     , FFimAFim_(FFimAFim)
     , cfeFile_(programFolder)
 {
-    BtnTesteAtivacao = WidgetFactory::button(this, QStringLiteral("BtnTesteAtivacao"), QStringLiteral("FimAFim Ativação"), 8, 30);
-    BtnTesteProducao = WidgetFactory::button(this, QStringLiteral("BtnTesteProducao"), QStringLiteral("FimAFim Produção"), 142, 30);
+    BtnTesteAtivacao =
+        WidgetFactory::button(this, QStringLiteral("BtnTesteAtivacao"), QStringLiteral("FimAFim Ativação"), 8, 30);
+    BtnTesteProducao =
+        WidgetFactory::button(this, QStringLiteral("BtnTesteProducao"), QStringLiteral("FimAFim Produção"), 142, 30);
     BtnNaveg = WidgetFactory::button(this, QStringLiteral("BtnNaveg"), QStringLiteral("Abrir no Navegador"), 276, 30);
     BtnNaveg->setEnabled(false);
     Label15 = WidgetFactory::label(this, QStringLiteral("Label15"), QStringLiteral("Sessão:"), {414, 38});
@@ -75,14 +77,17 @@ TestPage::TestPage(PageContext &context, TFFimAFim &FFimAFim, const QString &pro
     BitBtn7 = WidgetFactory::button(this, QStringLiteral("BitBtn7"), QStringLiteral("Consulta Sessão"), 504, 30);
 
     LblCFeFile = WidgetFactory::labeledEdit(this, QStringLiteral("LblCFeFile"),
-                                            QStringLiteral("XML da CFe a ser transmitida/Cancelada:"), {kMemoLeft, 78, 300, 21});
+                                            QStringLiteral("XML da CFe a ser transmitida/Cancelada:"),
+                                            {kMemoLeft, 78, 300, 21});
     Button1 = browseButton(this, QStringLiteral("Button1"), 78);
     BitBtn10 = WidgetFactory::button(this, QStringLiteral("BitBtn10"), QStringLiteral("Enviar CFe"), 344, 74);
     BitBtn8 = WidgetFactory::button(this, QStringLiteral("BitBtn8"), QStringLiteral("Cancelar CFe"), 478, 74);
     LblCFeDir = WidgetFactory::labeledEdit(this, QStringLiteral("LblCFeDir"),
-                                           QStringLiteral("Diretório com os XMLs a serem transmitidos:"), {kMemoLeft, 118, 300, 21});
+                                           QStringLiteral("Diretório com os XMLs a serem transmitidos:"),
+                                           {kMemoLeft, 118, 300, 21});
     BtnDir = browseButton(this, QStringLiteral("BtnDir"), 118);
-    BtnEnviaDir = WidgetFactory::button(this, QStringLiteral("BtnEnviaDir"), QStringLiteral("Enviar todos do Dir."), 344, 114);
+    BtnEnviaDir =
+        WidgetFactory::button(this, QStringLiteral("BtnEnviaDir"), QStringLiteral("Enviar todos do Dir."), 344, 114);
 
     MemoCFe = WidgetFactory::memo(this, QStringLiteral("MemoCFe"),
                                   {kMemoLeft, kMemoTop, kWidth - 2 * kMemoLeft, kMemoDesignHeight});
@@ -404,8 +409,8 @@ bool TestPage::saveCfe(const QByteArrayList &lines)
     const QString error = cfeFile_.write(lines);
     if (error.isEmpty())
         return true;
-    interaction().showMessage(QStringLiteral("Não foi possível gravar o arquivo ") + QDir::toNativeSeparators(cfeFile_.path())
-                              + QStringLiteral(":\n") + error);
+    interaction().showMessage(QStringLiteral("Não foi possível gravar o arquivo ")
+                              + QDir::toNativeSeparators(cfeFile_.path()) + QStringLiteral(":\n") + error);
     return false;
 }
 

@@ -37,8 +37,8 @@ TFFimAFim::TFFimAFim(ConsoleState &state, ClientDataSet &cds, Interaction &inter
     EdtIEContrib->place(kLeft, 68, kEditWidth);
     EdtCNPJSw = WidgetFactory::cnpjEdit(this, QStringLiteral("EdtCNPJSw"), QStringLiteral("CNPJ Software House:"),
                                         {kLeft, 112, kEditWidth, 21});
-    LblAssinatura = WidgetFactory::label(this, QStringLiteral("LblAssinatura"), QStringLiteral("Assinatura do Aplicativo Comercial:"),
-                                  {kLeft, 142});
+    LblAssinatura = WidgetFactory::label(this, QStringLiteral("LblAssinatura"),
+                                         QStringLiteral("Assinatura do Aplicativo Comercial:"), {kLeft, 142});
     rgAssinatura = WidgetFactory::radioGroup(this, QStringLiteral("rgAssinatura"), QStringLiteral("Forma de envio:"),
                                              {QStringLiteral("Texto"), QStringLiteral("Arquivo")},
                                              {kLeft, 158, 336, 42}, 2);
@@ -61,7 +61,8 @@ TFFimAFim::TFFimAFim(ConsoleState &state, ClientDataSet &cds, Interaction &inter
 
 void TFFimAFim::setProductionEntries(bool enabled)
 {
-    for (QWidget *entry : std::initializer_list<QWidget *>{EdtCNPJSw, EdtIEContrib, rgAssinatura, EdtAssinatura, Button3})
+    for (QWidget *entry :
+         std::initializer_list<QWidget *>{EdtCNPJSw, EdtIEContrib, rgAssinatura, EdtAssinatura, Button3})
         entry->setEnabled(enabled);
 }
 

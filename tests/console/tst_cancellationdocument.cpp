@@ -1,6 +1,5 @@
 #include "console/cancellationdocument.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using Values = CancellationDocument::Values;
@@ -13,7 +12,6 @@ class TestCancellationDocument : public QObject
 private Q_SLOTS:
     void parse_data();
     void parse();
-    void unreadableFileGivesEmptyValues();
     void dadosCancelamento_data();
     void dadosCancelamento();
 };
@@ -60,14 +58,6 @@ void TestCancellationDocument::parse()
     QFETCH(QStringList, values);
 
     QCOMPARE(listed(CancellationDocument::parse(cfe)), values);
-}
-
-void TestCancellationDocument::unreadableFileGivesEmptyValues()
-{
-    QTemporaryDir folder;
-    QCOMPARE(listed(CancellationDocument::read(folder.filePath(QStringLiteral("falta.xml")))),
-             QStringList(6, QString()));
-    QCOMPARE(listed(CancellationDocument::read(folder.path())), QStringList(6, QString()));
 }
 
 void TestCancellationDocument::dadosCancelamento_data()

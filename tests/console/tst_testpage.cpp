@@ -85,10 +85,8 @@ private Q_SLOTS:
     void defaultState();
     void cfeOperations_data();
     void cfeOperations();
-    void saleSendsFileLines_data();
-    void saleSendsFileLines();
-    void cancellationDocument_data();
-    void cancellationDocument();
+    void documentsSent_data();
+    void documentsSent();
     void saleOverIntegrador();
     void sessionQuery_data();
     void sessionQuery();
@@ -205,77 +203,55 @@ void TestTestPage::cfeOperations()
     QCOMPARE(page.title(), QString());
 }
 
-void TestTestPage::saleSendsFileLines_data()
+void TestTestPage::documentsSent_data()
 {
-    QTest::addColumn<QString>("file"); // in the program's folder; "{blank}" a blank before it
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("file"); // "{pasta}" the program's folder
     QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<QByteArray>("dadosVenda");
+    QTest::addColumn<QByteArrayList>("texts"); // the text arguments after the code
 
-    QTest::newRow("lines joined") << "venda.xml" << QStringList{"Emitido"}
-        << QByteArray("<CFe><infCFe Id=\"CFe35\"><ide><CNPJ>16716114000172</CNPJ><signAC>SGR</signAC>"
-                      "<numeroCaixa>002</numeroCaixa></ide><dest><CPF>12345678909</CPF></dest></infCFe></CFe>");
-    QTest::newRow("missing file still sent empty") << "falta.xml"
-        << QStringList{"Arquivo: {pasta}falta.xml não foi encontrado!", "Emitido"} << QByteArray();
-    QTest::newRow("path with a blank is taken as typed") << "{blank}venda.xml"
-        << QStringList{"Arquivo:  {pasta}venda.xml não foi encontrado!", "Emitido"} << QByteArray();
+    const QString sale = QStringLiteral("BitBtn10");
+    const QString cancel = QStringLiteral("BitBtn8");
+    const QByteArray emptyCancellation("<?xml version=\"1.0\" encoding=\"UTF-8\"?><CFeCanc><infCFe chCanc=\"\"><ide>"
+                                       "<CNPJ></CNPJ><signAC></signAC><numeroCaixa></numeroCaixa></ide><emit></emit>"
+                                       "<dest></dest><total></total><infAdic></infAdic></infCFe></CFeCanc>");
+    QTest::newRow("sale: lines joined") << sale << "{pasta}venda.xml" << QStringList{"Emitido"}
+        << QByteArrayList{"<CFe><infCFe Id=\"CFe35\"><ide><CNPJ>16716114000172</CNPJ><signAC>SGR</signAC>"
+                          "<numeroCaixa>002</numeroCaixa></ide><dest><CPF>12345678909</CPF></dest></infCFe></CFe>"};
+    QTest::newRow("sale: missing file sent empty") << sale << "{pasta}falta.xml"
+        << QStringList{"Arquivo: {pasta}falta.xml não foi encontrado!", "Emitido"} << QByteArrayList{""};
+    QTest::newRow("sale: path taken untrimmed") << sale << " {pasta}venda.xml"
+        << QStringList{"Arquivo:  {pasta}venda.xml não foi encontrado!", "Emitido"} << QByteArrayList{""};
+    QTest::newRow("cancellation: path trimmed") << cancel << " {pasta}venda.xml " << QStringList{"Emitido"}
+        << QByteArrayList{"CFe35", "<?xml version=\"1.0\" encoding=\"UTF-8\"?><CFeCanc><infCFe chCanc=\"CFe35\"><ide>"
+                                   "<CNPJ>16716114000172</CNPJ><signAC>SGR</signAC><numeroCaixa>002</numeroCaixa></ide>"
+                                   "<emit></emit><dest><CPF>12345678909</CPF></dest><total></total><infAdic></infAdic>"
+                                   "</infCFe></CFeCanc>"};
+    QTest::newRow("cancellation: missing file, empty values") << cancel << "{pasta}falta.xml" << QStringList{"Emitido"}
+                                                              << QByteArrayList{"", emptyCancellation};
 }
 
-void TestTestPage::saleSendsFileLines()
+void TestTestPage::documentsSent()
 {
+    QFETCH(QString, button);
     QFETCH(QString, file);
     QFETCH(QStringList, messages);
-    QFETCH(QByteArray, dadosVenda);
+    QFETCH(QByteArrayList, texts);
 
     TestPageConsole page;
     const QString folder = page.console.programFolder();
-    file.replace(QStringLiteral("{blank}"), QStringLiteral(" ") + folder);
-    if (!file.startsWith(QLatin1Char(' ')))
-        file.prepend(folder);
-    page.find<QLineEdit>(QStringLiteral("LblCFeFile"))->setText(file);
-    page.module.setReply(QStringLiteral("EnviarDadosVenda"), saleReply("06000"));
+    page.find<QLineEdit>(QStringLiteral("LblCFeFile"))->setText(file.replace(QStringLiteral("{pasta}"), folder));
+    const bool sale = button == QLatin1String("BitBtn10");
+    const QString exportName = sale ? QStringLiteral("EnviarDadosVenda") : QStringLiteral("CancelarUltimaVenda");
+    page.module.setReply(exportName, saleReply(sale ? "06000" : "07000"));
     page.answerPrompt(kCode);
-    page.click(QStringLiteral("BitBtn10"));
+    page.click(button);
 
-    messages.replaceInStrings(QStringLiteral("{pasta}"), folder);
-    QCOMPARE(page.messages(), messages);
-    QCOMPARE(page.onlyCall(QStringLiteral("EnviarDadosVenda")).at(2).toByteArray(), dadosVenda);
-}
-
-void TestTestPage::cancellationDocument_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QByteArray>("chave");
-    QTest::addColumn<QByteArray>("document");
-
-    QTest::newRow("blanks around the path trimmed") << " {pasta}venda.xml " << QByteArray("CFe35")
-        << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?><CFeCanc><infCFe chCanc=\"CFe35\"><ide>"
-                      "<CNPJ>16716114000172</CNPJ><signAC>SGR</signAC><numeroCaixa>002</numeroCaixa></ide>"
-                      "<emit></emit><dest><CPF>12345678909</CPF></dest><total></total><infAdic></infAdic>"
-                      "</infCFe></CFeCanc>");
-    QTest::newRow("missing file: empty values") << "{pasta}falta.xml" << QByteArray()
-        << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?><CFeCanc><infCFe chCanc=\"\"><ide><CNPJ></CNPJ>"
-                      "<signAC></signAC><numeroCaixa></numeroCaixa></ide><emit></emit><dest></dest><total></total>"
-                      "<infAdic></infAdic></infCFe></CFeCanc>");
-}
-
-void TestTestPage::cancellationDocument()
-{
-    QFETCH(QString, file);
-    QFETCH(QByteArray, chave);
-    QFETCH(QByteArray, document);
-
-    TestPageConsole page;
-    file.replace(QStringLiteral("{pasta}"), page.console.programFolder());
-    page.find<QLineEdit>(QStringLiteral("LblCFeFile"))->setText(file);
-    page.module.setReply(QStringLiteral("CancelarUltimaVenda"), saleReply("07000"));
-    page.answerPrompt(kCode);
-    page.click(QStringLiteral("BitBtn8"));
-
-    const QList<QVariant> arguments = page.onlyCall(QStringLiteral("CancelarUltimaVenda"));
-    QCOMPARE(arguments.size(), 4);
-    QCOMPARE(arguments.at(2).toByteArray(), chave);
-    QCOMPARE(arguments.at(3).toByteArray(), document);
-    QCOMPARE(page.messages(), QStringList{"Emitido"});
+    QCOMPARE(page.messages(), messages.replaceInStrings(QStringLiteral("{pasta}"), folder));
+    QByteArrayList sent;
+    for (const QVariant &argument : page.onlyCall(exportName).mid(2))
+        sent.append(argument.toByteArray());
+    QCOMPARE(sent, texts);
 }
 
 void TestTestPage::saleOverIntegrador()

@@ -43,7 +43,6 @@ class TestTFFimAFim : public QObject
 private Q_SLOTS:
     void defaultState();
     void showingRefillsStoredEntries();
-    void okConfirms();
     void signatureChoice_data();
     void signatureChoice();
     void signatureFilePicker_data();
@@ -86,17 +85,6 @@ void TestTFFimAFim::showingRefillsStoredEntries()
     QCOMPARE(dialog->EdtIEContrib->digits(), QStringLiteral("123456789012"));
     QCOMPARE(dialog->rgAssinatura->itemIndex(), TFFimAFim::kArquivo);
     QCOMPARE(fixture.console.window().state().Cancelado, 1);
-}
-
-void TestTFFimAFim::okConfirms()
-{
-    DialogConsole fixture;
-    fixture.console.interaction.dialogSteps.enqueue([](QDialog &dialog) {
-        QTest::keyClick(&dialog, Qt::Key_Return); // the default button
-    });
-    fixture.console.interaction.runDialog(*fixture.dialog);
-    QCOMPARE(fixture.console.window().state().Cancelado, 0);
-    QCOMPARE(fixture.dialog->result(), int(QDialog::Accepted));
 }
 
 void TestTFFimAFim::signatureChoice_data()
