@@ -1,11 +1,9 @@
 #include "console/cfefile.h"
 
-#include "platform/ansicodepage.h"
 #include "platform/atomicfile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringList>
 
 CfeFile::CfeFile(const QString &programFolder)
     : path_(programFolder + QStringLiteral("CFe.xml"))
@@ -28,14 +26,6 @@ QString CfeFile::write(const QByteArrayList &lines) const
     for (const QByteArray &line : lines)
         bytes += line + "\r\n";
     return AtomicFile::write(path_, bytes);
-}
-
-QString CfeFile::write(const QStringList &lines) const
-{
-    QByteArrayList bytes;
-    for (const QString &line : lines)
-        bytes.append(AnsiCodePage::fromUnicode(line));
-    return write(bytes);
 }
 
 void CfeFile::remove() const

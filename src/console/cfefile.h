@@ -17,8 +17,6 @@ public:
     // Replaces the file with the lines, each followed by CR LF; empty on
     // success, otherwise the reason it could not be written.
     [[nodiscard]] QString write(const QByteArrayList &lines) const;
-    // The same for text lines, written in the ANSI code page.
-    [[nodiscard]] QString write(const QStringList &lines) const;
     // Deletes the file when it is there; its absence is no error.
     void remove() const;
 

@@ -45,6 +45,14 @@ const QString kSaleSuccess = QStringLiteral("06000");
 const QString kCancellationSuccess = QStringLiteral("07000");
 const QString kEndToEndSuccess = QStringLiteral("09000");
 
+QByteArrayList toAnsi(const QStringList &lines)
+{
+    QByteArrayList bytes;
+    for (const QString &line : lines)
+        bytes.append(AnsiCodePage::fromUnicode(line));
+    return bytes;
+}
+
 QPushButton *browseButton(QWidget *parent, const QString &name, int top)
 {
     auto *button = new QPushButton(QStringLiteral("..."), parent);
@@ -249,10 +257,7 @@ void TestPage::acceptEndToEndCfe()
     const QStringList lines = TextLines::split(QString::fromUtf8(QByteArray::fromBase64(base64)));
     addLines({kSeparator});
     addLines({XmlFormatter::FormatXMLString(lines.join(QStringLiteral("\r\n"))), kSeparator});
-    QByteArrayList saved;
-    for (const QString &line : lines)
-        saved.append(AnsiCodePage::fromUnicode(line));
-    if (saveCfe(saved))
+    if (saveCfe(toAnsi(lines)))
         BtnNaveg->setEnabled(true);
 }
 
@@ -352,8 +357,7 @@ void TestPage::readQueriedReply()
     } else {
         if (code == CommandTable::busyCode(Command::EnviarDadosVenda))
             interaction().showMessage(OperationFrame::kFalhaComunicacao);
-        for (const QString &field : state.ListaRetorno)
-            saved.append(AnsiCodePage::fromUnicode(field));
+        saved = toAnsi(state.ListaRetorno);
     }
     saveCfe(saved);
 }
