@@ -43,10 +43,9 @@ qsizetype scanField(const QByteArray &separators, const QString &content, qsizet
     }
 }
 
-} // namespace
-
-int ReplyFields::ExtractStrings2(const QByteArray &separators, const QByteArray &whiteSpace, const QString &content,
-                                 QStringList *strings)
+// Shared by both splitters; keepEmpty tells whether empty fields count.
+int split(const QByteArray &separators, const QByteArray &whiteSpace, const QString &content, QStringList *strings,
+          bool keepEmpty)
 {
     if (!strings || charAt(content, 0) == kTerminator)
         return 0;
@@ -56,10 +55,26 @@ int ReplyFields::ExtractStrings2(const QByteArray &separators, const QByteArray 
         while (charAt(content, position) != kTerminator && inSet(whiteSpace, charAt(content, position)))
             ++position;
         const qsizetype end = scanField(separators, content, position);
-        strings->append(content.mid(position, end - position));
-        ++count;
+        if (keepEmpty || end > position) {
+            strings->append(content.mid(position, end - position));
+            ++count;
+        }
         if (charAt(content, end) == kTerminator)
             return count;
         position = end + 1;
     }
+}
+
+} // namespace
+
+int ReplyFields::ExtractStrings2(const QByteArray &separators, const QByteArray &whiteSpace, const QString &content,
+                                 QStringList *strings)
+{
+    return split(separators, whiteSpace, content, strings, true);
+}
+
+int ReplyFields::ExtractStrings(const QByteArray &separators, const QByteArray &whiteSpace, const QString &content,
+                                QStringList *strings)
+{
+    return split(separators + QByteArray("\0\r\n'\"", 5), whiteSpace + "\r\n", content, strings, false);
 }

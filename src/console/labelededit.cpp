@@ -22,6 +22,11 @@ void LabeledEdit::place(int left, int top, int width)
     label_->setGeometry(left, top - kLabelHeight, width, kLabelHeight);
 }
 
+void LabeledEdit::setCaption(const QString &caption)
+{
+    label_->setText(caption);
+}
+
 void LabeledEdit::setVisible(bool visible)
 {
     QLineEdit::setVisible(visible);

@@ -14,6 +14,7 @@ public:
     LabeledEdit(const QString &objectName, const QString &caption, QWidget *parent);
 
     void place(int left, int top, int width);
+    void setCaption(const QString &caption);
     void setVisible(bool visible) override;
 
 private:

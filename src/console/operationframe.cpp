@@ -95,7 +95,8 @@ void OperationFrame::readReply(const ReplyReading &reading)
 {
     state_.ListaRetorno.clear();
     const auto split = [this, &reading] {
-        ReplyFields::ExtractStrings2(QByteArrayLiteral("|"), QByteArray(), state_.Retorno, &state_.ListaRetorno);
+        const auto splitter = reading.dropEmptyFields ? &ReplyFields::ExtractStrings : &ReplyFields::ExtractStrings2;
+        splitter(QByteArrayLiteral("|"), QByteArray(), state_.Retorno, &state_.ListaRetorno);
         reading.readFields();
     };
     if (reading.guard == Guard::None) {

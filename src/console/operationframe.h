@@ -57,6 +57,7 @@ public:
         Guard guard;
         std::function<void()> beforeRawReply; // a page's own step before the raw reply is shown
         bool showSefaz = true;
+        bool dropEmptyFields = false; // split by ExtractStrings instead of ExtractStrings2
     };
 
     // A result code and the message a page shows for it.

@@ -1,65 +1,127 @@
 #include "console/testpage.h"
 
+#include "channel/command.h"
+#include "channel/commandtable.h"
+#include "channel/retornosat.h"
+#include "console/cancellationdocument.h"
+#include "console/consolestate.h"
+#include "console/endtoenddocument.h"
+#include "console/interaction.h"
 #include "console/labelededit.h"
+#include "console/maskededit.h"
+#include "console/operationframe.h"
+#include "console/radiogroup.h"
+#include "console/returnedcfe.h"
+#include "console/textlines.h"
+#include "console/tffimafim.h"
 #include "console/widgetfactory.h"
-#include "console/widgetstyle.h"
+#include "platform/ansicodepage.h"
+#include "settings/cnpjcheck.h"
+#include "settings/signaturefile.h"
+#include "settings/textfilereader.h"
+#include "settings/xmlformatter.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
+
+const QString TestPage::kSeparator = QString(54, u'-');
+const QString TestPage::kSessaoInvalida =
+    QStringLiteral("Informe no campo \"Sessão:\" o número da sessão a consultar.");
 
 namespace {
+
 constexpr int kMemoLeft = 8;
 constexpr int kMemoTop = 150;
 constexpr int kBrowseWidth = 25;
 constexpr int kBrowseHeight = 21;
+constexpr int kCfeField = 5; // the end-to-end test's CF-e in Base64
+constexpr int kKeyFromEnd = 3;
+
+const QString kSaleSuccess = QStringLiteral("06000");
+const QString kCancellationSuccess = QStringLiteral("07000");
+const QString kEndToEndSuccess = QStringLiteral("09000");
+
+QByteArrayList toAnsi(const QStringList &lines)
+{
+    QByteArrayList bytes;
+    for (const QString &line : lines)
+        bytes.append(AnsiCodePage::fromUnicode(line));
+    return bytes;
 }
 
-TestPage::TestPage(PageContext &context, QWidget *parent)
-    : ConsolePage(context, QStringLiteral("TabTeste"), QStringLiteral("Panel4"), QString(), parent)
+QPushButton *browseButton(QWidget *parent, const QString &name, int top)
 {
-    LblCFeFile = new LabeledEdit(QStringLiteral("LblCFeFile"), QStringLiteral("XML da CFe a ser transmitida/Cancelada:"), this);
-    LblCFeFile->place(kMemoLeft, 50, 440);
-    Button1 = new QPushButton(QStringLiteral("..."), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(452, 50, kBrowseWidth, kBrowseHeight);
+    auto *button = new QPushButton(QStringLiteral("..."), parent);
+    button->setObjectName(name);
+    button->setGeometry(312, top, kBrowseWidth, kBrowseHeight);
+    return button;
+}
 
-    LblCFeDir = new LabeledEdit(QStringLiteral("LblCFeDir"), QStringLiteral("Diretório com os XMLs a serem transmitidos:"), this);
-    LblCFeDir->place(kMemoLeft, 90, 440);
-    BtnDir = new QPushButton(QStringLiteral("..."), this);
-    BtnDir->setObjectName(QStringLiteral("BtnDir"));
-    BtnDir->setGeometry(452, 90, kBrowseWidth, kBrowseHeight);
+} // namespace
 
-    BitBtn10 = WidgetFactory::button(this, QStringLiteral("BitBtn10"), QStringLiteral("Enviar CFe"), 8, 116);
-    BitBtn8 = WidgetFactory::button(this, QStringLiteral("BitBtn8"), QStringLiteral("Cancelar CFe"), 142, 116);
-    BtnEnviaDir = WidgetFactory::button(this, QStringLiteral("BtnEnviaDir"), QStringLiteral("Enviar todos do Dir."), 276, 116);
-
-    Label15 = new QLabel(QStringLiteral("Sessão:"), this);
-    Label15->setObjectName(QStringLiteral("Label15"));
-    Label15->setGeometry(500, 34, 60, 16);
+TestPage::TestPage(PageContext &context, TFFimAFim &FFimAFim, const QString &programFolder, QWidget *parent)
+    : ConsolePage(context, QStringLiteral("TabTeste"), QStringLiteral("Panel4"), QString(), parent)
+    , FFimAFim_(FFimAFim)
+    , cfeFile_(programFolder)
+{
+    BtnTesteAtivacao =
+        WidgetFactory::button(this, QStringLiteral("BtnTesteAtivacao"), QStringLiteral("FimAFim Ativação"), 8, 30);
+    BtnTesteProducao =
+        WidgetFactory::button(this, QStringLiteral("BtnTesteProducao"), QStringLiteral("FimAFim Produção"), 142, 30);
+    BtnNaveg = WidgetFactory::button(this, QStringLiteral("BtnNaveg"), QStringLiteral("Abrir no Navegador"), 276, 30);
+    BtnNaveg->setEnabled(false);
+    Label15 = WidgetFactory::label(this, QStringLiteral("Label15"), QStringLiteral("Sessão:"), {414, 38});
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(500, 50, 80, 21);
+    Edit1->setGeometry(456, 34, 44, 21);
     Edit1->setMaxLength(6);
     Edit1->setAlignment(Qt::AlignCenter);
+    Edit1->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), Edit1));
     Label15->setBuddy(Edit1);
+    BitBtn7 = WidgetFactory::button(this, QStringLiteral("BitBtn7"), QStringLiteral("Consulta Sessão"), 504, 30);
 
-    MemoCFe = new QPlainTextEdit(this);
-    MemoCFe->setObjectName(QStringLiteral("MemoCFe"));
-    MemoCFe->setReadOnly(true);
-    MemoCFe->setLineWrapMode(QPlainTextEdit::NoWrap);
-    MemoCFe->setFont(WidgetStyle::lucidaConsole(8));
-    MemoCFe->setGeometry(kMemoLeft, kMemoTop, kWidth - 2 * kMemoLeft, kMemoDesignHeight);
+    LblCFeFile = WidgetFactory::labeledEdit(this, QStringLiteral("LblCFeFile"),
+                                            QStringLiteral("XML da CFe a ser transmitida/Cancelada:"),
+                                            {kMemoLeft, 78, 300, 21});
+    Button1 = browseButton(this, QStringLiteral("Button1"), 78);
+    BitBtn10 = WidgetFactory::button(this, QStringLiteral("BitBtn10"), QStringLiteral("Enviar CFe"), 344, 74);
+    BitBtn8 = WidgetFactory::button(this, QStringLiteral("BitBtn8"), QStringLiteral("Cancelar CFe"), 478, 74);
+    LblCFeDir = WidgetFactory::labeledEdit(this, QStringLiteral("LblCFeDir"),
+                                           QStringLiteral("Diretório com os XMLs a serem transmitidos:"),
+                                           {kMemoLeft, 118, 300, 21});
+    BtnDir = browseButton(this, QStringLiteral("BtnDir"), 118);
+    BtnEnviaDir =
+        WidgetFactory::button(this, QStringLiteral("BtnEnviaDir"), QStringLiteral("Enviar todos do Dir."), 344, 114);
+
+    MemoCFe = WidgetFactory::memo(this, QStringLiteral("MemoCFe"),
+                                  {kMemoLeft, kMemoTop, kWidth - 2 * kMemoLeft, kMemoDesignHeight});
+    MemoCFe->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    MemoCFe->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memoBottomMargin_ = kHeight - kMemoTop - kMemoDesignHeight;
+
+    connectHandlers();
+}
+
+void TestPage::connectHandlers()
+{
+    frame().onClick(BtnTesteAtivacao, [this] { BtnTesteAtivacaoClick(); });
+    frame().onClick(BtnTesteProducao, [this] { BtnTesteProducaoClick(); });
+    frame().onClick(BtnNaveg, [this] { BtnNavegClick(); });
+    frame().onClick(BitBtn7, [this] { BitBtn7Click(); });
+    frame().onClick(Button1, [this] { Button1Click(); });
+    frame().onClick(BitBtn10, [this] { BitBtn6Click(); });
+    frame().onClick(BitBtn8, [this] { BitBtn8Click(); });
+    frame().onClick(BtnDir, [this] { BtnDirClick(); });
 }
 
 void TestPage::setAdministratorRowVisible(bool visible)
 {
-    for (QWidget *control : {static_cast<QWidget *>(LblCFeFile), static_cast<QWidget *>(LblCFeDir),
-                             static_cast<QWidget *>(Button1), static_cast<QWidget *>(BitBtn10),
-                             static_cast<QWidget *>(BitBtn8), static_cast<QWidget *>(BtnDir),
-                             static_cast<QWidget *>(BtnEnviaDir)})
+    for (QWidget *control : std::initializer_list<QWidget *>{LblCFeFile, LblCFeDir, Button1, BitBtn10, BitBtn8, BtnDir,
+                                                             BtnEnviaDir})
         control->setVisible(visible);
 }
 
@@ -72,6 +134,288 @@ void TestPage::setMemoHeight(int height)
 void TestPage::showSessionNumber(const QString &numSessao)
 {
     Edit1->setText(numSessao);
+}
+
+void TestPage::BtnTestefimafimClick()
+{
+    setTitle(QString());
+    MemoCFe->clear();
+    BtnNaveg->setEnabled(false);
+    frame().mostrastatus(QString());
+    showPage();
+}
+
+void TestPage::BtnTesteAtivacaoClick()
+{
+    runEndToEnd(false);
+}
+
+void TestPage::BtnTesteProducaoClick()
+{
+    runEndToEnd(true);
+}
+
+bool TestPage::promptCode()
+{
+    if (!frame().askCode())
+        return false;
+    if (OperationFrame::isCodeLong(frame().state().CodAtivacao))
+        return true;
+    interaction().showMessage(OperationFrame::kCodigoCurto);
+    return false;
+}
+
+QByteArray TestPage::activationCode() const
+{
+    return AnsiCodePage::fromUnicode(frame().state().CodAtivacao);
+}
+
+void TestPage::runEndToEnd(bool production)
+{
+    MemoCFe->clear();
+    if (!promptCode())
+        return;
+    setTitle(production ? QStringLiteral("FIM-A-FIM PRODUÇÃO") : QStringLiteral("FIM-A-FIM ATIVAÇÃO"));
+    FFimAFim_.setProductionEntries(production);
+    interaction().runDialog(FFimAFim_);
+    if (frame().state().Cancelado != 0)
+        return;
+    const std::optional<QString> document = production ? productionDocument() : activationDocument();
+    if (!document)
+        return;
+    OperationFrame::ReplyReading reading([this, production] { readEndToEndReply(production); });
+    reading.showSefaz = false; // each branch shows it at its own step
+    frame().run(Command::TesteFimAFim, {activationCode(), AnsiCodePage::fromUnicode(*document)}, reading);
+}
+
+std::optional<QString> TestPage::productionDocument()
+{
+    const QString taxpayer = FFimAFim_.EdtCNPJContrib2->digits();
+    const QString ie = FFimAFim_.EdtIEContrib->digits();
+    const QString softwareHouse = FFimAFim_.EdtCNPJSw->digits();
+    const QString signatureText = FFimAFim_.EdtAssinatura->text().trimmed();
+    const std::pair<QString, QString> required[] = {
+        {taxpayer, QStringLiteral("CNPJ do Contribuinte inválido.")},
+        {ie, QStringLiteral("IE do Contribuinte inválido.")},
+        {softwareHouse, QStringLiteral("CNPJ da Software House inválido.")},
+        {signatureText, QStringLiteral("Assinatura não pode estar em branco.")},
+    };
+    for (const auto &[value, message] : required) {
+        if (value.isEmpty()) {
+            interaction().showMessage(message);
+            return std::nullopt;
+        }
+    }
+    QString signature = signatureText;
+    if (FFimAFim_.rgAssinatura->itemIndex() == TFFimAFim::kArquivo) {
+        const TextFileReader::Result file = TextFileReader::LeArquivo(FFimAFim_.EdtAssinatura->text());
+        if (file.status != TextFileReader::Status::Read) {
+            interaction().showMessage(SignatureFile::message(file.status));
+            return std::nullopt;
+        }
+        signature = AnsiCodePage::toUnicode(file.content);
+    }
+    return EndToEndDocument::production(softwareHouse, signature, taxpayer, ie);
+}
+
+std::optional<QString> TestPage::activationDocument()
+{
+    const QString taxpayer = FFimAFim_.EdtCNPJContrib2->digits();
+    if (!CnpjCheck::isCNPJ(taxpayer)) {
+        interaction().showMessage(QStringLiteral("CNPJ do Contribuinte inválido."));
+        return std::nullopt;
+    }
+    return EndToEndDocument::activation(taxpayer);
+}
+
+void TestPage::readEndToEndReply(bool production)
+{
+    const QString &code = frame().resultCode();
+    if (code == kEndToEndSuccess) {
+        acceptEndToEndCfe();
+        return;
+    }
+    const bool busy = code == CommandTable::busyCode(Command::TesteFimAFim);
+    if (production) {
+        if (busy)
+            interaction().showMessage(OperationFrame::kFalhaComunicacao);
+        cfeFile_.remove();
+        interaction().showMessage(frame().displayField(TRetornoSAT::mensagem));
+    } else {
+        cfeFile_.remove();
+        interaction().showMessage(busy ? OperationFrame::kFalhaComunicacao
+                                       : frame().displayField(TRetornoSAT::mensagem));
+    }
+    frame().MostraMSefaz();
+}
+
+void TestPage::acceptEndToEndCfe()
+{
+    interaction().showMessage(frame().displayField(TRetornoSAT::mensagem));
+    frame().MostraMSefaz();
+    const QByteArray base64 = AnsiCodePage::fromUnicode(frame().field(kCfeField));
+    const QStringList lines = TextLines::split(QString::fromUtf8(QByteArray::fromBase64(base64)));
+    addLines({kSeparator});
+    addLines({XmlFormatter::FormatXMLString(lines.join(QStringLiteral("\r\n"))), kSeparator});
+    if (saveCfe(toAnsi(lines)))
+        BtnNaveg->setEnabled(true);
+}
+
+void TestPage::BitBtn6Click()
+{
+    if (!promptCode())
+        return;
+    const QString fileName = LblCFeFile->text();
+    const TextFileReader::Result file = TextFileReader::LeArquivo(fileName);
+    if (file.status != TextFileReader::Status::Read)
+        interaction().showMessage(TextFileReader::message(file.status, fileName));
+    MemoCFe->clear();
+    frame().send(Command::EnviarDadosVenda, {activationCode(), file.content});
+    addLines({kSeparator, AnsiCodePage::utf8Display(frame().state().Retorno)});
+    readCfeReply(Command::EnviarDadosVenda, kSaleSuccess, [this] {
+        return QStringList{kSeparator, QStringLiteral("Sessão: ") + frame().field(TRetornoSAT::numeroSessao),
+                           QStringLiteral("Chave: ") + fieldFromEnd(kKeyFromEnd), kSeparator};
+    });
+}
+
+void TestPage::BitBtn8Click()
+{
+    if (!promptCode())
+        return;
+    const CancellationDocument::Values cfe = CancellationDocument::read(LblCFeFile->text().trimmed());
+    const QString document = CancellationDocument::dadosCancelamento(cfe);
+    MemoCFe->clear();
+    frame().send(Command::CancelarUltimaVenda,
+                 {activationCode(), AnsiCodePage::fromUnicode(cfe.key), AnsiCodePage::fromUnicode(document)});
+    addLines({kSeparator, frame().state().Retorno, kSeparator});
+    readCfeReply(Command::CancelarUltimaVenda, kCancellationSuccess, [] { return QStringList(); });
+}
+
+void TestPage::readCfeReply(Command command, const QString &successCode, const std::function<QStringList()> &heading)
+{
+    OperationFrame::ReplyReading reading([this, command, successCode, heading] {
+        if (frame().resultCode() != successCode) {
+            refuseCfe(command);
+            return;
+        }
+        const QStringList headingLines = heading();
+        interaction().showMessage(frame().displayField(TRetornoSAT::codigoSefaz));
+        const ReturnedCfe cfe = ReturnedCfe::fromReply(frame().state().Retorno);
+        addLines(headingLines + QStringList{cfe.base64, kSeparator});
+        addCfeLines(cfe.lines);
+        if (saveCfe(cfe.lines))
+            BtnNaveg->setEnabled(true);
+    });
+    reading.showSefaz = false;
+    reading.dropEmptyFields = true;
+    frame().readReply(reading);
+}
+
+void TestPage::refuseCfe(Command command)
+{
+    if (frame().resultCode() == CommandTable::busyCode(command))
+        interaction().showMessage(OperationFrame::kFalhaComunicacao);
+    cfeFile_.remove();
+    interaction().showMessage(frame().displayField(TRetornoSAT::mensagem) + QStringLiteral(": ")
+                              + frame().displayField(TRetornoSAT::codigoSefaz));
+}
+
+void TestPage::BitBtn7Click()
+{
+    MemoCFe->clear();
+    if (!promptCode())
+        return;
+    // The edit may hold anything typed by hand; a query needs a number.
+    bool number = false;
+    const qint32 queried = Edit1->text().trimmed().toInt(&number);
+    if (!number) {
+        interaction().showMessage(kSessaoInvalida);
+        return;
+    }
+    setTitle(QStringLiteral("CONSULTAR NÚMERO DE SESSÃO"));
+    OperationFrame::ReplyReading reading([this] { readQueriedReply(); });
+    reading.showSefaz = false;
+    frame().run(Command::ConsultarNumeroSessao, {activationCode(), queried}, reading);
+}
+
+void TestPage::readQueriedReply()
+{
+    const ConsoleState &state = frame().state();
+    if (frame().field(TRetornoSAT::numeroSessao) == state.NumSessao) {
+        // The query's own answer, not the queried command's reply.
+        interaction().showMessage(frame().displayField(TRetornoSAT::mensagem));
+        return;
+    }
+    addLines({kSeparator, state.Retorno});
+    QByteArrayList saved;
+    const QString &code = frame().resultCode();
+    if (code == kSaleSuccess) {
+        addLines({kSeparator, QStringLiteral("Sessão: ") + frame().field(TRetornoSAT::numeroSessao),
+                  QStringLiteral("Chave: ") + fieldFromEnd(kKeyFromEnd), kSeparator});
+        saved = ReturnedCfe::fromReply(state.Retorno).lines;
+        addCfeLines(saved);
+    } else {
+        if (code == CommandTable::busyCode(Command::EnviarDadosVenda))
+            interaction().showMessage(OperationFrame::kFalhaComunicacao);
+        saved = toAnsi(state.ListaRetorno);
+    }
+    saveCfe(saved);
+}
+
+void TestPage::Button1Click()
+{
+    const QString fileName = interaction().chooseOpenFile(QStringLiteral("Selecione o Certificado"), QString());
+    if (!fileName.isEmpty())
+        LblCFeFile->setText(QDir::toNativeSeparators(fileName));
+}
+
+void TestPage::BtnDirClick()
+{
+    const QString folder = interaction().chooseFolder(QStringLiteral("Selecione o diretório"));
+    if (!folder.isEmpty())
+        LblCFeDir->setText(QDir::toNativeSeparators(folder));
+}
+
+void TestPage::BtnNavegClick()
+{
+    if (cfeFile_.exists() && !MemoCFe->document()->isEmpty())
+        OpenURL(cfeFile_.path());
+}
+
+void TestPage::OpenURL(const QString &target)
+{
+    interaction().openWithShell(target);
+}
+
+const QString &TestPage::fieldFromEnd(int position) const
+{
+    return frame().field(int(frame().state().ListaRetorno.size()) - position);
+}
+
+void TestPage::addLines(const QStringList &texts)
+{
+    for (const QString &text : texts) {
+        const QStringList lines = TextLines::split(text);
+        for (const QString &line : lines.isEmpty() ? QStringList{QString()} : lines)
+            MemoCFe->appendPlainText(line);
+    }
+}
+
+void TestPage::addCfeLines(const QByteArrayList &lines)
+{
+    for (const QByteArray &line : lines)
+        MemoCFe->appendPlainText(QString::fromUtf8(line));
+    MemoCFe->appendPlainText(kSeparator);
+}
+
+bool TestPage::saveCfe(const QByteArrayList &lines)
+{
+    const QString error = cfeFile_.write(lines);
+    if (error.isEmpty())
+        return true;
+    interaction().showMessage(QStringLiteral("Não foi possível gravar o arquivo ")
+                              + QDir::toNativeSeparators(cfeFile_.path()) + QStringLiteral(":\n") + error);
+    return false;
 }
 
 void TestPage::resizeEvent(QResizeEvent *event)

@@ -1,21 +1,33 @@
 #pragma once
 
+#include "console/cfefile.h"
 #include "console/consolepage.h"
 
+#include <QByteArrayList>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+enum class Command;
 class LabeledEdit;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class TFFimAFim;
 
-// Page 5: end-to-end tests, test sales, cancellations and session queries.
-// Its administrator row is shown or hidden by the command line.
+// Page 5: the module's end-to-end tests, test sales and cancellations of the
+// technician's own CF-e files, and session queries. The CF-e a successful
+// operation returns is shown in MemoCFe and saved as "CFe.xml", which
+// BtnNaveg opens. The administrator row is shown or hidden by the command line.
 class TestPage : public ConsolePage
 {
     Q_OBJECT
 
 public:
-    TestPage(PageContext &context, QWidget *parent);
+    // FFimAFim is the end-to-end test dialog; "CFe.xml" lives in
+    // programFolder, which ends with a separator.
+    TestPage(PageContext &context, TFFimAFim &FFimAFim, const QString &programFolder, QWidget *parent);
 
     // The seven administrator controls shown or hidden together.
     void setAdministratorRowVisible(bool visible);
@@ -24,6 +36,28 @@ public:
     // The "Sessão:" edit shows the session number of the last command.
     void showSessionNumber(const QString &numSessao);
 
+    // Entry of the left-column button "Testes".
+    void BtnTestefimafimClick();
+    void BtnTesteAtivacaoClick();
+    void BtnTesteProducaoClick();
+    void BitBtn6Click(); // test sale
+    void BitBtn8Click(); // cancellation
+    void BitBtn7Click(); // session query
+    void Button1Click();
+    void BtnDirClick();
+    void BtnNavegClick();
+    // Opens a file or address with the program the system associates with it.
+    void OpenURL(const QString &target);
+
+    static const QString kSeparator;
+    static const QString kSessaoInvalida;
+
+    QPushButton *BtnTesteAtivacao;
+    QPushButton *BtnTesteProducao;
+    QPushButton *BtnNaveg;
+    QLabel *Label15;
+    QLineEdit *Edit1;
+    QPushButton *BitBtn7;
     LabeledEdit *LblCFeFile;
     QPushButton *Button1;
     QPushButton *BitBtn10;
@@ -31,8 +65,6 @@ public:
     LabeledEdit *LblCFeDir;
     QPushButton *BtnDir;
     QPushButton *BtnEnviaDir;
-    QLabel *Label15;
-    QLineEdit *Edit1;
     QPlainTextEdit *MemoCFe;
 
     static constexpr int kMemoDesignHeight = 308;
@@ -41,7 +73,35 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void connectHandlers();
     void placeMemo();
 
+    // The activation-code prompt and the code's length check.
+    bool promptCode();
+    QByteArray activationCode() const;
+
+    void runEndToEnd(bool production);
+    std::optional<QString> productionDocument();
+    std::optional<QString> activationDocument();
+    void readEndToEndReply(bool production);
+    void acceptEndToEndCfe();
+
+    // The reading of a sale or cancellation reply: successCode brings a CF-e,
+    // shown under heading; any other code is a refusal.
+    void readCfeReply(Command command, const QString &successCode, const std::function<QStringList()> &heading);
+    void refuseCfe(Command command);
+    void readQueriedReply();
+
+    const QString &fieldFromEnd(int position) const;
+    // Each line of each text as a line of the memo; an empty text as one
+    // empty line.
+    void addLines(const QStringList &texts);
+    // The CF-e's lines decoded from UTF-8, then the separator.
+    void addCfeLines(const QByteArrayList &lines);
+    // True when "CFe.xml" was written; otherwise the technician is told why.
+    bool saveCfe(const QByteArrayList &lines);
+
+    TFFimAFim &FFimAFim_;
+    CfeFile cfeFile_;
     int memoBottomMargin_ = 0;
 };

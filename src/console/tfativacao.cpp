@@ -138,7 +138,7 @@ TFAtivacao::~TFAtivacao()
 void TFAtivacao::createDialogs()
 {
     FValida = new TFValida(state_, this);
-    FFimAFim = new TFFimAFim(state_, this);
+    FFimAFim = new TFFimAFim(state_, cds_, interaction_, this);
     FMSefaz = new TFMSefaz(this);
 }
 
@@ -149,7 +149,7 @@ void TFAtivacao::buildPages()
     pages_.resize(kPageAtualizaSW + 1);
     pages_[kPageMorvo] = homePage_ = new HomePage(*context_, PageControl);
     pages_[kPageAtivar] = activationPage_ = new ActivationPage(*context_, PageControl);
-    pages_[kPageTeste] = testPage_ = new TestPage(*context_, PageControl);
+    pages_[kPageTeste] = testPage_ = new TestPage(*context_, *FFimAFim, programFolder_, PageControl);
     pages_[kPageConfRede] = networkPage_ = new NetworkPage(*context_, PageControl);
     pages_[kPageStatus] = statusPage_ = new StatusPage(*context_, PageControl);
     pages_[kPageBloq] = blockingPage_ = new BlockingPage(*context_, PageControl);
@@ -183,7 +183,7 @@ void TFAtivacao::buildLeftColumn()
         {56, "BtnConfRedeMFE", "Config. da Rede MFE", show(kPageConfRedeMFE)},
         {84, "BtnAtivacao", "Ativação do MFE", show(kPageAtivar)},
         {112, "BtnAssocAssin", "Associar Aplic. Comercial", show(kPageAssocAss)},
-        {140, "BtnTestefimafim", "Testes", show(kPageTeste)},
+        {140, "BtnTestefimafim", "Testes", [this] { testPage_->BtnTestefimafimClick(); }},
         {168, "BitBtnStatus", "Status Operacional", [this] { statusPage_->BitBtnStatusClick(); }},
         {196, "BitBtnStatusMFE", "Status Operacional MFE", [this] { statusPage_->BitBtnStatusMFEClick(); }},
         {224, "BitLogs", "Extrair Logs", [this] { logPage_->BitLogsClick(); }},

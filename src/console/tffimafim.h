@@ -2,16 +2,51 @@
 
 #include <QDialog>
 
+class ClientDataSet;
+class Interaction;
+class LabeledEdit;
+class MaskedEdit;
+class QLabel;
+class QPushButton;
+class RadioGroup;
 struct ConsoleState;
 
-// The end-to-end test dialog; its entries are read by the test page.
+// The end-to-end test dialog. It reports how it was closed in Cancelado; the
+// test page reads its edits.
 class TFFimAFim : public QDialog
 {
     Q_OBJECT
 
 public:
-    TFFimAFim(ConsoleState &state, QWidget *parent = nullptr);
+    TFFimAFim(ConsoleState &state, ClientDataSet &cds, Interaction &interaction, QWidget *parent = nullptr);
+
+    // The production test takes every entry; the activation test only the
+    // taxpayer's CNPJ.
+    void setProductionEntries(bool enabled);
+
+    static constexpr int kTexto = 0;
+    static constexpr int kArquivo = 1;
+    static const QString kIeMask;
+
+    MaskedEdit *EdtCNPJContrib2;
+    MaskedEdit *EdtIEContrib;
+    MaskedEdit *EdtCNPJSw;
+    QLabel *LblAssinatura;
+    RadioGroup *rgAssinatura;
+    LabeledEdit *EdtAssinatura;
+    QPushButton *Button3;
+    QPushButton *BtnOk;
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void FormShow();
+    void BtnOkClick();
+    void Button3Click();
+    void rgAssinaturaClick(int index);
+
     ConsoleState &state_;
+    ClientDataSet &cds_;
+    Interaction &interaction_;
 };

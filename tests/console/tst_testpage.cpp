@@ -1,0 +1,523 @@
+#include "boundconsole.h"
+#include "fakeintegrador.h"
+#include "testfiles.h"
+
+#include "console/labelededit.h"
+#include "console/maskededit.h"
+#include "console/operationframe.h"
+#include "console/radiogroup.h"
+#include "console/testpage.h"
+#include "console/tffimafim.h"
+#include "console/tfativacao.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+
+namespace {
+
+const QString kSep(54, u'-');
+const QByteArray kOld("antigo\r\n");
+const QByteArray kDeleted("(apagado)");
+const QByteArray kCfe("<CFe><infCFe Id=\"CFe35\"><xProd>Caf\xc3\xa9</xProd></infCFe></CFe>");
+const QString kCfeShown = QString::fromUtf8(kCfe);
+const QString kBase64 =
+    QStringLiteral("PENGZT48aW5mQ0ZlIElkPSJDRmUzNSI+PHhQcm9kPkNhZsOpPC94UHJvZD48L2luZkNGZT48L0NGZT4=");
+// <CFe><infCFe><ide><xNome>São</xNome></ide></infCFe></CFe>
+const QString kEndToEndBase64 =
+    QStringLiteral("PENGZT48aW5mQ0ZlPjxpZGU+PHhOb21lPlPDo288L3hOb21lPjwvaWRlPjwvaW5mQ0ZlPjwvQ0ZlPg==");
+const QString kCode = QStringLiteral("12345678");
+
+// The console on the test page, with an earlier "CFe.xml" and a CF-e file.
+struct TestPageConsole : BoundConsole {
+    TestPageConsole()
+    {
+        QVERIFY(TestFiles::write(cfePath(), kOld));
+        QVERIFY(TestFiles::write(console.programFolder() + QStringLiteral("venda.xml"),
+                                 "<CFe><infCFe Id=\"CFe35\"><ide><CNPJ>16716114000172</CNPJ>\r\n"
+                                 "<signAC>SGR</signAC><numeroCaixa>002</numeroCaixa></ide>"
+                                 "<dest><CPF>12345678909</CPF></dest></infCFe></CFe>\r\n"));
+        find<QLineEdit>(QStringLiteral("LblCFeFile"))->setText(console.programFolder() + QStringLiteral("venda.xml"));
+        click(QStringLiteral("BtnTestefimafim"));
+    }
+    QString cfePath() const { return console.programFolder() + QStringLiteral("CFe.xml"); }
+    QByteArray cfe() const { return QFile::exists(cfePath()) ? TestFiles::read(cfePath()) : kDeleted; }
+    QStringList memo() const
+    {
+        const QString text = find<QPlainTextEdit>(QStringLiteral("MemoCFe"))->toPlainText();
+        return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+    }
+    bool naveg() const { return find<QPushButton>(QStringLiteral("BtnNaveg"))->isEnabled(); }
+    QString title() const { return find<QLabel>(QStringLiteral("Panel4"))->text(); }
+    // The texts with "{sessao}" standing for the session number sent.
+    QStringList withSession(QStringList texts) const
+    {
+        texts.replaceInStrings(QStringLiteral("{sessao}"), sessionNumber());
+        return texts;
+    }
+    QList<QVariant> onlyCall(const QString &exportName) const
+    {
+        const QList<FakeModule::Call> calls = module.calls();
+        if (calls.size() != 1 || calls.first().exportName != exportName)
+            return {};
+        return calls.first().arguments;
+    }
+};
+
+QByteArray saleReply(const QByteArray &code)
+{
+    return "{sessao}|" + code + "|0000|Emitido|||" + kBase64.toLatin1() + "|20240131120000|CFe3524|1.00||QR";
+}
+
+} // namespace
+
+class TestTestPage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void defaultState_data();
+    void defaultState();
+    void cfeOperations_data();
+    void cfeOperations();
+    void documentsSent_data();
+    void documentsSent();
+    void saleOverIntegrador();
+    void sessionQuery_data();
+    void sessionQuery();
+    void endToEnd_data();
+    void endToEnd();
+    void shortCodeSendsNothing_data();
+    void shortCodeSendsNothing();
+    void unwritableCfeFileIsReported();
+    void entryAndBrowser();
+    void pickers_data();
+    void pickers();
+};
+
+void TestTestPage::defaultState_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("user layout") << QStringList();
+    QTest::newRow("/ADMIN") << QStringList{QStringLiteral("/ADMIN")};
+}
+
+void TestTestPage::defaultState()
+{
+    QFETCH(QStringList, arguments);
+    ConsoleFixture console;
+    console.start(arguments);
+    const QList<std::pair<QString, QString>> alwaysShown = {
+        {QStringLiteral("BtnTesteAtivacao"), QStringLiteral("FimAFim Ativação")},
+        {QStringLiteral("BtnTesteProducao"), QStringLiteral("FimAFim Produção")},
+        {QStringLiteral("BtnNaveg"), QStringLiteral("Abrir no Navegador")},
+        {QStringLiteral("BitBtn7"), QStringLiteral("Consulta Sessão")},
+        {QStringLiteral("Label15"), QStringLiteral("Sessão:")},
+    };
+    for (const auto &[name, text] : alwaysShown) {
+        QWidget *control = console.find<QWidget>(name);
+        QVERIFY2(control && !control->isHidden(), qPrintable(name));
+        QCOMPARE(control->property("text").toString(), text);
+    }
+    auto *session = console.find<QLineEdit>(QStringLiteral("Edit1"));
+    QVERIFY(!session->isHidden());
+    QCOMPARE(session->alignment(), Qt::AlignCenter);
+    session->clear();
+    QTest::keyClicks(session, QStringLiteral("a1b2c3d4e5f6g7"));
+    QCOMPARE(session->text(), QStringLiteral("123456")); // digits only, at most six
+    QCOMPARE(console.find<QLineEdit>(QStringLiteral("LblCFeFile"))->isHidden(), arguments.isEmpty());
+}
+
+void TestTestPage::cfeOperations_data()
+{
+    const QString kFalha = OperationFrame::kFalhaComunicacao;
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("exportName");
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QStringList>("memo");
+    QTest::addColumn<QByteArray>("cfe");
+    QTest::addColumn<bool>("naveg");
+
+    const QString sale = QStringLiteral("BitBtn10");
+    const QString cancel = QStringLiteral("BitBtn8");
+    const QString venda = QStringLiteral("EnviarDadosVenda");
+    const QString cancelar = QStringLiteral("CancelarUltimaVenda");
+    const QString saleText = QString::fromLatin1(saleReply("06000"));
+    QTest::newRow("sale 06000") << sale << venda << saleReply("06000") << QStringList{"Emitido"}
+        << QStringList{kSep, saleText, kSep, "Sessão: {sessao}", "Chave: CFe3524", kSep, kBase64, kSep, kCfeShown, kSep}
+        << kCfe + "\r\n" << true;
+    QTest::newRow("sale 06098") << sale << venda << QByteArray("{sessao}|06098|0000|SAT ocupado||")
+                                << QStringList{kFalha, "0000: SAT ocupado"}
+                                << QStringList{kSep, "{sessao}|06098|0000|SAT ocupado||"} << kDeleted << false;
+    QTest::newRow("sale refused, UTF-8 message") << sale << venda << QByteArray("{sessao}|06001|1234|C\xc3\xb3" "digo||")
+                                                 << QStringList{"1234: Código"}
+                                                 << QStringList{kSep, "{sessao}|06001|1234|Código||"} << kDeleted << false;
+    QTest::newRow("sale reply too short") << sale << venda << QByteArray("{sessao}|06000") << QStringList{"{sessao}|06000"}
+                                          << QStringList{kSep, "{sessao}|06000"} << kOld << false;
+    QTest::newRow("sale 06000 of fewer than 11 lines") << sale << venda << QByteArray("{sessao}|06000|0000|ok|a|b|c")
+        << QStringList{"ok"}
+        << QStringList{kSep, "{sessao}|06000|0000|ok|a|b|c", kSep, "Sessão: {sessao}", "Chave: a", kSep, "", kSep, kSep}
+        << QByteArray("") << true;
+    QTest::newRow("sale without reply") << sale << venda << QByteArray() << QStringList{""} << QStringList{kSep, ""}
+                                        << kOld << false;
+    QTest::newRow("cancellation 07000") << cancel << cancelar << saleReply("07000") << QStringList{"Emitido"}
+        << QStringList{kSep, QString::fromLatin1(saleReply("07000")), kSep, kBase64, kSep, kCfeShown, kSep}
+        << kCfe + "\r\n" << true;
+    QTest::newRow("cancellation 07098") << cancel << cancelar << QByteArray("{sessao}|07098|0000|SAT ocupado||")
+                                        << QStringList{kFalha, "0000: SAT ocupado"}
+                                        << QStringList{kSep, "{sessao}|07098|0000|SAT ocupado||", kSep} << kDeleted << false;
+    QTest::newRow("cancellation refused") << cancel << cancelar << QByteArray("{sessao}|07001|1234|Recusado")
+                                          << QStringList{"1234: Recusado"}
+                                          << QStringList{kSep, "{sessao}|07001|1234|Recusado", kSep} << kDeleted << false;
+}
+
+void TestTestPage::cfeOperations()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, exportName);
+    QFETCH(QByteArray, reply);
+    QFETCH(QStringList, messages);
+    QFETCH(QStringList, memo);
+    QFETCH(QByteArray, cfe);
+    QFETCH(bool, naveg);
+
+    TestPageConsole page;
+    page.module.setReply(exportName, reply);
+    page.answerPrompt(QStringLiteral(" ") + kCode + QStringLiteral(" "));
+    page.click(button);
+
+    QCOMPARE(page.messages(), page.withSession(messages));
+    QCOMPARE(page.memo(), page.withSession(memo));
+    QCOMPARE(page.cfe(), cfe);
+    QCOMPARE(page.naveg(), naveg);
+    const QList<QVariant> arguments = page.onlyCall(exportName);
+    QVERIFY(!arguments.isEmpty());
+    QCOMPARE(arguments.at(0).toInt(), page.sessionNumber().toInt());
+    QCOMPARE(arguments.at(1).toByteArray(), kCode.toLatin1());
+    QCOMPARE(page.title(), QString());
+}
+
+void TestTestPage::documentsSent_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("file"); // "{pasta}" the program's folder
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QByteArrayList>("texts"); // the text arguments after the code
+
+    const QString sale = QStringLiteral("BitBtn10");
+    const QString cancel = QStringLiteral("BitBtn8");
+    const QByteArray emptyCancellation("<?xml version=\"1.0\" encoding=\"UTF-8\"?><CFeCanc><infCFe chCanc=\"\"><ide>"
+                                       "<CNPJ></CNPJ><signAC></signAC><numeroCaixa></numeroCaixa></ide><emit></emit>"
+                                       "<dest></dest><total></total><infAdic></infAdic></infCFe></CFeCanc>");
+    QTest::newRow("sale: lines joined") << sale << "{pasta}venda.xml" << QStringList{"Emitido"}
+        << QByteArrayList{"<CFe><infCFe Id=\"CFe35\"><ide><CNPJ>16716114000172</CNPJ><signAC>SGR</signAC>"
+                          "<numeroCaixa>002</numeroCaixa></ide><dest><CPF>12345678909</CPF></dest></infCFe></CFe>"};
+    QTest::newRow("sale: missing file sent empty") << sale << "{pasta}falta.xml"
+        << QStringList{"Arquivo: {pasta}falta.xml não foi encontrado!", "Emitido"} << QByteArrayList{""};
+    QTest::newRow("sale: path taken untrimmed") << sale << " {pasta}venda.xml"
+        << QStringList{"Arquivo:  {pasta}venda.xml não foi encontrado!", "Emitido"} << QByteArrayList{""};
+    QTest::newRow("cancellation: path trimmed") << cancel << " {pasta}venda.xml " << QStringList{"Emitido"}
+        << QByteArrayList{"CFe35", "<?xml version=\"1.0\" encoding=\"UTF-8\"?><CFeCanc><infCFe chCanc=\"CFe35\"><ide>"
+                                   "<CNPJ>16716114000172</CNPJ><signAC>SGR</signAC><numeroCaixa>002</numeroCaixa></ide>"
+                                   "<emit></emit><dest><CPF>12345678909</CPF></dest><total></total><infAdic></infAdic>"
+                                   "</infCFe></CFeCanc>"};
+    QTest::newRow("cancellation: missing file, empty values") << cancel << "{pasta}falta.xml" << QStringList{"Emitido"}
+                                                              << QByteArrayList{"", emptyCancellation};
+}
+
+void TestTestPage::documentsSent()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, file);
+    QFETCH(QStringList, messages);
+    QFETCH(QByteArrayList, texts);
+
+    TestPageConsole page;
+    const QString folder = page.console.programFolder();
+    page.find<QLineEdit>(QStringLiteral("LblCFeFile"))->setText(file.replace(QStringLiteral("{pasta}"), folder));
+    const bool sale = button == QLatin1String("BitBtn10");
+    const QString exportName = sale ? QStringLiteral("EnviarDadosVenda") : QStringLiteral("CancelarUltimaVenda");
+    page.module.setReply(exportName, saleReply(sale ? "06000" : "07000"));
+    page.answerPrompt(kCode);
+    page.click(button);
+
+    QCOMPARE(page.messages(), messages.replaceInStrings(QStringLiteral("{pasta}"), folder));
+    QByteArrayList sent;
+    for (const QVariant &argument : page.onlyCall(exportName).mid(2))
+        sent.append(argument.toByteArray());
+    QCOMPARE(sent, texts);
+}
+
+void TestTestPage::saleOverIntegrador()
+{
+    ConsoleFixture console;
+    FakeIntegrador integrador(console.clock);
+    integrador.replyWith(QString::fromLatin1(saleReply("06000")));
+    integrador.installOn(console.clock);
+    console.start({QStringLiteral("/ADMIN")});
+    QVERIFY(TestFiles::write(console.programFolder() + QStringLiteral("venda.xml"), "<CFe/>"));
+    console.find<QLineEdit>(QStringLiteral("LblCFeFile"))->setText(console.programFolder() + QStringLiteral("venda.xml"));
+    console.interaction.dialogSteps.enqueue([](QDialog &prompt) {
+        prompt.findChild<QLineEdit *>(QStringLiteral("EdtCodigo"))->setText(kCode);
+        QTest::mouseClick(prompt.findChild<QPushButton *>(QStringLiteral("BtnTrocarCod")), Qt::LeftButton);
+    });
+    QTest::mouseClick(console.find<QPushButton>(QStringLiteral("BitBtn10")), Qt::LeftButton);
+
+    QCOMPARE(console.interaction.messages(), QStringList{"Emitido"});
+    QCOMPARE(integrador.requests().size(), 1);
+    QVERIFY(integrador.requests().first().bytes.contains("<![CDATA[<CFe/>]]>"));
+    QCOMPARE(TestFiles::read(console.programFolder() + QStringLiteral("CFe.xml")), kCfe + "\r\n");
+}
+
+void TestTestPage::sessionQuery_data()
+{
+    const QString kFalha = OperationFrame::kFalhaComunicacao;
+    QTest::addColumn<QString>("queried");
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QStringList>("memo");
+    QTest::addColumn<QByteArray>("cfe");
+
+    const QString title = QStringLiteral("CONSULTAR NÚMERO DE SESSÃO");
+    QTest::newRow("the query's own answer") << "123456" << QByteArray("{sessao}|11003|Sess\xc3\xa3o inexistente||")
+                                            << QStringList{"Sessão inexistente"} << QStringList() << kOld;
+    const QByteArray sale = "123456|06000|0000|ok|||" + kBase64.toLatin1() + "|20240131|CFe3524|1.00||QR";
+    QTest::newRow("a sale") << "123456" << sale << QStringList()
+        << QStringList{kSep, QString::fromLatin1(sale), kSep, "Sessão: 123456", "Chave: 1.00", kSep, kCfeShown, kSep}
+        << kCfe + "\r\n";
+    QTest::newRow("a busy sale") << "123456" << QByteArray("123456|06098|0000|ocupado||") << QStringList{kFalha}
+                                 << QStringList{kSep, "123456|06098|0000|ocupado||"}
+                                 << QByteArray("123456\r\n06098\r\n0000\r\nocupado\r\n\r\n\r\n");
+    QTest::newRow("another command") << "123456" << QByteArray("123456|04000|Ativado") << QStringList()
+                                     << QStringList{kSep, "123456|04000|Ativado"}
+                                     << QByteArray("123456\r\n04000\r\nAtivado\r\n");
+    QTest::newRow("empty session edit") << "" << QByteArray() << QStringList{TestPage::kSessaoInvalida}
+                                        << QStringList() << kOld;
+    QTest::newRow("letters in the session edit") << "12a" << QByteArray() << QStringList{TestPage::kSessaoInvalida}
+                                                 << QStringList() << kOld;
+}
+
+void TestTestPage::sessionQuery()
+{
+    QFETCH(QString, queried);
+    QFETCH(QByteArray, reply);
+    QFETCH(QStringList, messages);
+    QFETCH(QStringList, memo);
+    QFETCH(QByteArray, cfe);
+
+    TestPageConsole page;
+    page.module.setReply(QStringLiteral("ConsultarNumeroSessao"), reply);
+    page.find<QLineEdit>(QStringLiteral("Edit1"))->setText(queried);
+    page.answerPrompt(kCode);
+    page.click(QStringLiteral("BitBtn7"));
+
+    QCOMPARE(page.messages(), page.withSession(messages));
+    QCOMPARE(page.memo(), memo);
+    QCOMPARE(page.cfe(), cfe);
+    QVERIFY(!page.naveg());
+    const bool sent = !reply.isEmpty();
+    QCOMPARE(page.title(), sent ? QStringLiteral("CONSULTAR NÚMERO DE SESSÃO") : QString());
+    QCOMPARE(page.module.calls().size(), sent ? 1 : 0);
+    if (sent)
+        QCOMPARE(page.onlyCall(QStringLiteral("ConsultarNumeroSessao")),
+                 (QList<QVariant>{page.sessionNumber().toInt(), kCode.toLatin1(), 123456}));
+    QCOMPARE(page.statusText() == OperationFrame::kAguardando, false);
+}
+
+void TestTestPage::endToEnd_data()
+{
+    const QString kFalha = OperationFrame::kFalhaComunicacao;
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("entries"); // taxpayer, IE, software house, choice, signature; "ok" to confirm
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<QStringList>("sent"); // pieces of dadosVenda; empty: nothing sent
+    QTest::addColumn<QStringList>("memo");
+    QTest::addColumn<QByteArray>("cfe");
+
+    const QString production = QStringLiteral("BtnTesteProducao");
+    const QString activation = QStringLiteral("BtnTesteAtivacao");
+    const QStringList opened{"dialog: FValida", "dialog: FFimAFim"};
+    const QByteArray success = "{sessao}|09000|Teste OK|123|Sefaz|" + kEndToEndBase64.toLatin1() + "|20240131|k|1||q";
+    const QStringList shown{kSep, "<CFe>", "  <infCFe>", "    <ide>", "      <xNome>São</xNome>", "    </ide>",
+                            "  </infCFe>", "</CFe>", kSep};
+    const QByteArray saved("<CFe><infCFe><ide><xNome>S\xe3o</xNome></ide></infCFe></CFe>\r\n");
+    const QStringList valid{"58204716000190", "123456789012", "73618924000120", "0", "ASSINATURA", "ok"};
+
+    QTest::newRow("activation") << activation << QStringList{"58204716000190", "", "", "0", "", "ok"} << success
+        << opened + QStringList{"message: Teste OK", "dialog: FMSefaz"}
+        << QStringList{"<ide><CNPJ>00000000000000</CNPJ><signAC>" + QString(344, u'0') + "</signAC>",
+                       "<emit><CNPJ>58204716000190</CNPJ><IE>000000000000</IE>", "<dest/>"}
+        << shown << saved;
+    QTest::newRow("production, typed signature") << production << valid << success
+        << opened + QStringList{"message: Teste OK", "dialog: FMSefaz"}
+        << QStringList{"<ide><CNPJ>73618924000120</CNPJ><signAC>ASSINATURA</signAC>",
+                       "<emit><CNPJ>58204716000190</CNPJ><IE>123456789012</IE>",
+                       "<dest><CNPJ>58204716000190</CNPJ></dest>"}
+        << shown << saved;
+    QTest::newRow("production, signature file") << production
+        << QStringList{"1234", "1", "9", "1", "{pasta}assinatura.txt", "ok"} << success
+        << opened + QStringList{"message: Teste OK", "dialog: FMSefaz"}
+        << QStringList{"<ide><CNPJ>9</CNPJ><signAC>ABC DEF</signAC>", "<emit><CNPJ>1234</CNPJ><IE>1</IE>"}
+        << shown << saved;
+    QTest::newRow("production, no signature file") << production
+        << QStringList{"1", "1", "1", "1", "{pasta}falta.txt", "ok"} << QByteArray()
+        << opened + QStringList{"message: Arquivo especificado não foi encontrado!"} << QStringList() << QStringList()
+        << kOld;
+    QTest::newRow("production, empty IE") << production << QStringList{"1", "", "1", "0", "x", "ok"} << QByteArray()
+        << opened + QStringList{"message: IE do Contribuinte inválido."} << QStringList() << QStringList() << kOld;
+    QTest::newRow("activation, wrong check digit") << activation << QStringList{"58204716000191", "", "", "0", "", "ok"}
+        << QByteArray() << opened + QStringList{"message: CNPJ do Contribuinte inválido."} << QStringList()
+        << QStringList() << kOld;
+    QTest::newRow("production 09098") << production << valid << QByteArray("{sessao}|09098|SAT ocupado||")
+        << opened + QStringList{"message: " + kFalha, "message: SAT ocupado"} << QStringList{"<signAC>ASSINATURA"}
+        << QStringList() << kDeleted;
+    QTest::newRow("activation 09098") << activation << valid << QByteArray("{sessao}|09098|SAT ocupado||")
+        << opened + QStringList{"message: " + kFalha} << QStringList{"<dest/>"} << QStringList() << kDeleted;
+    QTest::newRow("activation refused") << activation << valid << QByteArray("{sessao}|09001|Recusado|7|Sefaz")
+        << opened + QStringList{"message: Recusado", "dialog: FMSefaz"} << QStringList{"<dest/>"} << QStringList()
+        << kDeleted;
+    QTest::newRow("success without XML") << production << valid << QByteArray("{sessao}|09000|Teste OK|||c2VtIHhtbA==")
+        << opened + QStringList{"message: Teste OK", "message: {sessao}|09000|Teste OK|||c2VtIHhtbA=="}
+        << QStringList{"<signAC>ASSINATURA"} << QStringList{kSep} << kOld;
+    QTest::newRow("dialog closed") << production << QStringList{"1", "1", "1", "0", "x", ""} << QByteArray() << opened
+                                   << QStringList() << QStringList() << kOld;
+}
+
+void TestTestPage::endToEnd()
+{
+    QFETCH(QString, button);
+    QFETCH(QStringList, entries);
+    QFETCH(QByteArray, reply);
+    QFETCH(QStringList, events);
+    QFETCH(QStringList, sent);
+    QFETCH(QStringList, memo);
+    QFETCH(QByteArray, cfe);
+
+    TestPageConsole page;
+    QVERIFY(TestFiles::write(page.console.programFolder() + QStringLiteral("assinatura.txt"), "ABC \r\nDEF\r\n"));
+    entries.replaceInStrings(QStringLiteral("{pasta}"), page.console.programFolder());
+    page.module.setReply(QStringLiteral("TesteFimAFim"), reply);
+    page.answerPrompt(kCode);
+    const bool production = button == QLatin1String("BtnTesteProducao");
+    bool entriesEnabled = !production;
+    page.console.interaction.dialogSteps.enqueue([&entries, &entriesEnabled](QDialog &dialog) {
+        auto *fimAFim = qobject_cast<TFFimAFim *>(&dialog);
+        entriesEnabled = fimAFim->EdtCNPJSw->isEnabled() && fimAFim->rgAssinatura->isEnabled();
+        fimAFim->EdtCNPJContrib2->setText(entries[0]);
+        fimAFim->EdtIEContrib->setText(entries[1]);
+        fimAFim->EdtCNPJSw->setText(entries[2]);
+        fimAFim->rgAssinatura->setItemIndex(entries[3].toInt());
+        fimAFim->EdtAssinatura->setText(entries[4]);
+        if (entries[5] == QLatin1String("ok"))
+            QTest::mouseClick(fimAFim->BtnOk, Qt::LeftButton);
+    });
+    page.click(button);
+
+    QCOMPARE(entriesEnabled, production);
+    QCOMPARE(page.console.interaction.events, page.withSession(events));
+    QCOMPARE(page.memo(), memo);
+    QCOMPARE(page.cfe(), cfe);
+    QCOMPARE(page.naveg(), memo.size() > 1);
+    QCOMPARE(page.title(), production ? QStringLiteral("FIM-A-FIM PRODUÇÃO") : QStringLiteral("FIM-A-FIM ATIVAÇÃO"));
+    const QList<QVariant> arguments = page.onlyCall(QStringLiteral("TesteFimAFim"));
+    QCOMPARE(arguments.isEmpty(), sent.isEmpty());
+    for (const QString &piece : std::as_const(sent))
+        QVERIFY2(arguments.at(2).toByteArray().contains(piece.toLatin1()), qPrintable(piece));
+}
+
+void TestTestPage::shortCodeSendsNothing_data()
+{
+    QTest::addColumn<QString>("button");
+    for (const char *button : {"BitBtn10", "BitBtn8", "BitBtn7", "BtnTesteAtivacao", "BtnTesteProducao"})
+        QTest::newRow(button) << QString::fromLatin1(button);
+}
+
+void TestTestPage::shortCodeSendsNothing()
+{
+    QFETCH(QString, button);
+    TestPageConsole page;
+    page.answerPrompt(QStringLiteral(" 1234567 "));
+    page.click(button);
+    QCOMPARE(page.console.interaction.events,
+             (QStringList{"dialog: FValida", "message: " + OperationFrame::kCodigoCurto}));
+    QVERIFY(page.module.calls().isEmpty());
+}
+
+void TestTestPage::unwritableCfeFileIsReported()
+{
+    TestPageConsole page;
+    QVERIFY(QFile::remove(page.cfePath()));
+    QVERIFY(QDir().mkpath(page.cfePath()));
+    page.module.setReply(QStringLiteral("EnviarDadosVenda"), saleReply("06000"));
+    page.answerPrompt(kCode);
+    page.click(QStringLiteral("BitBtn10"));
+    const QStringList messages = page.messages();
+    QCOMPARE(messages.size(), 2);
+    QVERIFY2(messages.at(1).startsWith(QStringLiteral("Não foi possível gravar o arquivo ") + page.cfePath()
+                                       + QStringLiteral(":\n")),
+             qPrintable(messages.at(1)));
+    QVERIFY(!page.naveg());
+}
+
+void TestTestPage::entryAndBrowser()
+{
+    TestPageConsole page;
+    page.module.setReply(QStringLiteral("EnviarDadosVenda"), saleReply("06000"));
+    page.answerPrompt(kCode);
+    page.click(QStringLiteral("BitBtn10"));
+    page.click(QStringLiteral("BtnNaveg"));
+    QCOMPARE(page.console.interaction.shellOpened, QStringList{page.cfePath()});
+
+    page.find<QStackedWidget>(QStringLiteral("PageControl"))->setCurrentIndex(0);
+    page.click(QStringLiteral("BtnTestefimafim"));
+    QCOMPARE(page.find<QStackedWidget>(QStringLiteral("PageControl"))->currentIndex(), 5);
+    QCOMPARE(page.title(), QString());
+    QVERIFY(page.memo().isEmpty());
+    QVERIFY(!page.naveg());
+    QCOMPARE(page.statusText(), QString());
+    // With the memo cleared the file is not opened, even where it exists.
+    page.find<QPushButton>(QStringLiteral("BtnNaveg"))->setEnabled(true);
+    page.click(QStringLiteral("BtnNaveg"));
+    QCOMPARE(page.console.interaction.shellOpened.size(), 1);
+}
+
+void TestTestPage::pickers_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("CF-e file") << "Button1" << "LblCFeFile" << "/tmp/cfe.xml" << "open file: Selecione o Certificado"
+                               << "/tmp/cfe.xml";
+    QTest::newRow("CF-e file cancelled") << "Button1" << "LblCFeFile" << "" << "open file: Selecione o Certificado"
+                                         << "antes";
+    QTest::newRow("folder") << "BtnDir" << "LblCFeDir" << "/tmp" << "folder: Selecione o diretório" << "/tmp";
+}
+
+void TestTestPage::pickers()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, edit);
+    QFETCH(QString, choice);
+    QFETCH(QString, event);
+    QFETCH(QString, text);
+
+    TestPageConsole page;
+    page.find<QLineEdit>(edit)->setText(QStringLiteral("antes"));
+    page.console.interaction.fileChoices.enqueue(choice);
+    page.click(button);
+    QCOMPARE(page.console.interaction.events, QStringList{event});
+    QCOMPARE(page.find<QLineEdit>(edit)->text(), text);
+}
+
+QTEST_MAIN(TestTestPage)
+#include "tst_testpage.moc"
