@@ -2,12 +2,12 @@
 
 namespace {
 
-const QString kEthe = QStringLiteral("ETHE");
 const QString kDhcp = QStringLiteral("DHCP");
 const QString kIpfix = QStringLiteral("IPFIX");
 
 } // namespace
 
+const QString NetworkChoices::kEthe = QStringLiteral("ETHE");
 const QStringList NetworkChoices::kInterfaceItems{QStringLiteral("ETHERNET")};
 const QStringList NetworkChoices::kRedeItems{QStringLiteral("DHCP"), QStringLiteral("IP FIXO")};
 const QStringList NetworkChoices::kProxyItems{QStringLiteral("NENHUM"), QStringLiteral("COM CONFIGURAÇÃO"),

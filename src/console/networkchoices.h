@@ -10,6 +10,7 @@
 class NetworkChoices
 {
 public:
+    static const QString kEthe;                // `tipoInter` of an Ethernet interface
     static const QStringList kInterfaceItems;  // the SAT page's interface list
     static const QStringList kRedeItems;       // address lists
     static const QStringList kProxyItems;      // proxy lists

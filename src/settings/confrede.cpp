@@ -1,23 +1,16 @@
 #include "settings/confrede.h"
 
 #include "platform/atomicfile.h"
-#include "platform/boundedfile.h"
 #include "settings/clientdataset.h"
+#include "settings/textfilereader.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <pugixml.hpp>
 
 #include <sstream>
 
 namespace {
-
-// Far above any document the writers produce, even from the longest edits.
-constexpr qint64 kMaxDocumentSize = 4 * 1024 * 1024;
-
-constexpr std::array<const char *, 5> kAddress{"lanIP", "lanMask", "lanGW", "lanDNS1", "lanDNS2"};
-constexpr std::array<const char *, 4> kProxyDetails{"proxy_ip", "proxy_porta", "proxy_user", "proxy_senha"};
 
 // Leading and trailing blanks and control characters removed.
 QString trimmed(const QString &text)
@@ -59,7 +52,7 @@ void addProxy(pugi::xml_node config, int mode, const std::array<QString, 4> &det
 {
     add(config, "proxy", QString::number(mode));
     if (mode == 1)
-        addEach(config, kProxyDetails, details);
+        addEach(config, TConfRede::kProxyFields, details);
 }
 
 QByteArray bytes(const pugi::xml_document &document)
@@ -107,12 +100,12 @@ void addRecord(pugi::xml_node config, const ClientDataSet &cds)
     const QString tipoLan = field(cds, "tipoLan");
     add(config, "tipoLan", tipoLan);
     if (tipoLan == QLatin1String("IPFIX"))
-        addEach(config, kAddress, fields(cds, kAddress));
+        addEach(config, TConfRede::kAddressFields, fields(cds, TConfRede::kAddressFields));
     if (tipoLan == QLatin1String("PPPoE")) {
         add(config, "usuario", field(cds, "usuario"));
         add(config, "senha", field(cds, "senha"));
     }
-    addProxy(config, cds.fieldAsOptionalInteger(QStringLiteral("proxy")).value_or(0), fields(cds, kProxyDetails));
+    addProxy(config, cds.fieldAsOptionalInteger(QStringLiteral("proxy")).value_or(0), fields(cds, TConfRede::kProxyFields));
 }
 
 QString priority(bool first)
@@ -155,7 +148,7 @@ QByteArray TConfRede::geraxmlMFE2(const Interface2 &values, int prioridade)
     const bool fixedAddress = values.rede != 0;
     add(config, "tipoLan", fixedAddress ? QStringLiteral("IPFIX") : QStringLiteral("DHCP"));
     if (fixedAddress)
-        addEach(config, kAddress, trimmedEach(values.address));
+        addEach(config, TConfRede::kAddressFields, trimmedEach(values.address));
     addProxy(config, values.proxy, trimmedEach(values.proxyDetails));
     add(config, "prioridade", priority(prioridade == 1));
     add(config, "usuario", trimmed(values.usuario));
@@ -185,18 +178,14 @@ QString TConfRede::save(const QString &programFolder, const QString &fileName, c
 
 TConfRede::ReadBack TConfRede::readBack(const QString &programFolder, const QString &fileName)
 {
-    ReadBack result;
-    const QString path = programFolder + fileName;
-    if (!QFileInfo::exists(path)) {
-        result.message = QStringLiteral("Arquivo %1 não foi encontrado!").arg(fileName);
-        return result;
+    const TextFileReader::Result file = TextFileReader::LeArquivo(programFolder + fileName);
+    switch (file.status) {
+    case TextFileReader::Status::NotFound:
+        return {{}, QStringLiteral("Arquivo %1 não foi encontrado!").arg(fileName)};
+    case TextFileReader::Status::ReadError:
+        return {{}, QStringLiteral("Erro ao tentar acessar o arquivo %1!").arg(fileName)};
+    case TextFileReader::Status::Read:
+        break;
     }
-    const BoundedFile::Result file = BoundedFile::read(path, kMaxDocumentSize);
-    if (file.status != BoundedFile::Status::Read) {
-        result.message = QStringLiteral("Erro ao tentar acessar o arquivo %1!").arg(fileName);
-        return result;
-    }
-    result.text = file.bytes;
-    result.text.removeIf([](char c) { return c == '\r' || c == '\n'; });
-    return result;
+    return {file.content, {}};
 }

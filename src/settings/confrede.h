@@ -31,6 +31,12 @@ public:
         QString message; // empty when read, otherwise what the technician is told
     };
 
+    // The settings fields of the address group and of the proxy details, in
+    // document order.
+    static constexpr std::array<const char *, 5> kAddressFields{"lanIP", "lanMask", "lanGW", "lanDNS1", "lanDNS2"};
+    static constexpr std::array<const char *, 4> kProxyFields{"proxy_ip", "proxy_porta", "proxy_user",
+                                                              "proxy_senha"};
+
     static const QString kConfRede;
     static const QString kConfRedeMFE1;
     static const QString kConfRedeMFE2;
