@@ -238,9 +238,7 @@ void TestNetworkPage::shortCodeSendsNothing()
 void TestNetworkPage::unwritableFolderSendsNothing()
 {
     NetworkConsole console;
-    const QString path = console.console.programFolder() + QStringLiteral("ConfRede.xml");
-    QVERIFY(QFile::remove(path));
-    QVERIFY(QFile::link(QStringLiteral("/nonexistent-folder/ConfRede.xml"), path));
+    QVERIFY(console.blockProgramFile(QStringLiteral("ConfRede.xml")));
     show(console);
     console.fill({{kCode, "12345678"}});
     console.console.window().show();
@@ -248,8 +246,10 @@ void TestNetworkPage::unwritableFolderSendsNothing()
 
     const QStringList messages = console.messages();
     QCOMPARE(messages.size(), 1);
-    QVERIFY2(messages.first().startsWith(QStringLiteral("Não foi possível gravar o arquivo \"")),
+    QVERIFY2(messages.first().startsWith(QStringLiteral("Não foi possível gravar o arquivo \"%1ConfRede.xml\" (")
+                                             .arg(console.console.programFolder())),
              qPrintable(messages.first()));
+    QVERIFY(messages.first().endsWith(QStringLiteral("). A configuração não foi enviada.")));
     QVERIFY(console.module.calls().isEmpty());
     QCOMPARE(console.text(kCode), QStringLiteral("12345678"));
     // The record was posted all the same.
