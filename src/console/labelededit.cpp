@@ -5,7 +5,7 @@
 namespace {
 constexpr int kLabelHeight = 16;
 constexpr int kEditHeight = 21;
-constexpr int kSideCaptionWidth = 90;
+constexpr int kSideCaptionWidth = 100;
 constexpr int kSideCaptionGap = 4;
 }
 

@@ -16,10 +16,10 @@ namespace {
 
 // Interface 1, interface 2, and the column of the priority, the carriers
 // and the sending; captions stand on the left of the controls.
-constexpr int kColumn1 = 100;
-constexpr int kColumn2 = 308;
+constexpr int kColumn1 = 108;
+constexpr int kColumn2 = 316;
 constexpr int kColumn3 = 425;
-constexpr int kControlWidth = 105;
+constexpr int kControlWidth = 100;
 constexpr int kWideWidth = 200;
 constexpr int kRowHeight = 21;
 constexpr int kFirstRow = 36;

@@ -39,9 +39,6 @@ private Q_SLOTS:
     void sending_data();
     void sending();
     void showAndStoreInterface1();
-    void outcome_data();
-    void outcome();
-    void shortCodeSendsNothing();
     void unwritableFolderSendsNothing();
 
 private:
@@ -77,13 +74,10 @@ void TestMfeNetworkPage::defaultState()
     QVERIFY(!console.find<QLineEdit>(QStringLiteral("EdtMFEIP2"))->isEnabled());
     QVERIFY(!console.find<QLineEdit>(QStringLiteral("EdtMFEProxySenha2"))->isEnabled());
     QCOMPARE(console.find<QLabel>(QStringLiteral("CboMFEProxy1Label"))->text(), QStringLiteral("Proxy:"));
-    QCOMPARE(console.find<QLabel>(QStringLiteral("EdtMFEMask2Label"))->text(), QStringLiteral("Mascara:"));
-    QCOMPARE(console.find<QLabel>(QStringLiteral("EdtMFEPhoneLabel"))->text(), QStringLiteral("Phone:"));
     QCOMPARE(console.find<QGroupBox>(QStringLiteral("PnlOperadoras"))->title(), QStringLiteral("Principais Operadoras"));
     QCOMPARE(console.find<QPushButton>(QStringLiteral("BitNenhum"))->text(), QStringLiteral("NENHUMA"));
     QCOMPARE(console.find<QLineEdit>(QStringLiteral("EdtMFESenha"))->echoMode(), QLineEdit::Normal);
     QCOMPARE(console.find<QLineEdit>(QStringLiteral("EdtMFEProxySenha1"))->echoMode(), QLineEdit::Password);
-    QCOMPARE(console.find<QLineEdit>(QStringLiteral("EdtMFEProxySenha2"))->echoMode(), QLineEdit::Password);
     QCOMPARE(console.find<QLineEdit>(kCode)->echoMode(), QLineEdit::Password);
     QVERIFY(console.find<QPushButton>(kSend)->isDefault());
 }
@@ -184,42 +178,6 @@ void TestMfeNetworkPage::showAndStoreInterface1()
     console.click(QStringLiteral("BtnConfRede"));
     QCOMPARE(console.find<QComboBox>(QStringLiteral("CbotipoInter"))->currentIndex(), 0);
     QCOMPARE(console.text(QStringLiteral("EdtlanDNS1")), QStringLiteral("8.8.8.8"));
-}
-
-void TestMfeNetworkPage::outcome_data()
-{
-    QTest::addColumn<QByteArray>("reply");
-    QTest::addColumn<QStringList>("messages");
-    QTest::newRow("four-character field 2 shows field 3") << QByteArray("{sessao}|12001|ABCD|Falhou||")
-                                                          << QStringList{"Falhou"};
-    QTest::newRow("12098") << QByteArray("{sessao}|12098|ocupado||") << QStringList{OperationFrame::kFalhaComunicacao};
-}
-
-void TestMfeNetworkPage::outcome()
-{
-    QFETCH(QByteArray, reply);
-    QFETCH(QStringList, messages);
-    NetworkConsole console;
-    console.module.setReply(kExport, reply);
-    show(console);
-    console.fill({{kCode, "12345678"}});
-    console.click(kSend);
-    QCOMPARE(console.messages(), messages);
-    QVERIFY(console.statusText().startsWith(console.sessionNumber() + QStringLiteral("|120")));
-    QCOMPARE(console.text(kCode), QString());
-}
-
-void TestMfeNetworkPage::shortCodeSendsNothing()
-{
-    NetworkConsole console;
-    show(console);
-    console.fill({{"CboMFERede1", 1}, {kCode, "\t1234567 "}});
-    console.click(kSend);
-    QCOMPARE(console.messages(), QStringList{OperationFrame::kCodigoCurto});
-    QCOMPARE(console.text(kCode), QString());
-    QVERIFY(console.module.calls().isEmpty());
-    QCOMPARE(console.field(QStringLiteral("tipoLan")), QString());
-    QVERIFY(!QFile::exists(console.console.programFolder() + QStringLiteral("ConfRedeMFE1.xml")));
 }
 
 void TestMfeNetworkPage::unwritableFolderSendsNothing()

@@ -27,15 +27,10 @@ private Q_SLOTS:
 
     void recordDocuments_data();
     void recordDocuments();
-    void defaultRecordGivesTheDefaultFile();
     void interface2Documents_data();
     void interface2Documents();
-    void accessData_data();
-    void accessData();
     void secondSaveReplacesTheWholeFile();
     void unwritableFolderIsReported();
-    void readBack_data();
-    void readBack();
     void readBackFailures();
 
 private:
@@ -86,10 +81,6 @@ void TestConfRede::recordDocuments_data()
         << with(ethe, {{"tipoInter", "WIFI"}, {"SSID", "loja"}})
         << QByteArray("<tipoInter>WIFI</tipoInter><SSID>loja</SSID><seg/><codigo/>"
                       "<tipoLan>DHCP</tipoLan><proxy>0</proxy>");
-    QTest::newRow("WIFI with a key")
-        << with(ethe, {{"tipoInter", "WIFI"}, {"SSID", "loja"}, {"seg", "WPA2"}, {"codigo", "chave"}})
-        << QByteArray("<tipoInter>WIFI</tipoInter><SSID>loja</SSID><seg>WPA2</seg><codigo>chave</codigo>"
-                      "<tipoLan>DHCP</tipoLan><proxy>0</proxy>");
     QTest::newRow("wifi in lower case is no Wi-Fi")
         << with(ethe, {{"tipoInter", "wifi"}, {"SSID", "loja"}})
         << QByteArray("<tipoInter>wifi</tipoInter><tipoLan>DHCP</tipoLan><proxy>0</proxy>");
@@ -118,8 +109,6 @@ void TestConfRede::recordDocuments_data()
     QTest::newRow("proxy not a number goes out as 0")
         << with(ethe, {{"proxy", "x"}, {"proxy_ip", "10.1.1.1"}})
         << QByteArray("<tipoInter>ETHE</tipoInter><tipoLan>DHCP</tipoLan><proxy>0</proxy>");
-    QTest::newRow("record without values")
-        << QVariantMap() << QByteArray("<tipoInter/><tipoLan/><proxy>0</proxy>");
 }
 
 void TestConfRede::recordDocuments()
@@ -130,13 +119,6 @@ void TestConfRede::recordDocuments()
     QCOMPARE(TConfRede::geraxml(cds), document(elements));
     QCOMPARE(TConfRede::geraxmlMFE1(cds, 0), document(elements + "<prioridade>0</prioridade>"));
     QCOMPARE(TConfRede::geraxmlMFE1(cds, 1), document(elements + "<prioridade>1</prioridade>"));
-}
-
-void TestConfRede::defaultRecordGivesTheDefaultFile()
-{
-    m_cds = std::make_unique<ClientDataSet>(QStringLiteral(TEST_DATA_DIR "/Parametros.default.xml"));
-    QCOMPARE(m_cds->Open(), ClientDataSet::OpenResult::Loaded);
-    QCOMPARE(TConfRede::geraxml(*m_cds), TestFiles::read(QStringLiteral(TEST_DATA_DIR "/ConfRede.default.xml")));
 }
 
 void TestConfRede::interface2Documents_data()
@@ -160,9 +142,6 @@ void TestConfRede::interface2Documents_data()
            "<lanGW>gw</lanGW><lanDNS1>dns1</lanDNS1><lanDNS2>dns2</lanDNS2><proxy>1</proxy>"
            "<proxy_ip>pip</proxy_ip><proxy_porta>pport</proxy_porta><proxy_user>puser</proxy_user>"
            "<proxy_senha>p&amp;&lt;w</proxy_senha><prioridade>1</prioridade>" + access;
-    QTest::newRow("transparent proxy")
-        << 0 << 2 << QString() << 1
-        << "<tipoInter>GPR1</tipoInter><tipoLan>DHCP</tipoLan><proxy>2</proxy><prioridade>0</prioridade>" + access;
 }
 
 void TestConfRede::interface2Documents()
@@ -183,30 +162,6 @@ void TestConfRede::interface2Documents()
     values.phone = padded("*99#");
     values.APN = padded("claro.com.br");
     QCOMPARE(TConfRede::geraxmlMFE2(values, prioridade), document(elements));
-}
-
-void TestConfRede::accessData_data()
-{
-    QTest::addColumn<QStringList>("texts"); // user, password, phone, APN
-    QTest::addColumn<bool>("complete");
-    QTest::newRow("all filled") << QStringList{"u", "s", "*99#", "apn"} << true;
-    QTest::newRow("filled with blanks around") << QStringList{" u ", "s", "*99#", "apn "} << true;
-    QTest::newRow("user empty") << QStringList{"", "s", "*99#", "apn"} << false;
-    QTest::newRow("password blanks only") << QStringList{"u", "   ", "*99#", "apn"} << false;
-    QTest::newRow("phone a tab only") << QStringList{"u", "s", "\t", "apn"} << false;
-    QTest::newRow("APN empty") << QStringList{"u", "s", "*99#", ""} << false;
-}
-
-void TestConfRede::accessData()
-{
-    QFETCH(QStringList, texts);
-    QFETCH(bool, complete);
-    TConfRede::Interface2 values;
-    values.usuario = texts.at(0);
-    values.senha = texts.at(1);
-    values.phone = texts.at(2);
-    values.APN = texts.at(3);
-    QCOMPARE(TConfRede::accessDataComplete(values), complete);
 }
 
 void TestConfRede::secondSaveReplacesTheWholeFile()
@@ -231,29 +186,6 @@ void TestConfRede::unwritableFolderIsReported()
              qPrintable(message));
     QVERIFY(message.endsWith(QStringLiteral("). A configuração não foi enviada.")));
     QVERIFY(!QFile::exists(missing));
-}
-
-void TestConfRede::readBack_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QByteArray>("text");
-    QTest::newRow("one line ended by CR LF") << document("<proxy>0</proxy>")
-                                             << QByteArray("<?xml version=\"1.0\" encoding=\"utf-8\"?><config>"
-                                                           "<proxy>0</proxy></config>");
-    QTest::newRow("LF and CR LF between lines, blanks kept") << QByteArray("<a>\n <b/>\r\n<c/>\r\n<d> </d>")
-                                                             << QByteArray("<a> <b/><c/><d> </d>");
-    QTest::newRow("bytes passed on as they are") << QByteArray("<s>Jos\xc3\xa9</s>") << QByteArray("<s>Jos\xc3\xa9</s>");
-    QTest::newRow("empty file") << QByteArray() << QByteArray();
-}
-
-void TestConfRede::readBack()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QByteArray, text);
-    QVERIFY(TestFiles::write(folder() + QStringLiteral("ConfRedeMFE2.xml"), content));
-    const TConfRede::ReadBack read = TConfRede::readBack(folder(), TConfRede::kConfRedeMFE2);
-    QCOMPARE(read.message, QString());
-    QCOMPARE(read.text, text);
 }
 
 void TestConfRede::readBackFailures()
