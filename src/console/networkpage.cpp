@@ -104,8 +104,8 @@ void NetworkPage::BitConfRedeClick()
     if (!frame().checkCode(*LblEdtCodRede))
         return;
     NetworkInterface::editRecord(cds());
-    cds().setFieldAsString(kTipoInter,
-                           NetworkChoices::interfaceValue(CbotipoInter->currentIndex(), cds().fieldAsString(kTipoInter)));
+    const QString tipoInter = cds().fieldAsString(kTipoInter);
+    cds().setFieldAsString(kTipoInter, NetworkChoices::interfaceValue(CbotipoInter->currentIndex(), tipoInter));
     interface_.store(cds());
     cds().Post();
     if (!sender_.write(TConfRede::kConfRede, TConfRede::geraxml(cds())))

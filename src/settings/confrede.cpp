@@ -105,7 +105,8 @@ void addRecord(pugi::xml_node config, const ClientDataSet &cds)
         add(config, "usuario", field(cds, "usuario"));
         add(config, "senha", field(cds, "senha"));
     }
-    addProxy(config, cds.fieldAsOptionalInteger(QStringLiteral("proxy")).value_or(0), fields(cds, TConfRede::kProxyFields));
+    const int proxy = cds.fieldAsOptionalInteger(QStringLiteral("proxy")).value_or(0);
+    addProxy(config, proxy, fields(cds, TConfRede::kProxyFields));
 }
 
 QString priority(bool first)

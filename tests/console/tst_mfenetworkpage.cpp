@@ -74,7 +74,8 @@ void TestMfeNetworkPage::defaultState()
     QVERIFY(!console.find<QLineEdit>(QStringLiteral("EdtMFEIP2"))->isEnabled());
     QVERIFY(!console.find<QLineEdit>(QStringLiteral("EdtMFEProxySenha2"))->isEnabled());
     QCOMPARE(console.find<QLabel>(QStringLiteral("CboMFEProxy1Label"))->text(), QStringLiteral("Proxy:"));
-    QCOMPARE(console.find<QGroupBox>(QStringLiteral("PnlOperadoras"))->title(), QStringLiteral("Principais Operadoras"));
+    QCOMPARE(console.find<QGroupBox>(QStringLiteral("PnlOperadoras"))->title(),
+             QStringLiteral("Principais Operadoras"));
     QCOMPARE(console.find<QPushButton>(QStringLiteral("BitNenhum"))->text(), QStringLiteral("NENHUMA"));
     QCOMPARE(console.find<QLineEdit>(QStringLiteral("EdtMFESenha"))->echoMode(), QLineEdit::Normal);
     QCOMPARE(console.find<QLineEdit>(QStringLiteral("EdtMFEProxySenha1"))->echoMode(), QLineEdit::Password);
