@@ -27,7 +27,8 @@ public:
         const char *apn;
     };
 
-    MfeNetworkPage(PageContext &context, QWidget *parent);
+    // programFolder, which ends with a separator, receives the documents.
+    MfeNetworkPage(PageContext &context, const QString &programFolder, QWidget *parent);
 
     void BtnConfRedeMFEClick();
     void TabConfRedeMFEShow();

@@ -16,7 +16,8 @@ class NetworkPage : public ConsolePage
     Q_OBJECT
 
 public:
-    NetworkPage(PageContext &context, QWidget *parent);
+    // programFolder, which ends with a separator, receives the documents.
+    NetworkPage(PageContext &context, const QString &programFolder, QWidget *parent);
 
     void BtnConfRedeClick();
     void TabConfRedeShow();
