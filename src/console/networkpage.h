@@ -1,16 +1,49 @@
 #pragma once
 
 #include "console/consolepage.h"
+#include "console/networkinterface.h"
+#include "console/networksender.h"
 
 class LabeledEdit;
+class QComboBox;
+class QPushButton;
 
-// Page 6: the module's network configuration.
+// Page 6: the network interface of the SAT command set. The page keeps
+// nothing of its own: it shows the settings record and sends what it stores
+// there as "ConfRede.xml".
 class NetworkPage : public ConsolePage
 {
     Q_OBJECT
 
 public:
-    NetworkPage(PageContext &context, QWidget *parent);
+    // programFolder, which ends with a separator, receives the documents.
+    NetworkPage(PageContext &context, const QString &programFolder, QWidget *parent);
 
+    void BtnConfRedeClick();
+    void TabConfRedeShow();
+    void CbotipoLanChange();
+    void cboProxyChange();
+    void BitConfRedeClick();
+
+    QComboBox *CbotipoInter;
+    QComboBox *CbotipoLan;
+    LabeledEdit *EdtlanIP;
+    LabeledEdit *EdtlanMask;
+    LabeledEdit *EdtlanGW;
+    LabeledEdit *EdtlanDNS1;
+    LabeledEdit *EdtlanDNS2;
+    QComboBox *cboProxy;
+    LabeledEdit *Edtproxy_ip;
+    LabeledEdit *Edtproxy_porta;
+    LabeledEdit *Edtproxy_user;
     LabeledEdit *Edtproxy_senha;
+    LabeledEdit *LblEdtCodRede;
+    QPushButton *BitEnviarConfRede;
+
+protected:
+    void shown() override;
+
+private:
+    NetworkInterface interface_;
+    NetworkSender sender_;
 };

@@ -5,9 +5,10 @@
 #include "console/blockingpage.h"
 #include "console/commandline.h"
 #include "console/homepage.h"
+#include "console/interaction.h"
 #include "console/labelededit.h"
 #include "console/logpage.h"
-#include "console/interaction.h"
+#include "console/mfenetworkpage.h"
 #include "console/networkpage.h"
 #include "console/operationframe.h"
 #include "console/statuspage.h"
@@ -71,7 +72,6 @@ struct PlainPage {
 const PlainPage kPlainPages[] = {
     {kPageCodAtiva, "TabCodAtiva", "Panel2", "CÓDIGO DE ATIVAÇÃO"},
     {kPageAssocAss, "TabAssocAss", "Panel5", "ASSOCIAR APLIC. COMERCIAL"},
-    {kPageConfRedeMFE, "TabConfRedeMFE", "Panel9", "CONFIGURAÇÕES DE REDE MFE"},
 };
 
 } // namespace
@@ -150,11 +150,12 @@ void TFAtivacao::buildPages()
     pages_[kPageMorvo] = homePage_ = new HomePage(*context_, PageControl);
     pages_[kPageAtivar] = activationPage_ = new ActivationPage(*context_, PageControl);
     pages_[kPageTeste] = testPage_ = new TestPage(*context_, *FFimAFim, programFolder_, PageControl);
-    pages_[kPageConfRede] = networkPage_ = new NetworkPage(*context_, PageControl);
+    pages_[kPageConfRede] = networkPage_ = new NetworkPage(*context_, programFolder_, PageControl);
     pages_[kPageStatus] = statusPage_ = new StatusPage(*context_, PageControl);
     pages_[kPageBloq] = blockingPage_ = new BlockingPage(*context_, PageControl);
     pages_[kPageLog] = logPage_ = new LogPage(*context_, PageControl);
     pages_[kPageAtualizaSW] = updatePage_ = new UpdatePage(*context_, PageControl);
+    pages_[kPageConfRedeMFE] = mfeNetworkPage_ = new MfeNetworkPage(*context_, programFolder_, PageControl);
     for (const PlainPage &plain : kPlainPages)
         pages_[plain.index] = new ConsolePage(*context_, QString::fromLatin1(plain.name),
                                               QString::fromLatin1(plain.titleBar), QString::fromUtf8(plain.title),
@@ -179,8 +180,8 @@ void TFAtivacao::buildLeftColumn()
     const auto show = [this](int index) { return [this, index] { pages_[index]->showPage(); }; };
     const LeftButton buttons[] = {
         {0, "BtnPrincipal", "MFE - VANTEL", [this] { homePage_->BtnPrincipalClick(); }},
-        {28, "BtnConfRede", "Config. da Rede", show(kPageConfRede)},
-        {56, "BtnConfRedeMFE", "Config. da Rede MFE", show(kPageConfRedeMFE)},
+        {28, "BtnConfRede", "Config. da Rede", [this] { networkPage_->BtnConfRedeClick(); }},
+        {56, "BtnConfRedeMFE", "Config. da Rede MFE", [this] { mfeNetworkPage_->BtnConfRedeMFEClick(); }},
         {84, "BtnAtivacao", "Ativação do MFE", show(kPageAtivar)},
         {112, "BtnAssocAssin", "Associar Aplic. Comercial", show(kPageAssocAss)},
         {140, "BtnTestefimafim", "Testes", [this] { testPage_->BtnTestefimafimClick(); }},

@@ -34,6 +34,7 @@ class ConsolePage;
 class HomePage;
 class Interaction;
 class LogPage;
+class MfeNetworkPage;
 class NetworkPage;
 class OperationFrame;
 struct PageContext;
@@ -104,5 +105,6 @@ private:
     BlockingPage *blockingPage_ = nullptr;
     LogPage *logPage_ = nullptr;
     UpdatePage *updatePage_ = nullptr;
+    MfeNetworkPage *mfeNetworkPage_ = nullptr;
     QList<ConsolePage *> pages_;
 };

@@ -29,6 +29,37 @@ LabeledEdit *WidgetFactory::labeledEdit(QWidget *parent, const QString &name, co
     return edit;
 }
 
+LabeledEdit *WidgetFactory::sideLabeledEdit(QWidget *parent, const QString &name, const QString &caption,
+                                            const QRect &geometry)
+{
+    auto *edit = new LabeledEdit(name, caption, parent);
+    edit->placeBeside(geometry.left(), geometry.top(), geometry.width());
+    return edit;
+}
+
+namespace {
+
+QLabel *captionAt(QWidget *control, const QString &text, const QRect &geometry)
+{
+    auto *label = new QLabel(text, control->parentWidget());
+    label->setObjectName(control->objectName() + QStringLiteral("Label"));
+    label->setGeometry(geometry);
+    label->setBuddy(control);
+    return label;
+}
+
+} // namespace
+
+QLabel *WidgetFactory::caption(QWidget *control, const QString &text)
+{
+    return captionAt(control, text, LabeledEdit::captionAbove(control->geometry()));
+}
+
+QLabel *WidgetFactory::sideCaption(QWidget *control, const QString &text)
+{
+    return captionAt(control, text, LabeledEdit::captionBeside(control->geometry()));
+}
+
 LabeledEdit *WidgetFactory::passwordEdit(QWidget *parent, const QString &name, const QString &caption,
                                          const QRect &geometry)
 {

@@ -23,6 +23,13 @@ public:
     static QLabel *label(QWidget *parent, const QString &name, const QString &text, const QPoint &position);
     // The caption stands above the edit; geometry is the edit's.
     static LabeledEdit *labeledEdit(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
+    // The caption stands on the left of the edit instead.
+    static LabeledEdit *sideLabeledEdit(QWidget *parent, const QString &name, const QString &caption,
+                                        const QRect &geometry);
+    // A caption above, or on the left of, a control, named after it with
+    // "Label" added, as a labelled edit names its caption.
+    static QLabel *caption(QWidget *control, const QString &text);
+    static QLabel *sideCaption(QWidget *control, const QString &text);
     // An edit that shows "*" for every character.
     static LabeledEdit *passwordEdit(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
     static MaskedEdit *cnpjEdit(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);

@@ -23,14 +23,22 @@ QString nativePath(const QString &path)
 }
 
 // The whole text as a decimal integer, as the settings fields hold them.
-int toInteger(const QString &text, const QString &fieldName)
+std::optional<int> asInteger(const QString &text)
 {
     bool ok = false;
     const int number = text.toInt(&ok);
     if (!ok || text != text.trimmed())
+        return std::nullopt;
+    return number;
+}
+
+int toInteger(const QString &text, const QString &fieldName)
+{
+    const std::optional<int> number = asInteger(text);
+    if (!number)
         throw ConversionError(QStringLiteral("\"%1\" não é um valor inteiro válido para o campo \"%2\".")
                                   .arg(text, fieldName));
-    return number;
+    return *number;
 }
 
 QString freeBackupName(const QString &path)
@@ -137,6 +145,11 @@ QString ClientDataSet::fieldAsString(const QString &name) const
 int ClientDataSet::fieldAsInteger(const QString &name) const
 {
     return toInteger(fieldAsString(name), name);
+}
+
+std::optional<int> ClientDataSet::fieldAsOptionalInteger(const QString &name) const
+{
+    return asInteger(fieldAsString(name));
 }
 
 bool ClientDataSet::isNull(const QString &name) const

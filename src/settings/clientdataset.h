@@ -3,6 +3,7 @@
 #include "settings/datapacket.h"
 
 #include <QString>
+#include <optional>
 
 // The settings dataset: the records of the settings file, kept in memory
 // while the console runs. Every operation works on the first record; edits
@@ -43,6 +44,8 @@ public:
     QString fieldAsString(const QString &name) const;
     // The whole text as a decimal integer; throws ConversionError otherwise.
     int fieldAsInteger(const QString &name) const;
+    // The same read without the error: nullopt where fieldAsInteger throws.
+    std::optional<int> fieldAsOptionalInteger(const QString &name) const;
     bool isNull(const QString &name) const;
     // Writes when the data changed since Open, or when the file is missing.
     CloseResult Close();

@@ -126,6 +126,7 @@ void TestClientDataSet::integerReads()
         QCOMPARE(cds.fieldAsInteger(QStringLiteral("uf")), expected);
     else
         QVERIFY_THROWS_EXCEPTION(ConversionError, cds.fieldAsInteger(QStringLiteral("uf")));
+    QCOMPARE(cds.fieldAsOptionalInteger(QStringLiteral("uf")), valid ? std::optional<int>(expected) : std::nullopt);
 }
 
 void TestClientDataSet::valuesAreCutToTheirWidth_data()

@@ -1,0 +1,64 @@
+#include "console/networksender.h"
+
+#include "channel/retornosat.h"
+#include "console/consolestate.h"
+#include "console/interaction.h"
+#include "console/operationframe.h"
+#include "platform/ansicodepage.h"
+#include "settings/confrede.h"
+
+#include <QFile>
+#include <QLineEdit>
+
+namespace {
+// A message field of this length is a code; the text follows it.
+constexpr int kCodeFieldLength = 4;
+}
+
+NetworkSender::NetworkSender(OperationFrame &frame, const QString &programFolder)
+    : frame_(frame)
+    , programFolder_(programFolder)
+{
+}
+
+bool NetworkSender::write(const QString &fileName, const QByteArray &document) const
+{
+    const QString problem = TConfRede::save(programFolder_, fileName, document);
+    if (!problem.isEmpty())
+        frame_.interaction().showMessage(problem);
+    return problem.isEmpty();
+}
+
+void NetworkSender::remove(const QString &fileName) const
+{
+    QFile::remove(programFolder_ + fileName);
+}
+
+bool NetworkSender::exists(const QString &fileName) const
+{
+    return QFile::exists(programFolder_ + fileName);
+}
+
+std::optional<QByteArray> NetworkSender::read(const QString &fileName) const
+{
+    const TConfRede::ReadBack document = TConfRede::readBack(programFolder_, fileName);
+    if (!document.message.isEmpty()) {
+        frame_.interaction().showMessage(document.message);
+        return std::nullopt;
+    }
+    return document.text;
+}
+
+void NetworkSender::send(Command command, QLineEdit &codeEdit, const QByteArray &payload) const
+{
+    frame_.send(command, {AnsiCodePage::fromUnicode(codeEdit.text()), payload}, false);
+    frame_.readReply({[this, command] { frame_.showResult(command, {}, [this] { showMessageField(); }); }});
+    frame_.mostrastatus(frame_.state().Retorno);
+    codeEdit.clear();
+}
+
+void NetworkSender::showMessageField() const
+{
+    const bool codeFirst = frame_.field(TRetornoSAT::mensagem).size() == kCodeFieldLength;
+    frame_.interaction().showMessage(frame_.displayField(codeFirst ? TRetornoSAT::codigoSefaz : TRetornoSAT::mensagem));
+}
