@@ -43,6 +43,7 @@ protected:
     OperationFrame &frame() const { return context_.frame; }
     ClientDataSet &cds() const { return context_.cds; }
     Interaction &interaction() const { return context_.interaction; }
+    const QString &programFolder() const { return context_.programFolder; }
 
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

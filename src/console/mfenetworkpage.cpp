@@ -74,7 +74,7 @@ constexpr MfeNetworkPage::Carrier kVivo{"vivo", "*99#", "zap.vivo.com.br"};
 
 } // namespace
 
-MfeNetworkPage::MfeNetworkPage(PageContext &context, const QString &programFolder, QWidget *parent)
+MfeNetworkPage::MfeNetworkPage(PageContext &context, QWidget *parent)
     : ConsolePage(context, QStringLiteral("TabConfRedeMFE"), QStringLiteral("Panel9"),
                   QStringLiteral("CONFIGURAÇÕES DE REDE MFE"), parent)
     , EdtMFEInter1(interfaceEdit(this, "EdtMFEInter1", QStringLiteral("ETHERNET"), cell(kColumn1, 0)))
@@ -124,7 +124,7 @@ MfeNetworkPage::MfeNetworkPage(PageContext &context, const QString &programFolde
                   {EdtMFEProxyIP1, EdtMFEProxyPorta1, EdtMFEProxyUser1, EdtMFEProxySenha1})
     , interface2_(CboMFERede2, {EdtMFEIP2, EdtMFEMask2, EdtMFEGW2, EdtMFEDNS12, EdtMFEDNS22}, CboMFEProxy2,
                   {EdtMFEProxyIP2, EdtMFEProxyPorta2, EdtMFEProxyUser2, EdtMFEProxySenha2})
-    , sender_(frame(), programFolder)
+    , sender_(frame(), programFolder())
 {
     CboMFERede2->setEnabled(false);
     CboMFEProxy2->setEnabled(false);

@@ -27,8 +27,7 @@ public:
         const char *apn;
     };
 
-    // programFolder, which ends with a separator, receives the documents.
-    MfeNetworkPage(PageContext &context, const QString &programFolder, QWidget *parent);
+    MfeNetworkPage(PageContext &context, QWidget *parent);
 
     void BtnConfRedeMFEClick();
     void TabConfRedeMFEShow();

@@ -26,7 +26,7 @@ QRect row(int left, int top)
 
 } // namespace
 
-NetworkPage::NetworkPage(PageContext &context, const QString &programFolder, QWidget *parent)
+NetworkPage::NetworkPage(PageContext &context, QWidget *parent)
     : ConsolePage(context, QStringLiteral("TabConfRede"), QStringLiteral("Panel8"),
                   QStringLiteral("CONFIGURAÇÕES DE REDE"), parent)
     , CbotipoInter(WidgetFactory::comboBox(this, QStringLiteral("CbotipoInter"), NetworkChoices::kInterfaceItems,
@@ -58,7 +58,7 @@ NetworkPage::NetworkPage(PageContext &context, const QString &programFolder, QWi
                                               QStringLiteral("Enviar ao MFe"), kRight, 396))
     , interface_(CbotipoLan, {EdtlanIP, EdtlanMask, EdtlanGW, EdtlanDNS1, EdtlanDNS2}, cboProxy,
                  {Edtproxy_ip, Edtproxy_porta, Edtproxy_user, Edtproxy_senha})
-    , sender_(frame(), programFolder)
+    , sender_(frame(), programFolder())
 {
     WidgetFactory::caption(CbotipoInter, QStringLiteral("Interface:"));
     WidgetFactory::caption(CbotipoLan, QStringLiteral("Rede:"));

@@ -16,8 +16,7 @@ class NetworkPage : public ConsolePage
     Q_OBJECT
 
 public:
-    // programFolder, which ends with a separator, receives the documents.
-    NetworkPage(PageContext &context, const QString &programFolder, QWidget *parent);
+    NetworkPage(PageContext &context, QWidget *parent);
 
     void BtnConfRedeClick();
     void TabConfRedeShow();

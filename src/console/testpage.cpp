@@ -63,10 +63,10 @@ QPushButton *browseButton(QWidget *parent, const QString &name, int top)
 
 } // namespace
 
-TestPage::TestPage(PageContext &context, TFFimAFim &FFimAFim, const QString &programFolder, QWidget *parent)
+TestPage::TestPage(PageContext &context, TFFimAFim &FFimAFim, QWidget *parent)
     : ConsolePage(context, QStringLiteral("TabTeste"), QStringLiteral("Panel4"), QString(), parent)
     , FFimAFim_(FFimAFim)
-    , cfeFile_(programFolder)
+    , cfeFile_(programFolder())
 {
     BtnTesteAtivacao =
         WidgetFactory::button(this, QStringLiteral("BtnTesteAtivacao"), QStringLiteral("FimAFim Ativação"), 8, 30);

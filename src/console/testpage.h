@@ -26,8 +26,8 @@ class TestPage : public ConsolePage
 
 public:
     // FFimAFim is the end-to-end test dialog; "CFe.xml" lives in
-    // programFolder, which ends with a separator.
-    TestPage(PageContext &context, TFFimAFim &FFimAFim, const QString &programFolder, QWidget *parent);
+    // FFimAFim is the end-to-end test dialog the page runs.
+    TestPage(PageContext &context, TFFimAFim &FFimAFim, QWidget *parent);
 
     // The seven administrator controls shown or hidden together.
     void setAdministratorRowVisible(bool visible);

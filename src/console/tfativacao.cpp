@@ -145,17 +145,17 @@ void TFAtivacao::createDialogs()
 void TFAtivacao::buildPages()
 {
     frame_ = std::make_unique<OperationFrame>(state_, channel_, interaction_, *statusPanel_, *FValida, *FMSefaz);
-    context_ = std::make_unique<PageContext>(PageContext{*frame_, cds_, interaction_});
+    context_ = std::make_unique<PageContext>(PageContext{*frame_, cds_, interaction_, programFolder_});
     pages_.resize(kPageAtualizaSW + 1);
     pages_[kPageMorvo] = homePage_ = new HomePage(*context_, PageControl);
     pages_[kPageAtivar] = activationPage_ = new ActivationPage(*context_, PageControl);
-    pages_[kPageTeste] = testPage_ = new TestPage(*context_, *FFimAFim, programFolder_, PageControl);
-    pages_[kPageConfRede] = networkPage_ = new NetworkPage(*context_, programFolder_, PageControl);
+    pages_[kPageTeste] = testPage_ = new TestPage(*context_, *FFimAFim, PageControl);
+    pages_[kPageConfRede] = networkPage_ = new NetworkPage(*context_, PageControl);
     pages_[kPageStatus] = statusPage_ = new StatusPage(*context_, PageControl);
     pages_[kPageBloq] = blockingPage_ = new BlockingPage(*context_, PageControl);
     pages_[kPageLog] = logPage_ = new LogPage(*context_, PageControl);
     pages_[kPageAtualizaSW] = updatePage_ = new UpdatePage(*context_, PageControl);
-    pages_[kPageConfRedeMFE] = mfeNetworkPage_ = new MfeNetworkPage(*context_, programFolder_, PageControl);
+    pages_[kPageConfRedeMFE] = mfeNetworkPage_ = new MfeNetworkPage(*context_, PageControl);
     for (const PlainPage &plain : kPlainPages)
         pages_[plain.index] = new ConsolePage(*context_, QString::fromLatin1(plain.name),
                                               QString::fromLatin1(plain.titleBar), QString::fromUtf8(plain.title),

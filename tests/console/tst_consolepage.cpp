@@ -49,7 +49,7 @@ struct PageHarness {
     {
         console.start();
         context = std::make_unique<PageContext>(
-            PageContext{console.window().frame(), console.window().cds(), console.interaction});
+            PageContext{console.window().frame(), console.window().cds(), console.interaction, console.programFolder()});
         first = new ConsolePage(*context, QStringLiteral("TabFirst"), QStringLiteral("PanelFirst"), QString(), &pages);
         probe = new ProbePage(*context, &pages);
         pages.addWidget(first);
