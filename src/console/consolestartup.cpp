@@ -1,5 +1,6 @@
 #include "console/consolestartup.h"
 
+#include "console/consolestyle.h"
 #include "console/interaction.h"
 #include "console/tfativacao.h"
 #include "settings/startupfiles.h"
@@ -15,6 +16,7 @@ QStringList ConsoleStartup::arguments(int argc, char *argv[])
 std::unique_ptr<TFAtivacao> ConsoleStartup::start(const QString &programFolder, const QStringList &arguments,
                                                   Interaction &interaction, Clock &clock)
 {
+    ConsoleStyle::install();
     const StartupFiles::Result check = StartupFiles::CheckConfigs(programFolder);
     if (check != StartupFiles::Result::Ok)
         interaction.showMessage(StartupFiles::message(check));

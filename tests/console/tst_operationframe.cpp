@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <stdexcept>
 
@@ -147,6 +148,9 @@ void TestOperationFrame::promptDefaultState()
     QCOMPARE(prompt->size(), QSize(372, 90));
     QCOMPARE(prompt->EdtCodigo->maxLength(), 32);
     QCOMPARE(prompt->EdtCodigo->echoMode(), QLineEdit::Password);
+    // Every character shows as "*", whatever the platform's own password character.
+    QCOMPARE(prompt->EdtCodigo->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, prompt->EdtCodigo),
+             int('*'));
     QCOMPARE(prompt->EdtCodigo->geometry(), QRect(16, 38, 254, 21));
     QCOMPARE(prompt->BtnTrocarCod->text(), QStringLiteral("Validar"));
     QCOMPARE(prompt->BtnTrocarCod->geometry(), QRect(276, 34, 80, 29));
