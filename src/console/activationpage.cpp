@@ -1,17 +1,158 @@
 #include "console/activationpage.h"
 
+#include "channel/retornosat.h"
+#include "console/interaction.h"
+#include "console/labelededit.h"
+#include "console/maskededit.h"
+#include "console/operationframe.h"
+#include "console/radiogroup.h"
+#include "console/widgetfactory.h"
+#include "platform/ansicodepage.h"
+#include "platform/conversionerror.h"
+#include "settings/clientdataset.h"
+#include "settings/tabelauf.h"
+
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+
+const QString ActivationPage::kConfirmacao =
+    QStringLiteral("Por favor aguarde.\n\rEsta função pode demorar alguns minutos.\n\n\rClique OK para continuar.");
+
+namespace {
+const QString kAtivar = QStringLiteral("&Ativar");
+const QString kCodeCaption = QStringLiteral("Digite o Código de Ativação do MFE:");
+constexpr int kCodeLength = 32;
+}
 
 ActivationPage::ActivationPage(PageContext &context, QWidget *parent)
     : ConsolePage(context, QStringLiteral("TabAtivar"), QStringLiteral("Panel3"), QStringLiteral("ATIVAÇÃO DO MFE"), parent)
 {
-    LblUF = new QLabel(QStringLiteral("UF:"), this);
-    LblUF->setObjectName(QStringLiteral("LblUF"));
-    LblUF->setGeometry(330, 194, 60, 16);
-    cbo = new QComboBox(this);
-    cbo->setObjectName(QStringLiteral("cbo"));
-    cbo->setGeometry(330, 210, 60, 21);
-    cbo->setEditable(false);
+    EdtCodAtiv2 = WidgetFactory::passwordEdit(this, QStringLiteral("EdtCodAtiv2"), kCodeCaption, {24, 64, 250, 21});
+    EdtCodAtiv2->setMaxLength(kCodeLength);
+    EdtCodAtiv2Conf = WidgetFactory::passwordEdit(this, QStringLiteral("EdtCodAtiv2Conf"),
+                                                  QStringLiteral("Digite novamente o Código de Ativação do MFE"),
+                                                  {24, 112, 250, 21});
+    EdtCodAtiv2Conf->setMaxLength(kCodeLength);
+    rgTipoCert = WidgetFactory::radioGroup(
+        this, QStringLiteral("rgTipoCert"), QStringLiteral("Tipo de Certificado:"),
+        {QStringLiteral("AC- SEFAZ-CE"), QStringLiteral("ICP-BRASIL"), QStringLiteral("RENOVAÇÃO ICP-BRASIL")},
+        {330, 48, 250, 85});
+    rgTipoCert->setItemIndex(0);
+    rgTipoCert->setEnabled(false);
+    EdtCNPJContrib = WidgetFactory::cnpjEdit(this, QStringLiteral("EdtCNPJContrib"),
+                                             QStringLiteral("CNPJ do Contribuinte:"), {24, 210, 150, 21});
+    LblUF = WidgetFactory::label(this, QStringLiteral("LblUF"), QStringLiteral("UF:"), {330, 194});
+    cbo = WidgetFactory::comboBox(this, QStringLiteral("cbo"), {}, {330, 210, 60, 21});
     LblUF->setBuddy(cbo);
+    BtnAtivar = WidgetFactory::button(this, QStringLiteral("BtnAtivar"), kAtivar, 255, 270);
+    setDefaultButton(BtnAtivar);
+    Memo3 = WidgetFactory::noteMemo(this, QStringLiteral("Memo3"),
+                                    {QString(), QStringLiteral("ATENÇÃO:"), QStringLiteral(" "),
+                                     QStringLiteral("ESTA FUNÇÃO DEVE SER USADA APENAS ENQUANTO O MFE NÃO ESTIVER ATIVADO."),
+                                     QString()},
+                                    {0, 360, kWidth, 100});
+
+    setTabOrder(EdtCodAtiv2, EdtCodAtiv2Conf);
+    setTabOrder(EdtCodAtiv2Conf, rgTipoCert);
+    setTabOrder(rgTipoCert, EdtCNPJContrib);
+    setTabOrder(EdtCNPJContrib, cbo);
+    setTabOrder(cbo, BtnAtivar);
+
+    connect(rgTipoCert, &RadioGroup::itemIndexChanged, this, &ActivationPage::rgTipoCertClick);
+    frame().onClick(BtnAtivar, [this] { BitAtivaSATClick(); });
+}
+
+void ActivationPage::BtnAtivacaoClick()
+{
+    if (!cds().Active())
+        cds().Open();
+    clearCodes();
+    rgTipoCert->setItemIndex(0);
+    EdtCNPJContrib->setText(cds().fieldAsString(QStringLiteral("CNPJContribuinte")));
+    cbo->setCurrentIndex(storedStateRow());
+    showPage();
+}
+
+void ActivationPage::shown()
+{
+    EdtCodAtiv2->setFocus();
+}
+
+void ActivationPage::rgTipoCertClick(int index)
+{
+    BtnAtivar->setText(index == 0 ? kAtivar : QStringLiteral("&Gerar CSR"));
+}
+
+void ActivationPage::BitAtivaSATClick()
+{
+    rgTipoCert->setItemIndex(0);
+    if (!checkCodes() || !checkCnpjAndState())
+        return;
+    const qint32 subComando = rgTipoCert->itemIndex() + 1;
+    storeCnpjAndState();
+    if (!interaction().confirm(kConfirmacao)) {
+        clearCodes();
+        EdtCodAtiv2->setFocus();
+        return;
+    }
+    const qint32 cUF = TabelaUF::code(storedStateRow()).toInt();
+    frame().run(Command::AtivarSAT,
+                {subComando, AnsiCodePage::fromUnicode(EdtCodAtiv2->text().trimmed()),
+                 AnsiCodePage::fromUnicode(EdtCNPJContrib->digits()), cUF},
+                {[this] { showResult(); }});
+}
+
+bool ActivationPage::checkCodes()
+{
+    return frame().checkCode(*EdtCodAtiv2) && frame().checkCode(*EdtCodAtiv2Conf)
+        && frame().checkConfirmation(*EdtCodAtiv2, *EdtCodAtiv2Conf,
+                                     QStringLiteral("Erro na confirmação do Código de Ativação."));
+}
+
+bool ActivationPage::checkCnpjAndState()
+{
+    if (!frame().checkCnpj(*EdtCNPJContrib, QStringLiteral("CNPJ inválido.")))
+        return false;
+    if (cbo->currentText().trimmed().isEmpty()) {
+        interaction().showMessage(QStringLiteral("UF inválida."));
+        cbo->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void ActivationPage::storeCnpjAndState()
+{
+    cds().Edit();
+    cds().setFieldAsString(QStringLiteral("CNPJContribuinte"), EdtCNPJContrib->digits());
+    cds().setFieldAsInteger(QStringLiteral("uf"), cbo->currentIndex());
+    cds().Post();
+}
+
+int ActivationPage::storedStateRow() const
+{
+    // An empty or damaged stored state shows no state, like one outside the
+    // table, instead of keeping the technician off the page.
+    try {
+        const int row = cds().fieldAsInteger(QStringLiteral("uf"));
+        return TabelaUF::isValidRow(row) ? row : -1;
+    } catch (const ConversionError &) {
+        return -1;
+    }
+}
+
+void ActivationPage::clearCodes()
+{
+    EdtCodAtiv2->clear();
+    EdtCodAtiv2Conf->clear();
+}
+
+void ActivationPage::showResult()
+{
+    frame().showResult(Command::AtivarSAT,
+                       {{QStringLiteral("04000"),
+                         QStringLiteral("MFE Ativado corretamente, faltando associá-lo ao Aplic. Comercial.")}},
+                       [this] { interaction().showMessage(frame().displayField(TRetornoSAT::mensagem)); });
 }

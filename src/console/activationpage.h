@@ -2,10 +2,17 @@
 
 #include "console/consolepage.h"
 
+class LabeledEdit;
+class MaskedEdit;
 class QComboBox;
 class QLabel;
+class QPushButton;
+class QTextEdit;
+class RadioGroup;
 
-// Page 2: activation of a module that has not been activated yet.
+// Page 2: activation of a module that has not been activated yet. The
+// taxpayer's CNPJ and state are stored before the confirmation, so they stay
+// even when the technician declines or the command fails.
 class ActivationPage : public ConsolePage
 {
     Q_OBJECT
@@ -13,6 +20,30 @@ class ActivationPage : public ConsolePage
 public:
     ActivationPage(PageContext &context, QWidget *parent);
 
+    void BtnAtivacaoClick();
+    void BitAtivaSATClick();
+
+    LabeledEdit *EdtCodAtiv2;
+    LabeledEdit *EdtCodAtiv2Conf;
+    RadioGroup *rgTipoCert;
+    MaskedEdit *EdtCNPJContrib;
     QLabel *LblUF;
-    QComboBox *cbo;
+    QComboBox *cbo; // the state list, filled at start-up: item index = TabelaUF row
+    QPushButton *BtnAtivar;
+    QTextEdit *Memo3;
+
+    static const QString kConfirmacao;
+
+protected:
+    void shown() override;
+
+private:
+    void rgTipoCertClick(int index);
+    bool checkCodes();
+    bool checkCnpjAndState();
+    void storeCnpjAndState();
+    // The stored state as a row of the list; -1 when it names no row.
+    int storedStateRow() const;
+    void clearCodes();
+    void showResult();
 };

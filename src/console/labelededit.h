@@ -21,6 +21,8 @@ public:
     static QRect captionAbove(const QRect &control);
     static QRect captionBeside(const QRect &control);
     void setVisible(bool visible) override;
+    // The caption above the edit, for pages that change its text or colour.
+    QLabel *label() const { return label_; }
 
 private:
     QLabel *label_;

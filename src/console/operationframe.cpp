@@ -7,11 +7,13 @@
 #include "channel/sessionnumber.h"
 #include "console/consolestate.h"
 #include "console/interaction.h"
+#include "console/maskededit.h"
 #include "console/tfmsefaz.h"
 #include "console/tfvalida.h"
 #include "platform/ansicodepage.h"
 #include "platform/clock.h"
 #include "platform/handleredge.h"
+#include "settings/cnpjcheck.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -77,6 +79,26 @@ bool OperationFrame::takePromptedCode(QLineEdit &edit)
 CommandArguments OperationFrame::codeArgument(const QLineEdit &edit)
 {
     return {AnsiCodePage::fromUnicode(edit.text().trimmed())};
+}
+
+bool OperationFrame::checkConfirmation(QLineEdit &code, QLineEdit &confirmation, const QString &message)
+{
+    if (code.text().trimmed() == confirmation.text().trimmed())
+        return true;
+    interaction_.showMessage(message);
+    code.clear();
+    confirmation.clear();
+    code.setFocus();
+    return false;
+}
+
+bool OperationFrame::checkCnpj(MaskedEdit &edit, const QString &message)
+{
+    if (CnpjCheck::isCNPJ(edit.digits()))
+        return true;
+    interaction_.showMessage(message);
+    edit.setFocus();
+    return false;
 }
 
 void OperationFrame::send(Command command, const CommandArguments &arguments, bool showStatus)

@@ -10,6 +10,7 @@
 class CommandChannel;
 class QAbstractButton;
 class Interaction;
+class MaskedEdit;
 class QLabel;
 class QLineEdit;
 class TFMSefaz;
@@ -80,6 +81,12 @@ public:
     bool takePromptedCode(QLineEdit &edit);
     // The edit's code, trimmed, as the command's text argument.
     static CommandArguments codeArgument(const QLineEdit &edit);
+    // A code typed twice: trimmed texts that differ (letter case counts) show
+    // message, clear both edits and focus the first.
+    bool checkConfirmation(QLineEdit &code, QLineEdit &confirmation, const QString &message);
+    // The CNPJ check of a masked edit: digits that are no valid CNPJ (a partly
+    // filled mask among them) show message and focus the edit.
+    bool checkCnpj(MaskedEdit &edit, const QString &message);
 
     // Wait, fresh session number, the command, end of waiting, the session
     // number and, unless the page shows it later, the reply in the status bar.

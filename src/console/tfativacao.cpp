@@ -2,7 +2,9 @@
 
 #include "channel/base64file.h"
 #include "console/activationpage.h"
+#include "console/associationpage.h"
 #include "console/blockingpage.h"
+#include "console/changecodepage.h"
 #include "console/commandline.h"
 #include "console/homepage.h"
 #include "console/interaction.h"
@@ -59,19 +61,6 @@ enum PageIndex {
     kPageStatus,
     kPageLog,
     kPageAtualizaSW,
-};
-
-struct PlainPage {
-    int index;
-    const char *name;
-    const char *titleBar;
-    const char *title;
-};
-
-// Pages that hold nothing but their title bar so far.
-const PlainPage kPlainPages[] = {
-    {kPageCodAtiva, "TabCodAtiva", "Panel2", "CÓDIGO DE ATIVAÇÃO"},
-    {kPageAssocAss, "TabAssocAss", "Panel5", "ASSOCIAR APLIC. COMERCIAL"},
 };
 
 } // namespace
@@ -148,7 +137,9 @@ void TFAtivacao::buildPages()
     context_ = std::make_unique<PageContext>(PageContext{*frame_, cds_, interaction_, programFolder_});
     pages_.resize(kPageAtualizaSW + 1);
     pages_[kPageMorvo] = homePage_ = new HomePage(*context_, PageControl);
+    pages_[kPageCodAtiva] = changeCodePage_ = new ChangeCodePage(*context_, PageControl);
     pages_[kPageAtivar] = activationPage_ = new ActivationPage(*context_, PageControl);
+    pages_[kPageAssocAss] = associationPage_ = new AssociationPage(*context_, PageControl);
     pages_[kPageTeste] = testPage_ = new TestPage(*context_, *FFimAFim, PageControl);
     pages_[kPageConfRede] = networkPage_ = new NetworkPage(*context_, PageControl);
     pages_[kPageStatus] = statusPage_ = new StatusPage(*context_, PageControl);
@@ -156,10 +147,6 @@ void TFAtivacao::buildPages()
     pages_[kPageLog] = logPage_ = new LogPage(*context_, PageControl);
     pages_[kPageAtualizaSW] = updatePage_ = new UpdatePage(*context_, PageControl);
     pages_[kPageConfRedeMFE] = mfeNetworkPage_ = new MfeNetworkPage(*context_, PageControl);
-    for (const PlainPage &plain : kPlainPages)
-        pages_[plain.index] = new ConsolePage(*context_, QString::fromLatin1(plain.name),
-                                              QString::fromLatin1(plain.titleBar), QString::fromUtf8(plain.title),
-                                              PageControl);
     for (ConsolePage *page : std::as_const(pages_))
         PageControl->addWidget(page);
 
@@ -177,18 +164,17 @@ void TFAtivacao::buildLeftColumn()
         const char *caption;
         std::function<void()> handler; // the entry handler of the page the button leads to
     };
-    const auto show = [this](int index) { return [this, index] { pages_[index]->showPage(); }; };
     const LeftButton buttons[] = {
         {0, "BtnPrincipal", "MFE - VANTEL", [this] { homePage_->BtnPrincipalClick(); }},
         {28, "BtnConfRede", "Config. da Rede", [this] { networkPage_->BtnConfRedeClick(); }},
         {56, "BtnConfRedeMFE", "Config. da Rede MFE", [this] { mfeNetworkPage_->BtnConfRedeMFEClick(); }},
-        {84, "BtnAtivacao", "Ativação do MFE", show(kPageAtivar)},
-        {112, "BtnAssocAssin", "Associar Aplic. Comercial", show(kPageAssocAss)},
+        {84, "BtnAtivacao", "Ativação do MFE", [this] { activationPage_->BtnAtivacaoClick(); }},
+        {112, "BtnAssocAssin", "Associar Aplic. Comercial", [this] { associationPage_->BtnAssocAssinClick(); }},
         {140, "BtnTestefimafim", "Testes", [this] { testPage_->BtnTestefimafimClick(); }},
         {168, "BitBtnStatus", "Status Operacional", [this] { statusPage_->BitBtnStatusClick(); }},
         {196, "BitBtnStatusMFE", "Status Operacional MFE", [this] { statusPage_->BitBtnStatusMFEClick(); }},
         {224, "BitLogs", "Extrair Logs", [this] { logPage_->BitLogsClick(); }},
-        {252, "BtnCodAtivacao", "Trocar Cód. Ativação", show(kPageCodAtiva)},
+        {252, "BtnCodAtivacao", "Trocar Cód. Ativação", [this] { changeCodePage_->BtnCodAtivacaoClick(); }},
         {280, "BtnBloquearSAT", "Bloquear/Desbloquear", [this] { blockingPage_->BtnBloquearSATClick(); }},
         {308, "BitAtualizaSW", "Atualizar SW Básico", [this] { updatePage_->BitAtualizaSWClick(); }},
         {406, "BitSuperLog", "SuperLog", [this] { logPage_->BitSuperLogClick(); }},

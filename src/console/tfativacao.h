@@ -28,7 +28,9 @@
 #include <memory>
 
 class ActivationPage;
+class AssociationPage;
 class BlockingPage;
+class ChangeCodePage;
 class Clock;
 class ConsolePage;
 class HomePage;
@@ -99,6 +101,8 @@ private:
     QPushButton *BtnPrincipal = nullptr;
     HomePage *homePage_ = nullptr;
     ActivationPage *activationPage_ = nullptr;
+    AssociationPage *associationPage_ = nullptr;
+    ChangeCodePage *changeCodePage_ = nullptr;
     TestPage *testPage_ = nullptr;
     NetworkPage *networkPage_ = nullptr;
     StatusPage *statusPage_ = nullptr;

@@ -1,5 +1,15 @@
 #include "settings/signaturefile.h"
 
+#include "platform/ansicodepage.h"
+
+SignatureFile::Result SignatureFile::read(const QString &fileName)
+{
+    const TextFileReader::Result file = TextFileReader::LeArquivo(fileName);
+    if (file.status != TextFileReader::Status::Read)
+        return {false, QString(), message(file.status)};
+    return {true, AnsiCodePage::toUnicode(file.content), QString()};
+}
+
 QString SignatureFile::message(TextFileReader::Status status)
 {
     switch (status) {

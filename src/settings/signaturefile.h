@@ -9,6 +9,13 @@
 class SignatureFile
 {
 public:
+    struct Result {
+        bool read = false;
+        QString signature; // decoded from the ANSI code page; empty unless read
+        QString message;   // what the technician is told when not read
+    };
+
+    static Result read(const QString &fileName);
     // What the technician is told when the file cannot be read; empty for Read.
     static QString message(TextFileReader::Status status);
 };

@@ -1,0 +1,146 @@
+#include "console/associationpage.h"
+
+#include "console/interaction.h"
+#include "console/labelededit.h"
+#include "console/maskededit.h"
+#include "console/operationframe.h"
+#include "console/radiogroup.h"
+#include "console/widgetfactory.h"
+#include "platform/ansicodepage.h"
+#include "settings/clientdataset.h"
+#include "settings/signaturefile.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+
+namespace {
+
+const OperationFrame::ResultTable kResults = {
+    {QStringLiteral("13000"), QStringLiteral("Assinatura do AC Registrada")},
+    {QStringLiteral("13001"), QStringLiteral("Código ativação inválido")},
+    {QStringLiteral("13002"), QStringLiteral("Erro de comunicação com a SEFAZ")},
+    {QStringLiteral("13003"), QStringLiteral("Assinatura fora do padrão informado")},
+    {QStringLiteral("13004"), QStringLiteral("Divergencias entre os CNPJs e a assinatura informados")},
+    {QStringLiteral("13099"), OperationFrame::kErroDesconhecido},
+};
+
+const QString kTexto = QStringLiteral("Texto");
+const QString kArquivo = QStringLiteral("Arquivo");
+
+} // namespace
+
+AssociationPage::AssociationPage(PageContext &context, QWidget *parent)
+    : ConsolePage(context, QStringLiteral("TabAssocAss"), QStringLiteral("Panel5"),
+                  QStringLiteral("ASSOCIAR APLIC. COMERCIAL"), parent)
+{
+    EdtCodAtiv3 = WidgetFactory::passwordEdit(this, QStringLiteral("EdtCodAtiv3"),
+                                              QStringLiteral("Digite o Código de Ativação do MFE:"), {24, 64, 250, 21});
+    EdtCNPJContrib2 = WidgetFactory::cnpjEdit(this, QStringLiteral("EdtCNPJContrib2"),
+                                              QStringLiteral("CNPJ do Contribuinte:"), {24, 112, 150, 21});
+    EdtCNPJSw = WidgetFactory::cnpjEdit(this, QStringLiteral("EdtCNPJSw"), QStringLiteral("CNPJ Software House:"),
+                                        {330, 112, 150, 21});
+    LblAssinatura = WidgetFactory::label(this, QStringLiteral("LblAssinatura"),
+                                         QStringLiteral("Assinatura do Aplicativo Comercial:"), {24, 150});
+    rgAssinatura = WidgetFactory::radioGroup(this, QStringLiteral("rgAssinatura"), QStringLiteral("Forma de envio:"),
+                                             {kTexto, kArquivo}, {24, 168, 250, 45}, 2);
+    rgAssinatura->setItemIndex(Texto);
+    EdtAssinatura = WidgetFactory::labeledEdit(this, QStringLiteral("EdtAssinatura"), QStringLiteral("Texto:"),
+                                               {24, 238, 560, 21});
+    Button3 = new QPushButton(QStringLiteral("..."), this);
+    Button3->setObjectName(QStringLiteral("Button3"));
+    Button3->setGeometry(590, 238, 25, 21);
+    Button3->hide();
+    BitAssociar = WidgetFactory::button(this, QStringLiteral("BitAssociar"), QStringLiteral("A&ssociar"), 255, 280);
+    setDefaultButton(BitAssociar);
+    Memo4 = WidgetFactory::noteMemo(this, QStringLiteral("Memo4"),
+                                    {QString(), QStringLiteral("ATENÇÃO:"), QStringLiteral(" "),
+                                     QStringLiteral("ESTA FUNÇÃO DEVE SER UTILIZADA APENAS APÓS O MFE ESTAR ATIVADO. "),
+                                     QString()},
+                                    {0, 360, kWidth, 100});
+
+    setTabOrder(EdtCodAtiv3, EdtCNPJContrib2);
+    setTabOrder(EdtCNPJContrib2, EdtCNPJSw);
+    setTabOrder(EdtCNPJSw, rgAssinatura);
+    setTabOrder(rgAssinatura, EdtAssinatura);
+    setTabOrder(EdtAssinatura, Button3);
+    setTabOrder(Button3, BitAssociar);
+
+    connect(rgAssinatura, &RadioGroup::itemIndexChanged, this, &AssociationPage::rgAssinaturaClick);
+    frame().onClick(Button3, [this] { Button3Click(); });
+    frame().onClick(BitAssociar, [this] { BitAssociarClick(); });
+}
+
+void AssociationPage::BtnAssocAssinClick()
+{
+    EdtCodAtiv3->clear();
+    EdtCNPJContrib2->setText(cds().fieldAsString(QStringLiteral("CNPJContribuinte")));
+    EdtCNPJSw->setText(cds().fieldAsString(QStringLiteral("CNPJSH")));
+    EdtAssinatura->setText(cds().fieldAsString(QStringLiteral("Assinatura")));
+    showPage();
+}
+
+void AssociationPage::shown()
+{
+    EdtCodAtiv3->setFocus();
+}
+
+void AssociationPage::rgAssinaturaClick(int index)
+{
+    EdtAssinatura->clear();
+    EdtAssinatura->label()->setText(index == Arquivo ? kArquivo : kTexto);
+    Button3->setVisible(index == Arquivo);
+}
+
+void AssociationPage::Button3Click()
+{
+    const QString fileName = interaction().chooseOpenFile(QString(), QString());
+    if (!fileName.isEmpty())
+        EdtAssinatura->setText(fileName);
+}
+
+void AssociationPage::BitAssociarClick()
+{
+    QString signature;
+    if (!frame().checkCnpj(*EdtCNPJContrib2, QStringLiteral("CNPJ Contribuinte inválido."))
+        || !frame().checkCnpj(*EdtCNPJSw, QStringLiteral("CNPJ Software House inválido.")) || !takeSignature(signature)
+        || !frame().checkCode(*EdtCodAtiv3))
+        return;
+    // In file mode this looks at the file name: an empty file is sent as it is.
+    if (EdtAssinatura->text().trimmed().isEmpty()) {
+        interaction().showMessage(QStringLiteral("O campo \"Assinatura da Aplic. Comercial\" deve ser preenchido!"));
+        EdtAssinatura->setFocus();
+        return;
+    }
+    // Software house first, then the taxpayer.
+    const QByteArray cnpjValue = AnsiCodePage::fromUnicode(EdtCNPJSw->digits() + EdtCNPJContrib2->digits());
+    storeSignature(signature);
+    frame().run(Command::AssociarAssinatura,
+                {AnsiCodePage::fromUnicode(EdtCodAtiv3->text().trimmed()), cnpjValue,
+                 AnsiCodePage::fromUnicode(signature)},
+                {[this] { frame().showResult(Command::AssociarAssinatura, kResults); }});
+}
+
+bool AssociationPage::takeSignature(QString &signature)
+{
+    if (rgAssinatura->itemIndex() != Arquivo) {
+        signature = EdtAssinatura->text().trimmed();
+        return true;
+    }
+    const SignatureFile::Result file = SignatureFile::read(EdtAssinatura->text());
+    if (!file.read) {
+        interaction().showMessage(file.message);
+        EdtAssinatura->setFocus();
+        return false;
+    }
+    signature = file.signature;
+    return true;
+}
+
+void AssociationPage::storeSignature(const QString &signature)
+{
+    cds().Edit();
+    cds().setFieldAsString(QStringLiteral("Assinatura"), signature);
+    cds().setFieldAsString(QStringLiteral("CNPJSH"), EdtCNPJSw->digits());
+    cds().Post();
+}

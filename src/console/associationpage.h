@@ -1,0 +1,48 @@
+#pragma once
+
+#include "console/consolepage.h"
+
+class LabeledEdit;
+class MaskedEdit;
+class QLabel;
+class QPushButton;
+class QTextEdit;
+class RadioGroup;
+
+// Page 3: association of the commercial application's signature, typed as
+// text or read from a file. The signature and the software house's CNPJ are
+// stored before the command is sent.
+class AssociationPage : public ConsolePage
+{
+    Q_OBJECT
+
+public:
+    AssociationPage(PageContext &context, QWidget *parent);
+
+    void BtnAssocAssinClick();
+    void BitAssociarClick();
+
+    LabeledEdit *EdtCodAtiv3;
+    MaskedEdit *EdtCNPJContrib2;
+    MaskedEdit *EdtCNPJSw;
+    QLabel *LblAssinatura;
+    RadioGroup *rgAssinatura;
+    LabeledEdit *EdtAssinatura;
+    QPushButton *Button3;
+    QPushButton *BitAssociar;
+    QTextEdit *Memo4;
+
+    // Items of rgAssinatura.
+    enum SignatureForm { Texto, Arquivo };
+
+protected:
+    void shown() override;
+
+private:
+    void rgAssinaturaClick(int index);
+    void Button3Click();
+    // The signature typed, or read from the file the edit names; false with
+    // the file's message when it cannot be read.
+    bool takeSignature(QString &signature);
+    void storeSignature(const QString &signature);
+};
