@@ -16,14 +16,19 @@
 
 namespace {
 
-const OperationFrame::ResultTable kResults = {
-    {QStringLiteral("13000"), QStringLiteral("Assinatura do AC Registrada")},
-    {QStringLiteral("13001"), QStringLiteral("Código ativação inválido")},
-    {QStringLiteral("13002"), QStringLiteral("Erro de comunicação com a SEFAZ")},
-    {QStringLiteral("13003"), QStringLiteral("Assinatura fora do padrão informado")},
-    {QStringLiteral("13004"), QStringLiteral("Divergencias entre os CNPJs e a assinatura informados")},
-    {QStringLiteral("13099"), OperationFrame::kErroDesconhecido},
-};
+// Built on first use: it holds a constant of another file.
+const OperationFrame::ResultTable &results()
+{
+    static const OperationFrame::ResultTable table = {
+        {QStringLiteral("13000"), QStringLiteral("Assinatura do AC Registrada")},
+        {QStringLiteral("13001"), QStringLiteral("Código ativação inválido")},
+        {QStringLiteral("13002"), QStringLiteral("Erro de comunicação com a SEFAZ")},
+        {QStringLiteral("13003"), QStringLiteral("Assinatura fora do padrão informado")},
+        {QStringLiteral("13004"), QStringLiteral("Divergencias entre os CNPJs e a assinatura informados")},
+        {QStringLiteral("13099"), OperationFrame::kErroDesconhecido},
+    };
+    return table;
+}
 
 const QString kTexto = QStringLiteral("Texto");
 const QString kArquivo = QStringLiteral("Arquivo");
@@ -118,7 +123,7 @@ void AssociationPage::BitAssociarClick()
     frame().run(Command::AssociarAssinatura,
                 {AnsiCodePage::fromUnicode(EdtCodAtiv3->text().trimmed()), cnpjValue,
                  AnsiCodePage::fromUnicode(signature)},
-                {[this] { frame().showResult(Command::AssociarAssinatura, kResults); }});
+                {[this] { frame().showResult(Command::AssociarAssinatura, results()); }});
 }
 
 bool AssociationPage::takeSignature(QString &signature)
