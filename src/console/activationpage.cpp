@@ -48,17 +48,9 @@ ActivationPage::ActivationPage(PageContext &context, QWidget *parent)
     LblUF->setBuddy(cbo);
     BtnAtivar = WidgetFactory::button(this, QStringLiteral("BtnAtivar"), kAtivar, 255, 270);
     setDefaultButton(BtnAtivar);
-    Memo3 = WidgetFactory::noteMemo(this, QStringLiteral("Memo3"),
-                                    {QString(), QStringLiteral("ATENÇÃO:"), QStringLiteral(" "),
-                                     QStringLiteral("ESTA FUNÇÃO DEVE SER USADA APENAS ENQUANTO O MFE NÃO ESTIVER ATIVADO."),
-                                     QString()},
-                                    {0, 360, kWidth, 100});
+    Memo3 = footNote(QStringLiteral("Memo3"), QStringLiteral("ESTA FUNÇÃO DEVE SER USADA APENAS ENQUANTO O MFE NÃO ESTIVER ATIVADO."));
 
-    setTabOrder(EdtCodAtiv2, EdtCodAtiv2Conf);
-    setTabOrder(EdtCodAtiv2Conf, rgTipoCert);
-    setTabOrder(rgTipoCert, EdtCNPJContrib);
-    setTabOrder(EdtCNPJContrib, cbo);
-    setTabOrder(cbo, BtnAtivar);
+    setTabChain({EdtCodAtiv2, EdtCodAtiv2Conf, rgTipoCert, EdtCNPJContrib, cbo, BtnAtivar});
 
     connect(rgTipoCert, &RadioGroup::itemIndexChanged, this, &ActivationPage::rgTipoCertClick);
     frame().onClick(BtnAtivar, [this] { BitAtivaSATClick(); });

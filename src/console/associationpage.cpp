@@ -58,18 +58,9 @@ AssociationPage::AssociationPage(PageContext &context, QWidget *parent)
     Button3->hide();
     BitAssociar = WidgetFactory::button(this, QStringLiteral("BitAssociar"), QStringLiteral("A&ssociar"), 255, 280);
     setDefaultButton(BitAssociar);
-    Memo4 = WidgetFactory::noteMemo(this, QStringLiteral("Memo4"),
-                                    {QString(), QStringLiteral("ATENÇÃO:"), QStringLiteral(" "),
-                                     QStringLiteral("ESTA FUNÇÃO DEVE SER UTILIZADA APENAS APÓS O MFE ESTAR ATIVADO. "),
-                                     QString()},
-                                    {0, 360, kWidth, 100});
+    Memo4 = footNote(QStringLiteral("Memo4"), QStringLiteral("ESTA FUNÇÃO DEVE SER UTILIZADA APENAS APÓS O MFE ESTAR ATIVADO. "));
 
-    setTabOrder(EdtCodAtiv3, EdtCNPJContrib2);
-    setTabOrder(EdtCNPJContrib2, EdtCNPJSw);
-    setTabOrder(EdtCNPJSw, rgAssinatura);
-    setTabOrder(rgAssinatura, EdtAssinatura);
-    setTabOrder(EdtAssinatura, Button3);
-    setTabOrder(Button3, BitAssociar);
+    setTabChain({EdtCodAtiv3, EdtCNPJContrib2, EdtCNPJSw, rgAssinatura, EdtAssinatura, Button3, BitAssociar});
 
     connect(rgAssinatura, &RadioGroup::itemIndexChanged, this, &AssociationPage::rgAssinaturaClick);
     frame().onClick(Button3, [this] { Button3Click(); });

@@ -45,17 +45,9 @@ ChangeCodePage::ChangeCodePage(PageContext &context, QWidget *parent)
                               QStringLiteral("Confirme o Novo Código de Ativação:"), 180);
     BtnTrocarCod = WidgetFactory::button(this, QStringLiteral("BtnTrocarCod"), QStringLiteral("Validar"), 255, 230);
     setDefaultButton(BtnTrocarCod);
-    Memo2 = WidgetFactory::noteMemo(this, QStringLiteral("Memo2"),
-                                    {QString(), QStringLiteral("ATENÇÃO:"), QStringLiteral(" "),
-                                     QStringLiteral("ESTA FUNÇÃO DEVE SER UTILIZADA APENAS APÓS O MFE ESTAR ATIVADO. "),
-                                     QString()},
-                                    {0, 360, kWidth, 100});
+    Memo2 = footNote(QStringLiteral("Memo2"), QStringLiteral("ESTA FUNÇÃO DEVE SER UTILIZADA APENAS APÓS O MFE ESTAR ATIVADO. "));
 
-    setTabOrder(CheckMudaCodigo, EdtCodigo);
-    setTabOrder(EdtCodigo, Checkemergencia);
-    setTabOrder(Checkemergencia, EdtNovoCodigo);
-    setTabOrder(EdtNovoCodigo, EdtNovoCodigo2);
-    setTabOrder(EdtNovoCodigo2, BtnTrocarCod);
+    setTabChain({CheckMudaCodigo, EdtCodigo, Checkemergencia, EdtNovoCodigo, EdtNovoCodigo2, BtnTrocarCod});
 
     CheckMudaCodigoClick(false);
     connect(CheckMudaCodigo, &QCheckBox::toggled, this, &ChangeCodePage::CheckMudaCodigoClick);

@@ -1,5 +1,6 @@
 #include "console/consolepage.h"
 
+#include "console/widgetfactory.h"
 #include "console/widgetstyle.h"
 
 #include <QKeyEvent>
@@ -7,6 +8,11 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTextEdit>
+
+namespace {
+constexpr int kFootNoteHeight = 100;
+}
 
 ConsolePage::ConsolePage(PageContext &context, const QString &objectName, const QString &titleBarName,
                          const QString &title, QWidget *parent)
@@ -62,6 +68,23 @@ void ConsolePage::setDefaultButton(QPushButton *button)
 {
     defaultButton_ = button;
     button->setDefault(true);
+}
+
+void ConsolePage::setTabChain(std::initializer_list<QWidget *> controls)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *control : controls) {
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+QTextEdit *ConsolePage::footNote(const QString &name, const QString &warning)
+{
+    return WidgetFactory::noteMemo(this, name,
+                                   {QString(), QStringLiteral("ATENÇÃO:"), QStringLiteral(" "), warning, QString()},
+                                   {0, kHeight - kFootNoteHeight, kWidth, kFootNoteHeight});
 }
 
 void ConsolePage::keyPressEvent(QKeyEvent *event)

@@ -3,9 +3,11 @@
 #include "console/pagecontext.h"
 
 #include <QWidget>
+#include <initializer_list>
 
 class QLabel;
 class QPushButton;
+class QTextEdit;
 
 // One page of the main window's page control: a title bar 25 pixels high
 // across the top (grey, white bold Tahoma 12 pt, centred caption) over a
@@ -39,6 +41,10 @@ protected:
     // Enter anywhere on the page presses this button, as on the original
     // forms; a focused push button is pressed itself instead.
     void setDefaultButton(QPushButton *button);
+    // Tab order along the controls, in the order given.
+    void setTabChain(std::initializer_list<QWidget *> controls);
+    // The green notice at the page's foot: "ATENÇÃO:" above the warning.
+    QTextEdit *footNote(const QString &name, const QString &warning);
 
     OperationFrame &frame() const { return context_.frame; }
     ClientDataSet &cds() const { return context_.cds; }
