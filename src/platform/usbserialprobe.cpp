@@ -76,8 +76,12 @@ QStringList usbSerialDevices()
 
 int UsbSerialProbe::IdentInterface()
 {
-    const bool found = !usbPortNames().isEmpty() && !usbSerialDevices().isEmpty();
-    return found ? kInterfaceFound : kInterfaceMissing;
+    return interfaceFor(usbPortNames(), usbSerialDevices());
+}
+
+int UsbSerialProbe::interfaceFor(const QStringList &portNames, const QStringList &usbSerialDevices)
+{
+    return !portNames.isEmpty() && !usbSerialDevices.isEmpty() ? kInterfaceFound : kInterfaceMissing;
 }
 
 bool UsbSerialProbe::isUsbSerialValueName(const QString &valueName)

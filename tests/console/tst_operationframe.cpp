@@ -1,4 +1,5 @@
 #include "consolefixture.h"
+#include "integradorconsole.h"
 
 #include "console/consolestate.h"
 #include "console/labelededit.h"
@@ -37,6 +38,7 @@ private Q_SLOTS:
     void codeCheck_data();
     void codeCheck();
     void errorAtHandlerEdgeRestoresWaitState();
+    void eachCommandWaitsWithItsOwnSessionNumber();
     void standardMessages();
 };
 
@@ -296,6 +298,25 @@ void TestOperationFrame::errorAtHandlerEdgeRestoresWaitState()
     QCOMPARE(console.interaction.messages(), QStringList{QStringLiteral("falha dentro da biblioteca")});
     QCOMPARE(console.find<QLabel>(QStringLiteral("StatusPanel"))->text(), QString());
     QVERIFY(!QApplication::overrideCursor());
+}
+
+void TestOperationFrame::eachCommandWaitsWithItsOwnSessionNumber()
+{
+    IntegradorConsole road(QStringLiteral("{sessao}|08000|ok||"));
+    OperationFrame &frame = road.console.window().frame();
+    frame.send(Command::ConsultarSAT, {});
+    road.console.clock.setNow(QDateTime(QDate(2026, 12, 7), QTime(12, 0)));
+    frame.send(Command::ConsultarSAT, {});
+
+    // The numbers of 10:20:30.400 and of noon.
+    QCOMPARE(road.requestParameters(0), QStringList{QStringLiteral("numeroSessao=681972")});
+    QCOMPARE(road.requestParameters(1), QStringList{QStringLiteral("numeroSessao=182712")});
+    QCOMPARE(road.console.find<QLineEdit>(QStringLiteral("Edit1"))->text(), QStringLiteral("182712"));
+    // Every pause of both exchanges happened in the wait state, which ends with the reply.
+    QVERIFY(road.waitStates.size() >= 2);
+    QCOMPARE(road.waitStates.filter(QStringLiteral("Aguardando retorno do MFE ... (wait cursor)")), road.waitStates);
+    QVERIFY(!QApplication::overrideCursor());
+    QCOMPARE(road.console.find<QLabel>(QStringLiteral("StatusPanel"))->text(), QStringLiteral("182712|08000|ok||"));
 }
 
 void TestOperationFrame::standardMessages()

@@ -9,7 +9,8 @@ class TestUsbSerialProbe : public QObject
 private Q_SLOTS:
     void valueName_data();
     void valueName();
-    void noRegistryMeansNotFound();
+    void interface_data();
+    void interface();
 };
 
 void TestUsbSerialProbe::valueName_data()
@@ -33,13 +34,25 @@ void TestUsbSerialProbe::valueName()
     QCOMPARE(UsbSerialProbe::isUsbSerialValueName(name), usbSerial);
 }
 
-void TestUsbSerialProbe::noRegistryMeansNotFound()
+void TestUsbSerialProbe::interface_data()
 {
-#ifdef Q_OS_WIN
-    QSKIP("reads the machine's registry");
-#else
-    QCOMPARE(UsbSerialProbe::IdentInterface(), 5);
-#endif
+    QTest::addColumn<QStringList>("portNames");
+    QTest::addColumn<QStringList>("devices");
+    QTest::addColumn<int>("result");
+
+    QTest::newRow("both found") << QStringList{"COM3"} << QStringList{"COM3"} << 0;
+    QTest::newRow("lists that differ still count") << QStringList{"COM3"} << QStringList{"COM7", "COM8"} << 0;
+    QTest::newRow("no port name") << QStringList() << QStringList{"COM3"} << 5;
+    QTest::newRow("no USB serial device") << QStringList{"COM3"} << QStringList() << 5;
+    QTest::newRow("nothing") << QStringList() << QStringList() << 5;
+}
+
+void TestUsbSerialProbe::interface()
+{
+    QFETCH(QStringList, portNames);
+    QFETCH(QStringList, devices);
+    QFETCH(int, result);
+    QCOMPARE(UsbSerialProbe::interfaceFor(portNames, devices), result);
 }
 
 QTEST_GUILESS_MAIN(TestUsbSerialProbe)
