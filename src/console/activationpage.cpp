@@ -29,11 +29,11 @@ constexpr int kCodeLength = 32;
 ActivationPage::ActivationPage(PageContext &context, QWidget *parent)
     : ConsolePage(context, QStringLiteral("TabAtivar"), QStringLiteral("Panel3"), QStringLiteral("ATIVAÇÃO DO MFE"), parent)
 {
-    EdtCodAtiv2 = WidgetFactory::passwordEdit(this, QStringLiteral("EdtCodAtiv2"), kCodeCaption, {24, 64, 250, 21});
+    EdtCodAtiv2 = WidgetFactory::passwordEdit(this, QStringLiteral("EdtCodAtiv2"), kCodeCaption, {24, 64, 280, 21});
     EdtCodAtiv2->setMaxLength(kCodeLength);
     EdtCodAtiv2Conf = WidgetFactory::passwordEdit(this, QStringLiteral("EdtCodAtiv2Conf"),
                                                   QStringLiteral("Digite novamente o Código de Ativação do MFE"),
-                                                  {24, 112, 250, 21});
+                                                  {24, 112, 280, 21});
     EdtCodAtiv2Conf->setMaxLength(kCodeLength);
     rgTipoCert = WidgetFactory::radioGroup(
         this, QStringLiteral("rgTipoCert"), QStringLiteral("Tipo de Certificado:"),

@@ -24,6 +24,9 @@ void WidgetStyle::setSilverBackground(QWidget *widget)
     widget->setAutoFillBackground(true);
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, QColor(192, 192, 192));
+    // The toolkit's grey for disabled text would vanish on silver.
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
     widget->setPalette(palette);
 }
 
