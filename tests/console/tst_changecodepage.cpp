@@ -75,7 +75,7 @@ void TestChangeCodePage::defaultState()
     QCOMPARE(bound.find<QCheckBox>(QStringLiteral("CheckMudaCodigo"))->text(), QStringLiteral("Trocar Código de Ativação"));
     QCOMPARE(bound.find<QCheckBox>(QStringLiteral("Checkemergencia"))->text(), QStringLiteral("Cód. de emergência"));
     QCOMPARE(bound.find<QLabel>(QStringLiteral("EdtNovoCodigo2Label"))->text(), QStringLiteral("Confirme o Novo Código de Ativação:"));
-    for (const QString &name : {"EdtCodigo", "EdtNovoCodigo", "EdtNovoCodigo2"}) {
+    for (const char *name : {"EdtCodigo", "EdtNovoCodigo", "EdtNovoCodigo2"}) {
         QCOMPARE(bound.find<QLineEdit>(name)->maxLength(), 32);
         QCOMPARE(bound.find<QLineEdit>(name)->echoMode(), QLineEdit::Password);
     }
