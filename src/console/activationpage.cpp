@@ -17,10 +17,9 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-const QString ActivationPage::kConfirmacao =
-    QStringLiteral("Por favor aguarde.\n\rEsta função pode demorar alguns minutos.\n\n\rClique OK para continuar.");
-
 namespace {
+const QString kConfirmacao =
+    QStringLiteral("Por favor aguarde.\n\rEsta função pode demorar alguns minutos.\n\n\rClique OK para continuar.");
 const QString kAtivar = QStringLiteral("&Ativar");
 const QString kCodeCaption = QStringLiteral("Digite o Código de Ativação do MFE:");
 constexpr int kCodeLength = 32;
@@ -58,8 +57,6 @@ ActivationPage::ActivationPage(PageContext &context, QWidget *parent)
 
 void ActivationPage::BtnAtivacaoClick()
 {
-    if (!cds().Active())
-        cds().Open();
     clearCodes();
     rgTipoCert->setItemIndex(0);
     EdtCNPJContrib->setText(cds().fieldAsString(QStringLiteral("CNPJContribuinte")));

@@ -32,8 +32,6 @@ public:
     QPushButton *BtnAtivar;
     QTextEdit *Memo3;
 
-    static const QString kConfirmacao;
-
 protected:
     void shown() override;
 

@@ -12,9 +12,9 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-const QString ChangeCodePage::kTrocar = QStringLiteral("Trocar");
-
 namespace {
+
+const QString kTrocar = QStringLiteral("Trocar");
 
 constexpr int kCodeLength = 32;
 constexpr qint32 kOpcaoAtual = 1;

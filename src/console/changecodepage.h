@@ -28,8 +28,6 @@ public:
     QPushButton *BtnTrocarCod;
     QTextEdit *Memo2;
 
-    static const QString kTrocar;
-
 protected:
     // TabCodAtivaShow: the enabled states follow CheckMudaCodigo again.
     void shown() override;
