@@ -66,14 +66,8 @@ void TestActivationPage::defaultState()
     QVERIFY(bound.find<QPushButton>(QStringLiteral("BtnAtivar"))->isDefault());
     QCOMPARE(bound.find<QTextEdit>(QStringLiteral("Memo3"))->toPlainText(),
              QStringLiteral("\nATENÇÃO:\n \nESTA FUNÇÃO DEVE SER USADA APENAS ENQUANTO O MFE NÃO ESTIVER ATIVADO.\n"));
-    QStringList order;
     const QStringList named = {"EdtCodAtiv2", "EdtCodAtiv2Conf", "rgTipoCert", "EdtCNPJContrib", "cbo", "BtnAtivar"};
-    for (QWidget *widget = bound.find<QWidget>(named.first()); order.size() < named.size();
-         widget = widget->nextInFocusChain()) {
-        if (named.contains(widget->objectName()))
-            order << widget->objectName();
-    }
-    QCOMPARE(order, named);
+    QCOMPARE(PageInput::tabOrder(bound.console, named), named);
 }
 
 void TestActivationPage::storedState_data()

@@ -61,6 +61,9 @@ void TestAssociationPage::defaultState()
     QCOMPARE(bound.find<QLabel>(QStringLiteral("LblAssinatura"))->text(), QStringLiteral("Assinatura do Aplicativo Comercial:"));
     QVERIFY(bound.find<QPushButton>(QStringLiteral("Button3"))->isHidden());
     QVERIFY(bound.find<QPushButton>(QStringLiteral("BitAssociar"))->isDefault());
+    const QStringList named = {"EdtCodAtiv3", "EdtCNPJContrib2", "EdtCNPJSw", "rgAssinatura", "EdtAssinatura",
+                               "Button3", "BitAssociar"};
+    QCOMPARE(PageInput::tabOrder(bound.console, named), named);
     QCOMPARE(bound.find<QTextEdit>(QStringLiteral("Memo4"))->toPlainText(),
              QStringLiteral("\nATENÇÃO:\n \nESTA FUNÇÃO DEVE SER UTILIZADA APENAS APÓS O MFE ESTAR ATIVADO. \n"));
 }

@@ -1,11 +1,11 @@
 #include "boundconsole.h"
 #include "integradorconsole.h"
+#include "pageinput.h"
 
 #include "console/operationframe.h"
 #include "console/widgetstyle.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,17 +17,8 @@ namespace {
 
 const QString kSuccess = QStringLiteral("message: Código de Ativação alterado com sucesso.");
 const QStringList kDependents = {"EdtCodigo", "EdtNovoCodigo", "EdtNovoCodigo2", "Checkemergencia", "BtnTrocarCod"};
-
-// Enters the page, unlocks it and types the codes.
-void fill(ConsoleFixture &console, bool emergency, const QString &code, const QString &novo, const QString &confirmation)
-{
-    QTest::mouseClick(console.find<QPushButton>(QStringLiteral("BtnCodAtivacao")), Qt::LeftButton);
-    console.find<QCheckBox>(QStringLiteral("CheckMudaCodigo"))->setChecked(true);
-    console.find<QCheckBox>(QStringLiteral("Checkemergencia"))->setChecked(emergency);
-    console.find<QLineEdit>(QStringLiteral("EdtCodigo"))->setText(code);
-    console.find<QLineEdit>(QStringLiteral("EdtNovoCodigo"))->setText(novo);
-    console.find<QLineEdit>(QStringLiteral("EdtNovoCodigo2"))->setText(confirmation);
-}
+// Unlocked; the proving code is not checked, so an empty one is sent.
+const QStringList kValid = {"CheckMudaCodigo=1", "EdtCodigo=", "EdtNovoCodigo= abcdefgh ", "EdtNovoCodigo2= abcdefgh"};
 
 QStringList enabledDependents(const BoundConsole &bound)
 {
@@ -39,13 +30,6 @@ QStringList enabledDependents(const BoundConsole &bound)
     return enabled;
 }
 
-QStringList codes(const BoundConsole &bound)
-{
-    return {bound.find<QLineEdit>(QStringLiteral("EdtCodigo"))->text(),
-            bound.find<QLineEdit>(QStringLiteral("EdtNovoCodigo"))->text(),
-            bound.find<QLineEdit>(QStringLiteral("EdtNovoCodigo2"))->text()};
-}
-
 } // namespace
 
 class TestChangeCodePage : public QObject
@@ -55,8 +39,6 @@ class TestChangeCodePage : public QObject
 private Q_SLOTS:
     void defaultState();
     void lockAndEmergencyLabel();
-    void checks_data();
-    void checks();
     void change_data();
     void change();
     void changeOverIntegrador();
@@ -65,37 +47,28 @@ private Q_SLOTS:
 void TestChangeCodePage::defaultState()
 {
     BoundConsole bound;
-    auto *button = bound.find<QPushButton>(QStringLiteral("BtnTrocarCod"));
-    QCOMPARE(button->text(), QStringLiteral("Validar"));
+    QCOMPARE(PageInput::state(bound.console, {"BtnTrocarCod"}), QStringList{"BtnTrocarCod=Validar"});
     bound.click(QStringLiteral("BtnCodAtivacao"));
     QCOMPARE(bound.find<QStackedWidget>(QStringLiteral("PageControl"))->currentIndex(), 1);
-    QCOMPARE(button->text(), QStringLiteral("Trocar"));
-    QVERIFY(button->isDefault());
+    QCOMPARE(PageInput::state(bound.console, {"BtnTrocarCod"}), QStringList{"BtnTrocarCod=Trocar"});
+    QVERIFY(bound.find<QPushButton>(QStringLiteral("BtnTrocarCod"))->isDefault());
     QCOMPARE(enabledDependents(bound), QStringList());
-    QCOMPARE(bound.find<QCheckBox>(QStringLiteral("CheckMudaCodigo"))->text(), QStringLiteral("Trocar Código de Ativação"));
-    QCOMPARE(bound.find<QCheckBox>(QStringLiteral("Checkemergencia"))->text(), QStringLiteral("Cód. de emergência"));
     QCOMPARE(bound.find<QLabel>(QStringLiteral("EdtNovoCodigo2Label"))->text(), QStringLiteral("Confirme o Novo Código de Ativação:"));
-    for (const char *name : {"EdtCodigo", "EdtNovoCodigo", "EdtNovoCodigo2"}) {
-        QCOMPARE(bound.find<QLineEdit>(name)->maxLength(), 32);
-        QCOMPARE(bound.find<QLineEdit>(name)->echoMode(), QLineEdit::Password);
-    }
+    QCOMPARE(bound.find<QLineEdit>(QStringLiteral("EdtNovoCodigo2"))->maxLength(), 32);
+    QCOMPARE(bound.find<QLineEdit>(QStringLiteral("EdtNovoCodigo2"))->echoMode(), QLineEdit::Password);
     QCOMPARE(bound.find<QTextEdit>(QStringLiteral("Memo2"))->focusPolicy(), Qt::NoFocus);
-    QStringList order;
     const QStringList named = {"CheckMudaCodigo", "EdtCodigo", "Checkemergencia", "EdtNovoCodigo", "EdtNovoCodigo2",
                                "BtnTrocarCod"};
-    for (QWidget *widget = bound.find<QWidget>(named.first()); order.size() < named.size(); widget = widget->nextInFocusChain()) {
-        if (named.contains(widget->objectName()))
-            order << widget->objectName();
-    }
-    QCOMPARE(order, named);
+    QCOMPARE(PageInput::tabOrder(bound.console, named), named);
 }
 
 void TestChangeCodePage::lockAndEmergencyLabel()
 {
     BoundConsole bound;
-    fill(bound.console, true, QString(), QString(), QString());
+    bound.click(QStringLiteral("BtnCodAtivacao"));
+    PageInput::fill(bound.console, {"CheckMudaCodigo=1", "Checkemergencia=1"});
     QCOMPARE(enabledDependents(bound), kDependents);
-    QCOMPARE(bound.console.window().focusWidget()->objectName(), QStringLiteral("EdtCodigo"));
+    QCOMPARE(PageInput::state(bound.console, {"focus"}), QStringList{"focus=EdtCodigo"});
     auto *label = bound.find<QLabel>(QStringLiteral("EdtCodigoLabel"));
     QCOMPARE(label->text(), QStringLiteral("Digite o Código de Ativação de Emergência:"));
     QCOMPARE(WidgetStyle::textColour(label), WidgetStyle::red());
@@ -104,94 +77,82 @@ void TestChangeCodePage::lockAndEmergencyLabel()
     bound.click(QStringLiteral("BtnAtivacao"));
     bound.click(QStringLiteral("BtnCodAtivacao"));
     QCOMPARE(enabledDependents(bound), kDependents);
-    bound.find<QCheckBox>(QStringLiteral("CheckMudaCodigo"))->setChecked(false);
+    PageInput::fill(bound.console, {"CheckMudaCodigo=0"});
     QCOMPARE(enabledDependents(bound), QStringList());
     QCOMPARE(label->text(), QStringLiteral("Digite o Código de Ativação de Emergência:"));
-    bound.find<QCheckBox>(QStringLiteral("Checkemergencia"))->setChecked(false);
+    PageInput::fill(bound.console, {"Checkemergencia=0"});
     QCOMPARE(label->text(), QStringLiteral("Digite o Código de Ativação atual:"));
     QCOMPARE(WidgetStyle::textColour(label), QApplication::palette().color(QPalette::WindowText));
 }
 
-void TestChangeCodePage::checks_data()
-{
-    QTest::addColumn<QString>("novo");
-    QTest::addColumn<QString>("confirmation");
-    QTest::addColumn<QString>("shown");
-
-    QTest::newRow("7 within blanks") << " abcdefg " << " abcdefg " << OperationFrame::kNovoCodigoCurto;
-    QTest::newRow("differ in case") << "abcdefgh" << "ABCDEFGH" << "Erro na confirmação do novo Código de Ativação.";
-}
-
-void TestChangeCodePage::checks()
-{
-    QFETCH(QString, novo);
-    QFETCH(QString, confirmation);
-    QFETCH(QString, shown);
-
-    BoundConsole bound;
-    fill(bound.console, false, QStringLiteral("12345678"), novo, confirmation);
-    bound.click(QStringLiteral("BtnTrocarCod"));
-    QCOMPARE(bound.messages(), QStringList{shown});
-    QCOMPARE(codes(bound), (QStringList{"12345678", "", ""}));
-    QCOMPARE(bound.console.window().focusWidget()->objectName(), QStringLiteral("EdtNovoCodigo"));
-    QVERIFY(bound.module.calls().isEmpty());
-}
-
 void TestChangeCodePage::change_data()
 {
-    QTest::addColumn<bool>("emergency");
+    QTest::addColumn<QStringList>("entries"); // over kValid
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<QStringList>("events");
-    QTest::addColumn<QStringList>("enabled");
-    QTest::addColumn<QStringList>("codesLeft");
+    QTest::addColumn<int>("opcao");           // 0: nothing sent
+    QTest::addColumn<QStringList>("after");
 
-    const QStringList cleared = {"", "", ""};
-    QTest::newRow("18000 with the current code") << false << QByteArray("{sessao}|18000") << QStringList{kSuccess}
-                                                 << QStringList() << cleared;
-    QTest::newRow("18000 with the emergency code") << true << QByteArray("{sessao}|18000|ok|C1|Sefaz")
-                                                   << QStringList{kSuccess, "dialog: FMSefaz"} << QStringList() << cleared;
-    QTest::newRow("18098") << true << QByteArray("{sessao}|18098|ocupado||")
-                           << QStringList{QStringLiteral("message: ") + OperationFrame::kFalhaComunicacao}
-                           << kDependents << cleared;
-    QTest::newRow("other code") << false << QByteArray("{sessao}|18001|erro||")
-                                << QStringList{"message: Erro ao tentar alterar o código de ativação."} << kDependents
-                                << cleared;
-    // Unguarded: the index error reaches the handler's edge; the codes stay.
-    QTest::newRow("one field") << false << QByteArray("{sessao}")
-                               << QStringList{"message: Índice da lista fora dos limites (1)"} << kDependents
-                               << QStringList{"", " abcdefgh ", " abcdefgh"};
+    const QString refused = QStringLiteral("message: Erro ao tentar alterar o código de ativação.");
+    const QStringList locked = {"CheckMudaCodigo=0", "Checkemergencia=0", "EdtCodigoLabel=Digite o Código de Ativação atual:",
+                                "EdtCodigo=", "EdtNovoCodigo=", "EdtNovoCodigo2="};
+    const QStringList emergencyKept = {"CheckMudaCodigo=1", "Checkemergencia=1", "EdtCodigo=", "EdtNovoCodigo=",
+                                       "EdtNovoCodigo2=", "focus=EdtCodigo"};
+    QTest::newRow("new code of 7 within blanks") << QStringList{"EdtNovoCodigo= abcdefg "} << QByteArray()
+        << QStringList{"message: " + OperationFrame::kNovoCodigoCurto} << 0
+        << QStringList{"EdtNovoCodigo=", "EdtNovoCodigo2=", "focus=EdtNovoCodigo"};
+    QTest::newRow("confirmation differs in case") << QStringList{"EdtNovoCodigo2=ABCDEFGH"} << QByteArray()
+        << QStringList{"message: Erro na confirmação do novo Código de Ativação."} << 0
+        << QStringList{"EdtNovoCodigo=", "EdtNovoCodigo2=", "focus=EdtNovoCodigo"};
+    QTest::newRow("18000 with the current code") << QStringList() << QByteArray("{sessao}|18000") << QStringList{kSuccess}
+        << 1 << locked;
+    QTest::newRow("18000 with the emergency code") << QStringList{"Checkemergencia=1"}
+        << QByteArray("{sessao}|18000|ok|C1|Sefaz") << QStringList{kSuccess, "dialog: FMSefaz"} << 2 << locked;
+    QTest::newRow("18098") << QStringList{"Checkemergencia=1"} << QByteArray("{sessao}|18098|ocupado||")
+        << QStringList{"message: " + OperationFrame::kFalhaComunicacao} << 2 << emergencyKept;
+    QTest::newRow("other code") << QStringList() << QByteArray("{sessao}|18001|erro||") << QStringList{refused} << 1
+        << QStringList{"CheckMudaCodigo=1", "EdtCodigo=", "EdtNovoCodigo=", "EdtNovoCodigo2=", "focus=EdtCodigo"};
+    // Unguarded: the index error reaches the handler's edge and the codes stay.
+    QTest::newRow("one field") << QStringList() << QByteArray("{sessao}")
+        << QStringList{"message: Índice da lista fora dos limites (1)"} << 1
+        << QStringList{"CheckMudaCodigo=1", "EdtNovoCodigo= abcdefgh ", "EdtNovoCodigo2= abcdefgh"};
 }
 
 void TestChangeCodePage::change()
 {
-    QFETCH(bool, emergency);
+    QFETCH(QStringList, entries);
     QFETCH(QByteArray, reply);
     QFETCH(QStringList, events);
-    QFETCH(QStringList, enabled);
-    QFETCH(QStringList, codesLeft);
+    QFETCH(int, opcao);
+    QFETCH(QStringList, after);
 
     BoundConsole bound;
     bound.module.setReply(QStringLiteral("TrocarCodigoDeAtivacao"), reply);
-    // The proving code is not checked: an empty one is sent.
-    fill(bound.console, emergency, QString(), QStringLiteral(" abcdefgh "), QStringLiteral(" abcdefgh"));
+    bound.click(QStringLiteral("BtnCodAtivacao"));
+    PageInput::fill(bound.console, kValid + entries);
     bound.click(QStringLiteral("BtnTrocarCod"));
 
     QCOMPARE(bound.console.interaction.events, events);
+    QCOMPARE(PageInput::state(bound.console, after), after);
+    QCOMPARE(enabledDependents(bound), bound.find<QAbstractButton>(QStringLiteral("CheckMudaCodigo"))->isChecked()
+                                           ? kDependents : QStringList());
+    if (opcao == 0) {
+        QVERIFY(bound.module.calls().isEmpty());
+        return;
+    }
     QCOMPARE(bound.module.calls().size(), 1);
     QCOMPARE(bound.module.calls().first().arguments,
-             (QVariantList{681972, QByteArray(""), emergency ? 2 : 1, QByteArray("abcdefgh"), QByteArray("abcdefgh")}));
-    QCOMPARE(enabledDependents(bound), enabled);
-    QCOMPARE(bound.find<QCheckBox>(QStringLiteral("CheckMudaCodigo"))->isChecked(), !enabled.isEmpty());
-    QCOMPARE(bound.find<QCheckBox>(QStringLiteral("Checkemergencia"))->isChecked(), emergency && !enabled.isEmpty());
-    QCOMPARE(codes(bound), codesLeft);
-    QCOMPARE(bound.statusText(), QString::fromLatin1(reply.replace("{sessao}", "681972")).left(110));
+             (QVariantList{681972, QByteArray(""), opcao, QByteArray("abcdefgh"), QByteArray("abcdefgh")}));
+    QCOMPARE(bound.statusText(), QString::fromLatin1(reply.replace("{sessao}", "681972")));
     QVERIFY(!QApplication::overrideCursor());
 }
 
 void TestChangeCodePage::changeOverIntegrador()
 {
     IntegradorConsole road(QStringLiteral("{sessao}|18000|ok||"));
-    fill(road.console, true, QStringLiteral("12345678"), QStringLiteral("87654321"), QStringLiteral("87654321"));
+    QTest::mouseClick(road.console.find<QPushButton>(QStringLiteral("BtnCodAtivacao")), Qt::LeftButton);
+    PageInput::fill(road.console, {"CheckMudaCodigo=1", "Checkemergencia=1", "EdtCodigo=12345678",
+                                   "EdtNovoCodigo=87654321", "EdtNovoCodigo2=87654321"});
     QTest::mouseClick(road.console.find<QPushButton>(QStringLiteral("BtnTrocarCod")), Qt::LeftButton);
     QCOMPARE(road.requestParameters(), (QStringList{"numeroSessao=681972", "codigoDeAtivacao=12345678", "opcao=2",
                                                     "novoCodigo=87654321", "confNovoCodigo=87654321"}));
