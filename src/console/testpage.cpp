@@ -18,7 +18,6 @@
 #include "platform/ansicodepage.h"
 #include "settings/cnpjcheck.h"
 #include "settings/signaturefile.h"
-#include "settings/textfilereader.h"
 #include "settings/xmlformatter.h"
 
 #include <QDir>
@@ -208,12 +207,12 @@ std::optional<QString> TestPage::productionDocument()
     }
     QString signature = signatureText;
     if (FFimAFim_.rgAssinatura->itemIndex() == TFFimAFim::kArquivo) {
-        const TextFileReader::Result file = TextFileReader::LeArquivo(FFimAFim_.EdtAssinatura->text());
-        if (file.status != TextFileReader::Status::Read) {
-            interaction().showMessage(SignatureFile::message(file.status));
+        const SignatureFile::Result file = SignatureFile::read(FFimAFim_.EdtAssinatura->text());
+        if (!file.read) {
+            interaction().showMessage(file.message);
             return std::nullopt;
         }
-        signature = AnsiCodePage::toUnicode(file.content);
+        signature = file.signature;
     }
     return EndToEndDocument::production(softwareHouse, signature, taxpayer, ie);
 }
