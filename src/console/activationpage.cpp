@@ -88,8 +88,8 @@ void ActivationPage::BitAtivaSATClick()
     }
     const qint32 cUF = TabelaUF::code(storedStateRow()).toInt();
     frame().run(Command::AtivarSAT,
-                {subComando, AnsiCodePage::fromUnicode(EdtCodAtiv2->text().trimmed()),
-                 AnsiCodePage::fromUnicode(EdtCNPJContrib->digits()), cUF},
+                CommandArguments{subComando} + OperationFrame::codeArgument(*EdtCodAtiv2)
+                    + CommandArguments{AnsiCodePage::fromUnicode(EdtCNPJContrib->digits()), cUF},
                 {[this] { showResult(); }});
 }
 

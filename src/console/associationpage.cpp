@@ -112,8 +112,7 @@ void AssociationPage::BitAssociarClick()
     const QByteArray cnpjValue = AnsiCodePage::fromUnicode(EdtCNPJSw->digits() + EdtCNPJContrib2->digits());
     storeSignature(signature);
     frame().run(Command::AssociarAssinatura,
-                {AnsiCodePage::fromUnicode(EdtCodAtiv3->text().trimmed()), cnpjValue,
-                 AnsiCodePage::fromUnicode(signature)},
+                OperationFrame::codeArgument(*EdtCodAtiv3) + CommandArguments{cnpjValue, AnsiCodePage::fromUnicode(signature)},
                 {[this] { frame().showResult(Command::AssociarAssinatura, results()); }});
 }
 

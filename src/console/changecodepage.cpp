@@ -5,7 +5,6 @@
 #include "console/operationframe.h"
 #include "console/widgetfactory.h"
 #include "console/widgetstyle.h"
-#include "platform/ansicodepage.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -96,11 +95,10 @@ void ChangeCodePage::BtnTrocarCodClick()
         return;
     // The code that proves the right to change is sent as typed, trimmed,
     // whatever its length: the module judges it.
+    const qint32 opcao = Checkemergencia->isChecked() ? kOpcaoEmergencia : kOpcaoAtual;
     frame().run(Command::TrocarCodigoDeAtivacao,
-                {AnsiCodePage::fromUnicode(EdtCodigo->text().trimmed()),
-                 Checkemergencia->isChecked() ? kOpcaoEmergencia : kOpcaoAtual,
-                 AnsiCodePage::fromUnicode(EdtNovoCodigo->text().trimmed()),
-                 AnsiCodePage::fromUnicode(EdtNovoCodigo2->text().trimmed())},
+                OperationFrame::codeArgument(*EdtCodigo) + CommandArguments{opcao}
+                    + OperationFrame::codeArgument(*EdtNovoCodigo) + OperationFrame::codeArgument(*EdtNovoCodigo2),
                 {[this] { showResult(); }, OperationFrame::Guard::None});
     repaint();
 }
