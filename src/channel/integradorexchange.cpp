@@ -8,14 +8,14 @@
 #include "platform/ansicodepage.h"
 #include "platform/atomicfile.h"
 #include "platform/clock.h"
+#include "platform/folderwatch.h"
 #include "platform/integradorfolders.h"
-
 
 namespace {
 
-// Between empty listings of the Output folder, so that waiting does not burn
-// a processor core.
-constexpr int kIdlePauseMilliseconds = 5;
+// Between empty listings the exchange sleeps until the Output folder changes;
+// this poll is the safety net where the folder cannot be watched.
+constexpr int kIdlePauseMilliseconds = 100;
 
 } // namespace
 
@@ -45,9 +45,13 @@ QByteArray IntegradorExchange::send(Command command, qint32 numeroSessao, const 
 
 int IntegradorExchange::waitForReply(int identifier)
 {
+    // Watched before the first listing, so a reply written in between wakes the wait.
+    FolderWatch output(IntegradorFolders::output());
     int result = reader_.LeRespostaIntegrador(identifier);
     while (result == IntegradorReplyReader::NoEntry) {
-        clock_.pause(kIdlePauseMilliseconds);
+        // Never past the deadline: the busy reply comes on time.
+        const qint64 left = clock_.now().msecsTo(reader_.LimiteEspera());
+        clock_.pauseUntilChanged(output, int(qBound(qint64(0), left, qint64(kIdlePauseMilliseconds))));
         result = reader_.LeRespostaIntegrador(identifier);
     }
     return result;

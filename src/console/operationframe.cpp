@@ -105,7 +105,11 @@ void OperationFrame::send(Command command, const CommandArguments &arguments, bo
 {
     CursorWait();
     state_.NumSessao = geranumsessao();
-    const QByteArray reply = channel_.call(command, state_.NumSessao.toInt(), arguments);
+    const qint32 numeroSessao = state_.NumSessao.toInt();
+    QByteArray reply;
+    worker_.run([this, command, numeroSessao, &arguments, &reply] {
+        reply = channel_.call(command, numeroSessao, arguments);
+    });
     state_.Retorno = AnsiCodePage::toUnicode(reply);
     CursorDefault();
     showSessionNumber();
@@ -197,6 +201,7 @@ void OperationFrame::CursorWait()
     statusPanel_.repaint();
     if (!waiting_)
         QApplication::setOverrideCursor(Qt::WaitCursor);
+    inputBlock_.hold();
     waiting_ = true;
 }
 
@@ -205,6 +210,7 @@ void OperationFrame::CursorDefault()
     statusPanel_.clear();
     if (waiting_)
         QApplication::restoreOverrideCursor();
+    inputBlock_.release();
     waiting_ = false;
     statusPanel_.repaint();
 }
@@ -244,6 +250,8 @@ void OperationFrame::onClick(QAbstractButton *button, const std::function<void()
             recover();
             interaction_.showMessage(errorText);
         });
+        if (QWidget *window = inputBlock_.takeHeldClose())
+            window->close();
     });
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "channel/command.h"
+#include "console/inputblock.h"
+#include "platform/workerthread.h"
 
 #include <QList>
 #include <QObject>
@@ -90,6 +92,8 @@ public:
 
     // Wait, fresh session number, the command, end of waiting, the session
     // number and, unless the page shows it later, the reply in the status bar.
+    // The command runs on the worker thread: meanwhile the window repaints
+    // and takes no input (see CursorWait).
     void send(Command command, const CommandArguments &arguments, bool showStatus = true);
     // Splits Retorno into ListaRetorno, runs the page's reading under the
     // guard, shows the tax authority's message and frees the list.
@@ -111,6 +115,8 @@ public:
     // The text of the first row for code, if any.
     static const QString *find(const ResultTable &table, const QString &code);
 
+    // The wait state: the waiting text, the wait cursor, and no input until
+    // CursorDefault.
     void CursorWait();
     void CursorDefault();
     void mostrastatus(const QString &reply);
@@ -120,7 +126,8 @@ public:
     void showSessionNumber();
 
     // Runs handler on each click, at the handler's edge: an error that escapes
-    // it ends the wait state and is shown in a plain message box.
+    // it ends the wait state and is shown in a plain message box. A close of
+    // the window requested during the wait happens after the handler.
     void onClick(QAbstractButton *button, const std::function<void()> &handler);
 
     void recover();
@@ -140,4 +147,6 @@ private:
     TFValida &prompt_;
     TFMSefaz &sefaz_;
     bool waiting_ = false;
+    InputBlock inputBlock_;
+    WorkerThread worker_;
 };

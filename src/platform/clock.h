@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 
+class FolderWatch;
+
 // The local time and the pauses of the Integrador exchange. Tests inject a
 // clock whose pauses advance virtual time at once.
 class Clock
@@ -10,4 +12,6 @@ public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
     virtual void pause(int milliseconds) = 0;
+    // A pause that ends early when the watched folder changes.
+    virtual void pauseUntilChanged(FolderWatch &folder, int milliseconds) = 0;
 };

@@ -1,5 +1,7 @@
 #include "platform/systemclock.h"
 
+#include "platform/folderwatch.h"
+
 #include <QThread>
 
 QDateTime SystemClock::now() const
@@ -10,4 +12,9 @@ QDateTime SystemClock::now() const
 void SystemClock::pause(int milliseconds)
 {
     QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+void SystemClock::pauseUntilChanged(FolderWatch &folder, int milliseconds)
+{
+    folder.wait(milliseconds);
 }

@@ -1,0 +1,30 @@
+#include "platform/folderwatch.h"
+
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTimer>
+
+FolderWatch::FolderWatch(const QString &folder)
+    : folder_(folder)
+{
+    watch();
+}
+
+void FolderWatch::wait(int milliseconds)
+{
+    watch(); // a folder made or made anew since the last wait
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    limit.setTimerType(Qt::PreciseTimer); // a coarse timer may end the wait early
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&watcher_, &QFileSystemWatcher::directoryChanged, &loop, &QEventLoop::quit);
+    limit.start(milliseconds);
+    loop.exec();
+}
+
+void FolderWatch::watch()
+{
+    if (watcher_.directories().isEmpty() && QFileInfo(folder_).isDir())
+        watcher_.addPath(folder_);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QFileSystemWatcher>
+#include <QString>
+
+// Wakes a wait as soon as a folder's entries change, so that waiting for a
+// file costs no listing every few milliseconds. Watching starts at
+// construction: a change before the first wait still wakes it. A folder that
+// cannot be watched (missing, or on a file system without notifications)
+// leaves the wait to its time limit.
+class FolderWatch
+{
+public:
+    explicit FolderWatch(const QString &folder);
+
+    // Returns when the folder has changed since the last wait, or after
+    // milliseconds at the latest. Turns a local event loop on the calling
+    // thread, which should have no widgets of its own to serve.
+    void wait(int milliseconds);
+
+private:
+    void watch();
+
+    QString folder_;
+    QFileSystemWatcher watcher_;
+};
