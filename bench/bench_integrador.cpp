@@ -1,6 +1,5 @@
-// Measures the Integrador exchange on the real clock, called directly and as
-// the console calls it (on its worker thread, the calling thread turning a
-// local event loop):
+// Measures the Integrador exchange on the real clock as the console calls it:
+// on its worker thread, the calling thread turning a local event loop.
 //  1. latency: from a reply file appearing in Output (written by a thread
 //     that plays the Integrador) to send() returning, over several runs,
 //     against the reader's 300 ms pause before it reads a reply;
@@ -38,19 +37,11 @@ using Steady = std::chrono::steady_clock;
 constexpr int kRuns = 10;
 constexpr double kVisitPauseMs = 300;
 
-// The exchange's send, directly or on the console's worker thread.
-QByteArray send(IntegradorExchange &exchange, WorkerThread *worker)
+QByteArray send(WorkerThread &worker, IntegradorExchange &exchange)
 {
-    if (!worker)
-        return exchange.send(Command::ConsultarSAT, 1, {});
     QByteArray reply;
-    worker->run([&exchange, &reply] { reply = exchange.send(Command::ConsultarSAT, 1, {}); });
+    worker.run([&exchange, &reply] { reply = exchange.send(Command::ConsultarSAT, 1, {}); });
     return reply;
-}
-
-const char *roadName(const WorkerThread *worker)
-{
-    return worker ? "on the worker thread" : "directly";
 }
 
 // The real clock, jumping forward by `jump` at the exchange's first pause,
@@ -118,7 +109,7 @@ void answerOnce(const QString &input, std::atomic<Steady::rep> &answeredAt)
     }
 }
 
-void measureLatency(WorkerThread *worker)
+void measureLatency(WorkerThread &worker)
 {
     std::vector<double> latencies;
     for (int run = 0; run < kRuns; ++run) {
@@ -128,7 +119,7 @@ void measureLatency(WorkerThread *worker)
         IntegradorExchange exchange(clock, generator);
         std::atomic<Steady::rep> answeredAt{0};
         std::thread integrador(answerOnce, prefix.input(), std::ref(answeredAt));
-        const QByteArray reply = send(exchange, worker);
+        const QByteArray reply = send(worker, exchange);
         const Steady::rep returnedAt = Steady::now().time_since_epoch().count();
         integrador.join();
         if (reply != "1|08000|ok|||") {
@@ -144,13 +135,13 @@ void measureLatency(WorkerThread *worker)
     double sum = 0;
     for (const double latency : latencies)
         sum += latency;
-    std::printf("reply latency %s over %zu runs: min %.1f ms, median %.1f ms, mean %.1f ms, max %.1f ms"
+    std::printf("reply latency over %zu runs: min %.1f ms, median %.1f ms, mean %.1f ms, max %.1f ms"
                 " (max %.3f x the %.0f ms pause)\n",
-                roadName(worker), latencies.size(), latencies.front(), latencies[latencies.size() / 2],
+                latencies.size(), latencies.front(), latencies[latencies.size() / 2],
                 sum / double(latencies.size()), latencies.back(), latencies.back() / kVisitPauseMs, kVisitPauseMs);
 }
 
-void measureIdleWait(WorkerThread *worker)
+void measureIdleWait(WorkerThread &worker)
 {
     TemporaryWinePrefix prefix;
     JumpingClock clock(4000); // ConsultarSAT waits 14 s: 10 s remain after the jump
@@ -158,11 +149,11 @@ void measureIdleWait(WorkerThread *worker)
     IntegradorExchange exchange(clock, generator);
     const double cpuBefore = processorSeconds();
     const Steady::time_point wallBefore = Steady::now();
-    const QByteArray reply = send(exchange, worker);
+    const QByteArray reply = send(worker, exchange);
     const double wall = std::chrono::duration<double>(Steady::now() - wallBefore).count();
     const double cpu = processorSeconds() - cpuBefore;
-    std::printf("idle wait %s on an empty Output folder: %.2f s wall, %.4f s processor (%.3f%% of the wall time)\n",
-                roadName(worker), wall, cpu, 100.0 * cpu / wall);
+    std::printf("idle wait on an empty Output folder: %.2f s wall, %.4f s processor (%.3f%% of the wall time)\n",
+                wall, cpu, 100.0 * cpu / wall);
     std::printf("  reply: %s\n", reply.constData());
 }
 
@@ -172,9 +163,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv); // the event loops of the waits
     WorkerThread worker;
-    for (WorkerThread *road : {static_cast<WorkerThread *>(nullptr), &worker}) {
-        measureLatency(road);
-        measureIdleWait(road);
-    }
+    measureLatency(worker);
+    measureIdleWait(worker);
     return 0;
 }

@@ -15,7 +15,7 @@ namespace {
 
 // Between empty listings the exchange sleeps until the Output folder changes;
 // this poll is the safety net where the folder cannot be watched.
-constexpr int kIdlePauseMilliseconds = 100;
+constexpr int kIdlePauseMilliseconds = 250;
 
 } // namespace
 

@@ -2,12 +2,25 @@
 
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QThread>
 #include <QTimer>
 
 FolderWatch::FolderWatch(const QString &folder)
     : folder_(folder)
+    , watcher_(new QFileSystemWatcher)
 {
     watch();
+}
+
+FolderWatch::~FolderWatch()
+{
+    // Closing a watcher can take tens of milliseconds while the kernel waits
+    // for its readers; where an event loop turns, that comes after the reply.
+    if (QThread::currentThread()->loopLevel() > 0)
+        watcher_->deleteLater();
+    else
+        delete watcher_;
 }
 
 void FolderWatch::wait(int milliseconds)
@@ -18,13 +31,13 @@ void FolderWatch::wait(int milliseconds)
     limit.setSingleShot(true);
     limit.setTimerType(Qt::PreciseTimer); // a coarse timer may end the wait early
     QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(&watcher_, &QFileSystemWatcher::directoryChanged, &loop, &QEventLoop::quit);
+    QObject::connect(watcher_, &QFileSystemWatcher::directoryChanged, &loop, &QEventLoop::quit);
     limit.start(milliseconds);
     loop.exec();
 }
 
 void FolderWatch::watch()
 {
-    if (watcher_.directories().isEmpty() && QFileInfo(folder_).isDir())
-        watcher_.addPath(folder_);
+    if (watcher_->directories().isEmpty() && QFileInfo(folder_).isDir())
+        watcher_->addPath(folder_);
 }

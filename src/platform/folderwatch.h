@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QFileSystemWatcher>
 #include <QString>
+
+class QFileSystemWatcher;
 
 // Wakes a wait as soon as a folder's entries change, so that waiting for a
 // file costs no listing every few milliseconds. Watching starts at
@@ -12,6 +13,9 @@ class FolderWatch
 {
 public:
     explicit FolderWatch(const QString &folder);
+    ~FolderWatch();
+    FolderWatch(const FolderWatch &) = delete;
+    FolderWatch &operator=(const FolderWatch &) = delete;
 
     // Returns when the folder has changed since the last wait, or after
     // milliseconds at the latest. Turns a local event loop on the calling
@@ -22,5 +26,5 @@ private:
     void watch();
 
     QString folder_;
-    QFileSystemWatcher watcher_;
+    QFileSystemWatcher *watcher_;
 };

@@ -1,4 +1,5 @@
 #include "consolefixture.h"
+#include "fakeintegrador.h"
 #include "integradorconsole.h"
 
 #include "console/consolestate.h"
@@ -10,13 +11,47 @@
 #include "platform/ansicodepage.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
+#include <QThread>
+#include <atomic>
 #include <stdexcept>
+
+namespace {
+
+// Records what the status panel shows each time it is painted.
+class PaintProbe : public QObject
+{
+public:
+    explicit PaintProbe(QLabel &panel)
+        : panel_(panel)
+    {
+        panel.installEventFilter(this);
+    }
+    QStringList shown; // text and cursor at each paint
+    std::atomic<int> paints{0};
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            const QCursor *cursor = QApplication::overrideCursor();
+            shown << panel_.text() + (cursor && cursor->shape() == Qt::WaitCursor ? QStringLiteral(" (wait cursor)") : QString());
+            ++paints;
+        }
+        return false;
+    }
+
+private:
+    QLabel &panel_;
+};
+
+} // namespace
 
 class TestOperationFrame : public QObject
 {
@@ -39,6 +74,9 @@ private Q_SLOTS:
     void codeCheck();
     void errorAtHandlerEdgeRestoresWaitState();
     void eachCommandWaitsWithItsOwnSessionNumber();
+    void waitPaintsAndTakesNoInput_data();
+    void waitPaintsAndTakesNoInput();
+    void commandErrorReachesHandlerEdge();
     void standardMessages();
 };
 
@@ -317,6 +355,91 @@ void TestOperationFrame::eachCommandWaitsWithItsOwnSessionNumber()
     QCOMPARE(road.waitStates.filter(QStringLiteral("Aguardando retorno do MFE ... (wait cursor)")), road.waitStates);
     QVERIFY(!QApplication::overrideCursor());
     QCOMPARE(road.console.find<QLabel>(QStringLiteral("StatusPanel"))->text(), QStringLiteral("182712|08000|ok||"));
+}
+
+void TestOperationFrame::waitPaintsAndTakesNoInput_data()
+{
+    QTest::addColumn<QString>("input"); // what the technician does during the wait
+    QTest::addColumn<bool>("closedAfter");
+
+    QTest::newRow("click on Sair") << "click" << false;
+    QTest::newRow("space on Consultar MFE") << "key" << false;
+    QTest::newRow("close request held until the reply") << "close" << true;
+}
+
+// During the wait the window is hidden and shown again, as a technician
+// switching windows does: it is painted with the waiting text and the wait
+// cursor, while the technician's input reaches nothing, then or later.
+void TestOperationFrame::waitPaintsAndTakesNoInput()
+{
+    QFETCH(QString, input);
+    QFETCH(bool, closedAfter);
+
+    ConsoleFixture console;
+    TFAtivacao &window = console.start();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *panel = console.find<QLabel>(QStringLiteral("StatusPanel"));
+    auto *sair = console.find<QPushButton>(QStringLiteral("BtnSair"));
+    auto *consultar = console.find<QPushButton>(QStringLiteral("BitBtn6"));
+    PaintProbe probe(*panel);
+    FakeIntegrador fake(console.clock);
+    fake.replyWith(QStringLiteral("{sessao}|08000|MF-e em operação|||"));
+    std::atomic<bool> started{false};
+    bool closeRefused = false;
+    const auto duringWait = [&] {
+        probe.shown.clear();
+        probe.paints = 0;
+        window.hide();
+        window.show();
+        if (input == QLatin1String("click"))
+            QTest::mouseClick(sair, Qt::LeftButton);
+        else if (input == QLatin1String("key"))
+            QTest::keyClick(consultar, Qt::Key_Space);
+        else
+            closeRefused = !window.close();
+    };
+    // The command's first pause, on the worker: the window's thread takes its
+    // turn, and the reply waits until it has painted.
+    console.clock.onPause = [&] {
+        if (!started.exchange(true)) {
+            QMetaObject::invokeMethod(&window, duringWait, Qt::QueuedConnection);
+            const QDeadlineTimer limit(10000);
+            while (probe.paints == 0 && !limit.hasExpired())
+                QThread::msleep(1);
+        }
+        fake.poll();
+    };
+
+    QTest::mouseClick(consultar, Qt::LeftButton);
+    QCoreApplication::processEvents(); // nothing held back for after the wait
+
+    QVERIFY(probe.paints > 0);
+    QCOMPARE(probe.shown.first(), OperationFrame::kAguardando + QStringLiteral(" (wait cursor)"));
+    QCOMPARE(fake.requests().size(), 1);
+    QCOMPARE(closeRefused, input == QLatin1String("close"));
+    QCOMPARE(window.isVisible(), !closedAfter);
+    QVERIFY(!QApplication::overrideCursor());
+    QVERIFY(console.interaction.messages().isEmpty());
+}
+
+// An error inside the command, on the worker thread, still ends at the
+// handler's edge on the window's thread.
+void TestOperationFrame::commandErrorReachesHandlerEdge()
+{
+    ConsoleFixture console;
+    console.start();
+    QThread *commandThread = nullptr;
+    console.clock.onPause = [&commandThread] {
+        commandThread = QThread::currentThread();
+        throw std::runtime_error("falha dentro da biblioteca");
+    };
+    QTest::mouseClick(console.find<QPushButton>(QStringLiteral("BitBtn6")), Qt::LeftButton);
+    QVERIFY(commandThread);
+    QVERIFY(commandThread != QThread::currentThread());
+    QCOMPARE(console.interaction.messages(), QStringList{QStringLiteral("falha dentro da biblioteca")});
+    QCOMPARE(console.find<QLabel>(QStringLiteral("StatusPanel"))->text(), QString());
+    QVERIFY(!QApplication::overrideCursor());
 }
 
 void TestOperationFrame::standardMessages()
