@@ -10,8 +10,11 @@ class QWidget;
 class WidgetStyle
 {
 public:
+    // Tahoma, or its fallback where it is not installed; settled at the first
+    // use, during start-up.
     static QFont tahoma(int pointSize, bool bold = false);
-    // The fixed-pitch font of the library labels and the CF-e memo.
+    // The fixed-pitch font of the library labels and the CF-e memo: Lucida
+    // Console or its fallback.
     static QFont lucidaConsole(int pointSize);
     static void setSilverBackground(QWidget *widget);
     static QColor green() { return QColor(0, 128, 0); }
