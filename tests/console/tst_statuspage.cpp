@@ -6,6 +6,7 @@
 #include "console/consolestate.h"
 #include "console/operationframe.h"
 #include "console/tfativacao.h"
+#include "console/widgetstyle.h"
 #include "platform/ansicodepage.h"
 
 #include <QLabel>
@@ -75,7 +76,7 @@ void TestStatusPage::defaultState()
     QVERIFY(button->isDefault());
     auto *memo = console.find<QPlainTextEdit>(QStringLiteral("MemoStatus"));
     QVERIFY(memo->isReadOnly());
-    QCOMPARE(memo->font().family(), QStringLiteral("Lucida Console"));
+    QCOMPARE(memo->font().family(), WidgetStyle::lucidaConsole(10).family()); // Lucida Console or its fallback
     QCOMPARE(memo->font().pixelSize(), 13);
     QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     QCOMPARE(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);

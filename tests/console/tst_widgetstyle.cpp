@@ -85,9 +85,12 @@ private Q_SLOTS:
         QTest::newRow("page 0, Integrador road") << "" << "TabMorvo";
         QTest::newRow("page 0, library bound") << "bound" << "TabMorvo";
         QTest::newRow("page 0, library not found") << "ausente.so" << "TabMorvo";
+        for (const char *root : {"TabCodAtiva", "TabAtivar", "TabAssocAss", "TabBloq", "TabTeste", "TabConfRede",
+                                 "TabConfRedeMFE", "TabStatus", "TabLog", "TabAtualizaSW", "FValida", "FFimAFim"})
+            QTest::newRow(root) << "" << root;
     }
 
-    // With the fonts this machine shows, no caption is cut.
+    // With the fonts this machine shows, no caption, label or button text is cut.
     void captionsFit()
     {
         QFETCH(QString, library);
