@@ -324,6 +324,7 @@ void TestPage::BitBtn7Click()
     MemoCFe->clear();
     if (!promptCode())
         return;
+    setTitle(QStringLiteral("CONSULTAR NÚMERO DE SESSÃO"));
     // The edit may hold anything typed by hand; a query needs a number.
     bool number = false;
     const qint32 queried = Edit1->text().trimmed().toInt(&number);
@@ -331,7 +332,6 @@ void TestPage::BitBtn7Click()
         interaction().showMessage(kSessaoInvalida);
         return;
     }
-    setTitle(QStringLiteral("CONSULTAR NÚMERO DE SESSÃO"));
     OperationFrame::ReplyReading reading([this] { readQueriedReply(); });
     reading.showSefaz = false;
     frame().run(Command::ConsultarNumeroSessao, {activationCode(), queried}, reading);

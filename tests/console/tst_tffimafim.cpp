@@ -65,6 +65,16 @@ void TestTFFimAFim::defaultState()
     QVERIFY(dialog->BtnOk->isDefault());
     QCOMPARE(dialog->LblAssinatura->text(), QStringLiteral("Assinatura do Aplicativo Comercial:"));
     QCOMPARE(fixture.console.window().state().Cancelado, 1);
+
+    const QStringList named{"EdtCNPJContrib2", "EdtIEContrib", "EdtCNPJSw", "rgAssinatura", "EdtAssinatura",
+                            "Button3", "BtnOk"};
+    QStringList order;
+    for (QWidget *widget = dialog->EdtCNPJContrib2; order.size() < named.size(); widget = widget->nextInFocusChain()) {
+        QWidget *control = qobject_cast<QRadioButton *>(widget) ? widget->parentWidget() : widget;
+        if (named.contains(control->objectName()) && !order.contains(control->objectName()))
+            order << control->objectName();
+    }
+    QCOMPARE(order, named);
 }
 
 void TestTFFimAFim::showingRefillsStoredEntries()
