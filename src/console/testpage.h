@@ -25,8 +25,8 @@ class TestPage : public ConsolePage
     Q_OBJECT
 
 public:
-    // FFimAFim is the end-to-end test dialog; "CFe.xml" lives in
-    // FFimAFim is the end-to-end test dialog the page runs.
+    // FFimAFim is the end-to-end test dialog the page runs; "CFe.xml" lives
+    // in the program's folder.
     TestPage(PageContext &context, TFFimAFim &FFimAFim, QWidget *parent);
 
     // The seven administrator controls shown or hidden together.
