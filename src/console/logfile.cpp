@@ -3,8 +3,13 @@
 #include "platform/ansicodepage.h"
 #include "platform/atomicfile.h"
 
+#include <QFileInfo>
+
 LogFile::Outcome LogFile::save(const QString &fileName, const QString &memoText)
 {
+    // Windows knows no file named by blanks alone; the console refuses it everywhere.
+    if (QFileInfo(fileName).fileName().trimmed().isEmpty())
+        return Outcome::NotWritten;
     return AtomicFile::write(fileName, bytes(memoText)).isEmpty() ? Outcome::Saved : Outcome::NotWritten;
 }
 

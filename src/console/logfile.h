@@ -12,7 +12,8 @@ public:
     enum class Outcome { Saved, NotWritten };
 
     // memoText holds the memo's lines separated by LF; an empty memo gives an
-    // empty file. A relative name is taken from the working directory.
+    // empty file. A relative name is taken from the working directory; a name
+    // of blanks alone is not written.
     [[nodiscard]] static Outcome save(const QString &fileName, const QString &memoText);
 
     static QByteArray bytes(const QString &memoText);

@@ -10,6 +10,7 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace {
 
@@ -20,6 +21,13 @@ QString titleOf(int mode)
 {
     return mode == int(LogDecoder::Mode::WholeLog) ? QStringLiteral("EXTRAÇÃO DOS LOGS")
                                                    : QStringLiteral("SuperLog VANTEL");
+}
+
+// The memo's lines as shown, separated by LF: toPlainText() would turn a
+// no-break space of the log into a blank.
+QString memoLines(const QPlainTextEdit &memo)
+{
+    return memo.document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
 }
 
 } // namespace
@@ -121,7 +129,7 @@ void LogPage::BtnLog2Click()
         BtnLog1->setFocus();
         return;
     }
-    if (LogFile::save(name, MemoLogs->toPlainText()) == LogFile::Outcome::Saved)
+    if (LogFile::save(name, memoLines(*MemoLogs)) == LogFile::Outcome::Saved)
         interaction().showMessage(QStringLiteral("Arquivo ") + name + QStringLiteral(" salvo com sucesso"));
     else
         interaction().showMessage(QStringLiteral("Erro ao tentar salvar o arquivo: ") + name);

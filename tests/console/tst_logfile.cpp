@@ -54,6 +54,7 @@ void TestLogFile::saveFailure_data()
     QTest::newRow("an existing folder") << "pasta";
     QTest::newRow("inside a file") << "arquivo/log.txt";
     QTest::newRow("inside a missing folder") << "falta/log.txt";
+    QTest::newRow("blanks only") << "   ";
 }
 
 void TestLogFile::saveFailure()

@@ -234,7 +234,7 @@ void TestLogPage::save_data()
     QTest::addColumn<QByteArray>("bytes"); // what the file holds afterwards
 
     QTest::newRow("relative name from the working folder") << "log.txt" << "Arquivo log.txt salvo com sucesso"
-                                                           << QByteArray("opera\xe7\xe3o\r\n" "fim\r\n");
+                                                           << QByteArray("opera\xe7\xe3o\xa0\r\n" "fim\r\n");
     QTest::newRow("folder that cannot be written") << "falta/log.txt"
                                                    << "Erro ao tentar salvar o arquivo: falta/log.txt" << QByteArray();
     QTest::newRow("name of a folder") << "pasta" << "Erro ao tentar salvar o arquivo: pasta" << QByteArray();
@@ -251,7 +251,7 @@ void TestLogPage::save()
     QVERIFY(QDir(bound.console.workingFolder()).mkdir(QStringLiteral("pasta")));
     bound.console.window().show();
     QVERIFY(QTest::qWaitForWindowActive(&bound.console.window()));
-    bound.memo()->setPlainText(QStringLiteral("operação\nfim"));
+    bound.memo()->setPlainText(QStringLiteral("operação\u00a0\nfim")); // the no-break space kept
     bound.fileEdit()->setText(name);
     bound.click(QStringLiteral("BtnLog2"));
     QCOMPARE(bound.messages(), QStringList{message});
