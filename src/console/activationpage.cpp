@@ -11,6 +11,7 @@
 #include "platform/conversionerror.h"
 #include "settings/clientdataset.h"
 #include "settings/tabelauf.h"
+#include "settings/texttrim.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -104,7 +105,7 @@ bool ActivationPage::checkCnpjAndState()
 {
     if (!frame().checkCnpj(*EdtCNPJContrib, QStringLiteral("CNPJ inválido.")))
         return false;
-    if (cbo->currentText().trimmed().isEmpty()) {
+    if (TextTrim::trim(cbo->currentText()).isEmpty()) {
         interaction().showMessage(QStringLiteral("UF inválida."));
         cbo->setFocus();
         return false;

@@ -9,6 +9,7 @@
 #include "platform/ansicodepage.h"
 #include "settings/clientdataset.h"
 #include "settings/signaturefile.h"
+#include "settings/texttrim.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -103,7 +104,7 @@ void AssociationPage::BitAssociarClick()
         || !frame().checkCode(*EdtCodAtiv3))
         return;
     // In file mode this looks at the file name: an empty file is sent as it is.
-    if (EdtAssinatura->text().trimmed().isEmpty()) {
+    if (TextTrim::trim(EdtAssinatura->text()).isEmpty()) {
         interaction().showMessage(QStringLiteral("O campo \"Assinatura da Aplic. Comercial\" deve ser preenchido!"));
         EdtAssinatura->setFocus();
         return;
@@ -119,7 +120,7 @@ void AssociationPage::BitAssociarClick()
 bool AssociationPage::takeSignature(QString &signature)
 {
     if (rgAssinatura->itemIndex() != Arquivo) {
-        signature = EdtAssinatura->text().trimmed();
+        signature = TextTrim::trim(EdtAssinatura->text());
         return true;
     }
     const SignatureFile::Result file = SignatureFile::read(EdtAssinatura->text());

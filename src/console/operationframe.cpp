@@ -14,6 +14,7 @@
 #include "platform/clock.h"
 #include "platform/handleredge.h"
 #include "settings/cnpjcheck.h"
+#include "settings/texttrim.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -54,7 +55,7 @@ bool OperationFrame::askCode()
 
 bool OperationFrame::isCodeLong(const QString &code)
 {
-    return code.trimmed().size() >= kCodigoMinimo;
+    return TextTrim::trim(code).size() >= kCodigoMinimo;
 }
 
 bool OperationFrame::checkCode(QLineEdit &edit, const QString &message)
@@ -78,12 +79,12 @@ bool OperationFrame::takePromptedCode(QLineEdit &edit)
 
 CommandArguments OperationFrame::codeArgument(const QLineEdit &edit)
 {
-    return {AnsiCodePage::fromUnicode(edit.text().trimmed())};
+    return {AnsiCodePage::fromUnicode(TextTrim::trim(edit.text()))};
 }
 
 bool OperationFrame::checkConfirmation(QLineEdit &code, QLineEdit &confirmation, const QString &message)
 {
-    if (code.text().trimmed() == confirmation.text().trimmed())
+    if (TextTrim::trim(code.text()) == TextTrim::trim(confirmation.text()))
         return true;
     interaction_.showMessage(message);
     code.clear();

@@ -19,6 +19,7 @@
 #include "settings/cnpjcheck.h"
 #include "settings/signaturefile.h"
 #include "settings/xmlformatter.h"
+#include "settings/texttrim.h"
 
 #include <QDir>
 #include <QLabel>
@@ -192,7 +193,7 @@ std::optional<QString> TestPage::productionDocument()
     const QString taxpayer = FFimAFim_.EdtCNPJContrib2->digits();
     const QString ie = FFimAFim_.EdtIEContrib->digits();
     const QString softwareHouse = FFimAFim_.EdtCNPJSw->digits();
-    const QString signatureText = FFimAFim_.EdtAssinatura->text().trimmed();
+    const QString signatureText = TextTrim::trim(FFimAFim_.EdtAssinatura->text());
     const std::pair<QString, QString> required[] = {
         {taxpayer, QStringLiteral("CNPJ do Contribuinte inválido.")},
         {ie, QStringLiteral("IE do Contribuinte inválido.")},
@@ -281,7 +282,7 @@ void TestPage::BitBtn8Click()
 {
     if (!promptCode())
         return;
-    const CancellationDocument::Values cfe = CancellationDocument::read(LblCFeFile->text().trimmed());
+    const CancellationDocument::Values cfe = CancellationDocument::read(TextTrim::trim(LblCFeFile->text()));
     const QString document = CancellationDocument::dadosCancelamento(cfe);
     MemoCFe->clear();
     frame().send(Command::CancelarUltimaVenda,
@@ -327,7 +328,7 @@ void TestPage::BitBtn7Click()
     setTitle(QStringLiteral("CONSULTAR NÚMERO DE SESSÃO"));
     // The edit may hold anything typed by hand; a query needs a number.
     bool number = false;
-    const qint32 queried = Edit1->text().trimmed().toInt(&number);
+    const qint32 queried = TextTrim::trim(Edit1->text()).toInt(&number);
     if (!number) {
         interaction().showMessage(kSessaoInvalida);
         return;

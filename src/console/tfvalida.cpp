@@ -3,6 +3,7 @@
 #include "console/consolestate.h"
 #include "console/labelededit.h"
 #include "console/widgetstyle.h"
+#include "settings/texttrim.h"
 
 #include <QPushButton>
 
@@ -46,7 +47,7 @@ void TFValida::FormShow()
 
 void TFValida::BtnTrocarCodClick()
 {
-    state_.CodAtivacao = EdtCodigo->text().trimmed();
+    state_.CodAtivacao = TextTrim::trim(EdtCodigo->text());
     state_.Cancelado = 0;
     accept();
 }

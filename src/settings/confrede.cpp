@@ -3,6 +3,7 @@
 #include "platform/atomicfile.h"
 #include "settings/clientdataset.h"
 #include "settings/textfilereader.h"
+#include "settings/texttrim.h"
 
 #include <QDir>
 
@@ -11,19 +12,6 @@
 #include <sstream>
 
 namespace {
-
-// Leading and trailing blanks and control characters removed.
-QString trimmed(const QString &text)
-{
-    const auto isBlank = [](QChar c) { return c.unicode() <= 0x20; };
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text.at(begin)))
-        ++begin;
-    while (end > begin && isBlank(text.at(end - 1)))
-        --end;
-    return text.mid(begin, end - begin);
-}
 
 pugi::xml_node newConfig(pugi::xml_document &document)
 {
@@ -81,7 +69,7 @@ std::array<QString, N> trimmedEach(const std::array<QString, N> &texts)
 {
     std::array<QString, N> values;
     for (std::size_t i = 0; i < N; ++i)
-        values[i] = trimmed(texts[i]);
+        values[i] = TextTrim::trim(texts[i]);
     return values;
 }
 
@@ -152,17 +140,17 @@ QByteArray TConfRede::geraxmlMFE2(const Interface2 &values, int prioridade)
         addEach(config, TConfRede::kAddressFields, trimmedEach(values.address));
     addProxy(config, values.proxy, trimmedEach(values.proxyDetails));
     add(config, "prioridade", priority(prioridade == 1));
-    add(config, "usuario", trimmed(values.usuario));
-    add(config, "senha", trimmed(values.senha));
-    add(config, "phone", trimmed(values.phone));
-    add(config, "APN", trimmed(values.APN));
+    add(config, "usuario", TextTrim::trim(values.usuario));
+    add(config, "senha", TextTrim::trim(values.senha));
+    add(config, "phone", TextTrim::trim(values.phone));
+    add(config, "APN", TextTrim::trim(values.APN));
     return bytes(document);
 }
 
 bool TConfRede::accessDataComplete(const Interface2 &values)
 {
     for (const QString *text : {&values.usuario, &values.senha, &values.phone, &values.APN}) {
-        if (trimmed(*text).isEmpty())
+        if (TextTrim::trim(*text).isEmpty())
             return false;
     }
     return true;
