@@ -6,10 +6,19 @@
 // Text that goes to or comes from the module is 8-bit text in the system's
 // ANSI code page; text on screen is QString. This is the one place that
 // converts between them (Windows-1252 outside Windows).
+//
+// The code page is one byte per character: the conversion to it writes
+// exactly one byte for every character of the text (a surrogate pair is one
+// character), so a text's length in the code page is its character count.
 class AnsiCodePage
 {
 public:
+    // A character the code page lacks becomes "?", as Windows writes it;
+    // so does a lone surrogate.
     static QByteArray fromUnicode(const QString &text);
+    // The same, with each character the code page lacks written as
+    // `missing` spells it (for instance as an XML character reference).
+    static QByteArray fromUnicode(const QString &text, QByteArray (*missing)(char32_t codePoint));
     static QString toUnicode(const QByteArray &bytes);
     // A reply field shown "decoded from UTF-8": its ANSI bytes read as UTF-8,
     // invalid sequences becoming the replacement character.

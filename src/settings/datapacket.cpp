@@ -112,23 +112,9 @@ void appendRows(pugi::xml_node rowData, const DataPacket::Rows &rows)
     }
 }
 
-QByteArray toAnsiWithReferences(const QString &xml)
+QByteArray characterReference(char32_t codePoint)
 {
-    QByteArray bytes;
-    bytes.reserve(xml.size());
-    for (const char32_t codePoint : xml.toUcs4()) {
-        if (codePoint < 0x80) {
-            bytes.append(static_cast<char>(codePoint));
-            continue;
-        }
-        const QString character = QString::fromUcs4(&codePoint, 1);
-        const QByteArray ansi = AnsiCodePage::fromUnicode(character);
-        if (AnsiCodePage::toUnicode(ansi) == character)
-            bytes.append(ansi);
-        else
-            bytes.append("&#" + QByteArray::number(static_cast<uint>(codePoint)) + ';');
-    }
-    return bytes;
+    return "&#" + QByteArray::number(static_cast<uint>(codePoint)) + ';';
 }
 
 } // namespace
@@ -178,5 +164,5 @@ QByteArray DataPacket::write(const Rows &rows)
 
     std::ostringstream stream;
     document.save(stream, "", pugi::format_raw, pugi::encoding_utf8);
-    return toAnsiWithReferences(QString::fromStdString(stream.str())) + "\r\n";
+    return AnsiCodePage::fromUnicode(QString::fromStdString(stream.str()), characterReference) + "\r\n";
 }

@@ -32,9 +32,12 @@ constexpr std::array<TParametros::Field, TParametros::kFieldCount> kFields {{
     {"CNPJSH", Kind::Text, 14},
 }};
 
-QString throughAnsi(const QString &value)
+// One byte per character in the code page: cutting the bytes cuts whole
+// characters, a surrogate pair included.
+QString throughAnsi(const QString &value, qsizetype length = -1)
 {
-    return AnsiCodePage::toUnicode(AnsiCodePage::fromUnicode(value));
+    const QByteArray bytes = AnsiCodePage::fromUnicode(value);
+    return AnsiCodePage::toUnicode(length < 0 ? bytes : bytes.left(length));
 }
 
 // Cuts to `length` UTF-16 units without splitting a surrogate pair.
@@ -67,7 +70,7 @@ QString TParametros::fitted(int index, const QString &value)
     const Field &definition = field(index);
     switch (definition.kind) {
     case Kind::Text:
-        return throughAnsi(value.left(definition.width));
+        return throughAnsi(value, definition.width);
     case Kind::Memo:
         return throughAnsi(value);
     case Kind::WideText:

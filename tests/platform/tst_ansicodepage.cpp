@@ -2,6 +2,19 @@
 
 #include <QTest>
 
+namespace {
+
+// Text from UTF-16 units, lone surrogates included.
+QString units(std::initializer_list<char16_t> codes)
+{
+    QString text;
+    for (const char16_t code : codes)
+        text.append(QChar(code));
+    return text;
+}
+
+} // namespace
+
 class TestAnsiCodePage : public QObject
 {
     Q_OBJECT
@@ -25,6 +38,18 @@ void TestAnsiCodePage::fromUnicode_data()
     QTest::newRow("outside the code page becomes ?") << QStringLiteral("a\u03a9b") << QByteArray("a?b");
     QTest::newRow("astral character becomes one ?") << QString::fromUtf8("x\xf0\x9f\x98\x80y") << QByteArray("x?y");
     QTest::newRow("control character 1A kept") << QStringLiteral("a\u001a\u03a9") << QByteArray("a\x1a?");
+    // Every character outside the code page is exactly one "?".
+    QTest::newRow("zero width space") << QStringLiteral("a\u200bb") << QByteArray("a?b");
+    QTest::newRow("heart with variation selector") << QStringLiteral("caf\u00e9 \u2764\ufe0f")
+                                                   << QByteArray("caf\xe9 ??");
+    QTest::newRow("deprecated format character") << QStringLiteral("\u206cx") << QByteArray("?x");
+    QTest::newRow("byte-order mark character") << QStringLiteral("\ufeffx") << QByteArray("?x");
+    QTest::newRow("lone high surrogate") << units({u'a', 0xD800, u'b'}) << QByteArray("a?b");
+    QTest::newRow("lone low surrogate") << units({u'a', 0xDC00, u'b'}) << QByteArray("a?b");
+    QTest::newRow("high surrogate at the end") << units({u'a', 0xD83D}) << QByteArray("a?");
+    QTest::newRow("pair in reverse order") << units({0xDE00, 0xD83D}) << QByteArray("??");
+    QTest::newRow("undefined byte 81 keeps its character") << QStringLiteral("\u0081") << QByteArray("\x81");
+    QTest::newRow("replacement character") << QStringLiteral("\ufffd") << QByteArray("?");
 }
 
 void TestAnsiCodePage::fromUnicode()

@@ -140,6 +140,11 @@ void TestClientDataSet::valuesAreCutToTheirWidth_data()
     QTest::newRow("fits exactly") << "CNPJSH" << "12345678000195" << "12345678000195";
     QTest::newRow("signature of 400") << "Assinatura" << QString(400, QLatin1Char('x')) << QString(344, QLatin1Char('x'));
     QTest::newRow("pair not split") << "Assinatura" << signature + QStringLiteral("\U0001F600") << signature;
+    // 8-bit fields count characters of the code page: a pair is one, and one "?".
+    QTest::newRow("pairs counted as characters") << "tipoInter" << QStringLiteral("\U0001F600\U0001F600\U0001F600\U0001F600x")
+                                                 << "????";
+    QTest::newRow("pair at the width") << "proxy_porta" << QStringLiteral("8080\U0001F600") << "8080?";
+    QTest::newRow("SSID with an emoji") << "SSID" << QStringLiteral("caf\u00e9 \u2764\ufe0f") << QStringLiteral("caf\u00e9 ??");
 }
 
 void TestClientDataSet::valuesAreCutToTheirWidth()

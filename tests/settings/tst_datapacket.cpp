@@ -28,6 +28,7 @@ class TestDataPacket : public QObject
 private Q_SLOTS:
     void readsTheDefaultText();
     void writesAnsiAndReferencesForTheRest();
+    void missingCharactersAreQuestionMarks();
     void writtenRecordsReadBackTheSame_data();
     void writtenRecordsReadBackTheSame();
     void fitsValuesReadFromTheFile();
@@ -63,6 +64,17 @@ void TestDataPacket::writesAnsiAndReferencesForTheRest()
     QVERIFY(bytes.contains("usuario=\"a\xE7\xE3o\""));
     QVERIFY(bytes.contains("&#937;\x80 &#128512;"));
     QVERIFY(!bytes.contains("\xC3\xA7")); // no UTF-8
+}
+
+// Characters the code page lacks are "?" in 8-bit fields: nothing that is not XML 1.0.
+void TestDataPacket::missingCharactersAreQuestionMarks()
+{
+    TParametros::Record record;
+    record[field("SSID")] = TParametros::fitted(field("SSID"), QStringLiteral("caf\u00e9 \u2764\ufe0f\u200b"));
+    const QByteArray bytes = DataPacket::write({record});
+    QVERIFY(bytes.contains("SSID=\"caf\xe9 ???\""));
+    QVERIFY(!bytes.contains('\x1a'));
+    QVERIFY(!bytes.contains("&#26;"));
 }
 
 void TestDataPacket::writtenRecordsReadBackTheSame_data()
