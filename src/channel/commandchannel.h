@@ -21,7 +21,10 @@ public:
     RandomGenerator &generator() { return generator_; }
     Clock &clock() { return clock_; }
 
-    // Sends one command and returns the reply bytes (ANSI code page).
+    // Sends one command and returns the reply bytes (ANSI code page; the
+    // module's texts inside are UTF-8 on both roads). Arguments that do not
+    // match the command's row throw std::runtime_error before either road
+    // is taken.
     QByteArray call(Command command, qint32 numeroSessao, const CommandArguments &arguments);
 
 private:

@@ -42,3 +42,8 @@ QString CommandTable::busyCode(Command command)
 {
     return QLatin1String(kResultFamilies.at(static_cast<std::size_t>(command))) + QLatin1String("098");
 }
+
+QString CommandTable::quotedName(Command command)
+{
+    return QLatin1Char('"') + QLatin1String(exportName(command)) + QLatin1Char('"');
+}

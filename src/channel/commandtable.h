@@ -14,4 +14,6 @@ public:
     // The result code by which the module says it is busy or out of reach
     // (xx098, xx the command's family).
     static QString busyCode(Command command);
+    // The export name between double quotes, for messages.
+    static QString quotedName(Command command);
 };

@@ -1,5 +1,6 @@
 #include "channel/integradorexchange.h"
 
+#include "channel/commandsignature.h"
 #include "channel/integradormethod.h"
 #include "channel/integradorrequest.h"
 #include "channel/randomgenerator.h"
@@ -31,6 +32,7 @@ QByteArray IntegradorExchange::send(Command command, qint32 numeroSessao, const 
     const IntegradorMethod *method = IntegradorMethod::find(command);
     if (!method)
         return {};
+    Q_ASSERT(CommandSignature::accepts(command, arguments));
     const QString identificador = GeraIdentificador();
     const IntegradorRequest request(*method, identificador);
     const QString path = IntegradorFolders::input() + u'/' + request.fileName();
@@ -39,7 +41,7 @@ QByteArray IntegradorExchange::send(Command command, qint32 numeroSessao, const 
         return missingFoldersReply();
     reader_.setLimiteEspera(clock_.now().addSecs(TemposIntegrador::totalSeconds(method->temposRow)));
     if (waitForReply(identificador.toInt()) == IntegradorReplyReader::Taken)
-        return AnsiCodePage::fromUnicode(reader_.RespostaIntegrador());
+        return reader_.RespostaIntegrador().toUtf8(); // as the module library hands its texts
     return busyReply(*method, numeroSessao);
 }
 

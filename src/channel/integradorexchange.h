@@ -19,9 +19,12 @@ class IntegradorExchange
 public:
     IntegradorExchange(Clock &clock, RandomGenerator &generator);
 
-    // Returns the reply as ANSI bytes: the Integrador's reply, an Integrador
-    // error text, the fixed missing-folder text, or a busy reply of its own.
-    // ComunicarCertificadoICPBRASIL has no routine: an empty reply, nothing sent.
+    // Returns the reply bytes: the Integrador's reply or error text in UTF-8,
+    // as the module library hands its texts; the fixed missing-folder text in
+    // the ANSI code page; or a busy reply of its own (ASCII).
+    // The arguments match the command's row (CommandChannel::call checks
+    // them). ComunicarCertificadoICPBRASIL has no routine: an empty reply,
+    // nothing sent.
     QByteArray send(Command command, qint32 numeroSessao, const CommandArguments &arguments);
 
     // The eight-digit request identifier drawn from the time of day.

@@ -28,7 +28,7 @@ bool IntegradorReplyDocument::load(const QString &path)
 {
     document_.reset();
     // A file still being written is read as it is now and fails to parse.
-    buffer_ = decode(BoundedFile::read(path, kMaxFileSize).bytes).toUtf8();
+    buffer_ = utf8Text(BoundedFile::read(path, kMaxFileSize).bytes);
     if (buffer_.isEmpty())
         return false;
     constexpr unsigned kOptions = pugi::parse_default | pugi::parse_ws_pcdata_single | pugi::parse_fragment;
@@ -38,14 +38,18 @@ bool IntegradorReplyDocument::load(const QString &path)
     return parsed && isSingleDocument(document_) && qstrcmp(document_.document_element().name(), "Integrador") == 0;
 }
 
-QString IntegradorReplyDocument::decode(const QByteArray &bytes)
+QByteArray IntegradorReplyDocument::utf8Text(QByteArray bytes)
 {
     const std::optional<QStringConverter::Encoding> bom = QStringConverter::encodingForData(bytes);
-    if (bom == QStringConverter::Utf8 || bom == QStringConverter::Utf16LE || bom == QStringConverter::Utf16BE) {
+    // Most replies are UTF-8: parsed as they are, without a copy in UTF-16.
+    // Invalid sequences reach the texts' decoding, which replaces them.
+    if (bom == QStringConverter::Utf8)
+        return bytes.remove(0, 3);
+    if (bom == QStringConverter::Utf16LE || bom == QStringConverter::Utf16BE) {
         QStringDecoder decoder(*bom);
-        return decoder.decode(bytes); // the decoder drops the byte-order mark
+        return QString(decoder.decode(bytes)).toUtf8(); // the decoder drops the byte-order mark
     }
-    return AnsiCodePage::toUnicode(bytes);
+    return AnsiCodePage::toUnicode(bytes).toUtf8();
 }
 
 std::optional<QString> IntegradorReplyDocument::erro() const

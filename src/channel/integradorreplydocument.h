@@ -25,7 +25,8 @@ public:
     // The outer nullopt: unreadable; the inner one: not a 32-bit decimal number.
     std::optional<std::optional<qint32>> identificador() const;
 
-    static QString decode(const QByteArray &bytes);
+    // The file's text in UTF-8, without a byte-order mark.
+    static QByteArray utf8Text(QByteArray bytes);
     static std::optional<qint32> parseIdentifier(const QString &text);
 
 private:

@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
 
 namespace {
 
@@ -13,11 +15,11 @@ constexpr int kVisitPauseMilliseconds = 300;
 
 // Entries of every attribute, folders included, in name order regardless of
 // case (the order of the Windows listing on NTFS).
-QStringList listReplies(const QString &folder)
+QList<QFileInfo> listReplies(const QString &folder)
 {
-    return QDir(folder).entryList({QStringLiteral("*.xml")},
-                                  QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                  QDir::Name | QDir::IgnoreCase);
+    return QDir(folder).entryInfoList({QStringLiteral("*.xml")},
+                                      QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                      QDir::Name | QDir::IgnoreCase);
 }
 
 } // namespace
@@ -32,20 +34,44 @@ int IntegradorReplyReader::LeRespostaIntegrador(int expectedIdentifier)
     for (;;) {
         if (clock_.now() >= limiteEspera_)
             return DeadlinePassed;
-        const QString folder = IntegradorFolders::output();
-        const QStringList entries = listReplies(folder);
-        if (entries.isEmpty())
-            return NoEntry;
-        for (const QString &entry : entries) {
-            if (takeEntry(folder + u'/' + entry, expectedIdentifier))
+        const QList<QFileInfo> entries = listReplies(IntegradorFolders::output());
+        forgetVanished(entries);
+        bool visited = false;
+        for (const QFileInfo &entry : entries) {
+            if (!isNew(entry))
+                continue;
+            visited = true;
+            if (takeEntry(entry, expectedIdentifier))
                 return Taken;
         }
+        if (!visited)
+            return NoEntry;
     }
 }
 
-bool IntegradorReplyReader::takeEntry(const QString &path, int expectedIdentifier)
+bool IntegradorReplyReader::isNew(const QFileInfo &entry) const
 {
+    if (entry.isSymLink() || !entry.isFile())
+        return false;
+    const auto found = passedOver_.constFind(entry.fileName());
+    return found == passedOver_.constEnd() || !(*found == Stamp{entry.size(), entry.lastModified()});
+}
+
+// The stamp is the listing's: a write that the read 300 ms later misses
+// comes after it and changes the stamp, so the file is read again.
+bool IntegradorReplyReader::takeEntry(const QFileInfo &entry, int expectedIdentifier)
+{
+    const Stamp stamp{entry.size(), entry.lastModified()};
     clock_.pause(kVisitPauseMilliseconds);
+    const bool taken = readEntry(entry.filePath(), expectedIdentifier);
+    // A taken file that cannot be deleted is not taken again.
+    if (!taken || !QFile::remove(entry.filePath()))
+        passedOver_.insert(entry.fileName(), stamp);
+    return taken;
+}
+
+bool IntegradorReplyReader::readEntry(const QString &path, int expectedIdentifier)
+{
     IntegradorReplyDocument document;
     if (!document.load(path))
         return false;
@@ -59,8 +85,15 @@ bool IntegradorReplyReader::takeEntry(const QString &path, int expectedIdentifie
     if (!text)
         return false;
     respostaIntegrador_ = *text;
-    if (respostaIntegrador_.isEmpty())
-        return false;
-    QFile::remove(path); // a failed deletion still counts as taken
-    return true;
+    return !respostaIntegrador_.isEmpty();
+}
+
+void IntegradorReplyReader::forgetVanished(const QList<QFileInfo> &entries)
+{
+    if (passedOver_.isEmpty())
+        return;
+    QSet<QString> names;
+    for (const QFileInfo &entry : entries)
+        names.insert(entry.fileName());
+    passedOver_.removeIf([&names](const QHash<QString, Stamp>::iterator &it) { return !names.contains(it.key()); });
 }

@@ -1,5 +1,7 @@
 #include "channel/integradorrequest.h"
 
+#include "platform/ansicodepage.h"
+
 namespace {
 
 struct Indents {
@@ -34,30 +36,29 @@ QByteArray tagged(const char *tag, const QByteArray &content)
     return QByteArray("<") + tag + '>' + content + "</" + tag + '>';
 }
 
-// A missing argument writes an empty value rather than failing the command.
+// The document declares UTF-8: a text argument, ANSI bytes as for the module
+// library, is written as the same characters in UTF-8 (ASCII stays as it is).
 QByteArray argumentText(const CommandArguments &arguments, int index)
 {
-    if (index < 0 || index >= arguments.size())
-        return {};
     const CommandArgument &argument = arguments.at(index);
     if (const auto *number = std::get_if<qint32>(&argument))
         return QByteArray::number(*number);
     // Text arguments are C strings, as for the module library: they end at a NUL.
-    return QByteArray(std::get<QByteArray>(argument).constData());
+    return AnsiCodePage::toUnicode(QByteArray(std::get<QByteArray>(argument).constData())).toUtf8();
 }
 
 QByteArray valueLine(const IntegradorParameter &parameter, const CommandArguments &arguments)
 {
-    const QByteArray value = argumentText(arguments, parameter.argument);
     switch (parameter.form) {
     case IntegradorParameter::Form::FixedDocumento:
         return tagged("Valor", "01");
     case IntegradorParameter::Form::CData:
-        return "<Valor><![CDATA[" + IntegradorRequest::escapeCData(value) + "]]></Valor>";
+        return "<Valor><![CDATA[" + IntegradorRequest::escapeCData(argumentText(arguments, parameter.argument))
+            + "]]></Valor>";
     case IntegradorParameter::Form::Plain:
         break;
     }
-    return tagged("Valor", IntegradorRequest::escapeText(value));
+    return tagged("Valor", IntegradorRequest::escapeText(argumentText(arguments, parameter.argument)));
 }
 
 void addParameter(Lines &lines, const char *name, const char *comment, const QByteArray &value,

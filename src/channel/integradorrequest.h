@@ -7,9 +7,11 @@
 #include <QString>
 
 // The request document of the Integrador exchange: a fixed template of lines,
-// each ended by CR LF, in 8-bit ANSI bytes without a byte-order mark. The
-// template is ASCII; text arguments keep the caller's bytes, escaped only as
-// XML requires so that the Integrador reads back exactly the value passed.
+// each ended by CR LF, without a byte-order mark. The template is ASCII and
+// declares UTF-8: text arguments (ANSI bytes, as for the module library) are
+// written in UTF-8 and escaped only as XML requires, so that the Integrador
+// reads back exactly the characters passed. The arguments match the
+// command's row (CommandChannel::call checks them).
 class IntegradorRequest
 {
 public:

@@ -26,8 +26,8 @@ public:
 
     // Calls the command's export with numeroSessao and the arguments in table
     // order; returns the library's reply bytes (empty for a null result).
-    // Throws std::runtime_error when the export is missing or the arguments
-    // do not match the command's table row.
+    // The arguments match the command's row (CommandChannel::call checks
+    // them). Throws std::runtime_error when the export is missing.
     QByteArray call(Command command, qint32 numeroSessao, const CommandArguments &arguments) const;
 
 private:

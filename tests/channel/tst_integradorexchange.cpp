@@ -1,9 +1,14 @@
 #include "integradorfixture.h"
+#include "samplearguments.h"
 #include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 Q_DECLARE_METATYPE(Command)
 
@@ -33,6 +38,48 @@ QString expectedIdentifier(const QTime &time)
     const quint64 draw = (quint64(state) * 99999998u) >> 32;
     return QString::number(draw + 1).rightJustified(8, u'0');
 }
+
+// What a hostile or careless neighbour leaves in Output under a "*.xml" name.
+enum class Hostile { OtherReply, LargeOtherReply, BrokenFile, Folder, Fifo, LinkToErrorReply, LinkToDevice };
+
+QByteArray otherReply(qsizetype padding = 0)
+{
+    return FakeIntegrador::replyDocument(QStringLiteral("1"), QStringLiteral("000001|08000|alheia|||")
+                                         + QString(padding, u'A'));
+}
+
+bool createHostile(Hostile kind, const QString &path, const QString &elsewhere)
+{
+    switch (kind) {
+    case Hostile::OtherReply:
+        return TestFiles::write(path, otherReply());
+    case Hostile::LargeOtherReply:
+        return TestFiles::write(path, otherReply(8 * 1024 * 1024));
+    case Hostile::BrokenFile:
+        return TestFiles::write(path, "<Integrador><Identificador>");
+    case Hostile::Folder:
+        return QDir().mkdir(path);
+    case Hostile::Fifo:
+#ifdef Q_OS_UNIX
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+#else
+        return false;
+#endif
+    case Hostile::LinkToErrorReply:
+        return TestFiles::write(elsewhere, FakeIntegrador::replyDocument("1", {}, "erro de outro lugar"))
+            && QFile::link(elsewhere, path);
+    case Hostile::LinkToDevice:
+        return QFile::link(QStringLiteral("/dev/zero"), path);
+    }
+    return false;
+}
+
+qint64 elapsedMs(const TestClock &clock, const QDateTime &since)
+{
+    return since.msecsTo(clock.now());
+}
+
+constexpr qint64 kVisitPause = 300;
 
 QDateTime at(const QTime &time)
 {
@@ -138,7 +185,7 @@ private Q_SLOTS:
                 f.clock.setNow(deadline.addSecs(-1));
         };
 
-        const QByteArray reply = f.exchange.send(command, 42, {QByteArray("12345678")});
+        const QByteArray reply = f.exchange.send(command, 42, SampleArguments::of(command));
 
         const QByteArray expected = busy("000042|" + code + (extraField ? "|0000" : ""));
         QCOMPARE(reply, expected);
@@ -177,14 +224,15 @@ private Q_SLOTS:
         QCOMPARE(f.clock.now(), deadline);
     }
 
-    void returnsTheIntegradorReplyAsAnsi()
+    // As the module library hands its texts: UTF-8, shown "decoded from UTF-8".
+    void returnsTheIntegradorReplyAsUtf8()
     {
         IntegradorFixture f;
         f.answerWith(QString::fromUtf8("{sessao}|08000|MF-e em operação|||"));
 
         const QByteArray reply = f.exchange.send(Command::ConsultarSAT, 42, {});
 
-        QCOMPARE(reply, QByteArray("000042|08000|MF-e em opera\xe7\xe3o|||"));
+        QCOMPARE(reply, QByteArray("000042|08000|MF-e em opera\xc3\xa7\xc3\xa3o|||"));
         QCOMPARE(f.exchange.RespostaIntegrador(), QString::fromUtf8("000042|08000|MF-e em operação|||"));
         QVERIFY(QDir(f.prefix.output()).isEmpty()); // the taken reply is deleted
         QCOMPARE(inputFiles(f.prefix), QStringList{"ConsultarMFe20899986.xml"});
@@ -206,7 +254,8 @@ private Q_SLOTS:
         f.answerWith(QStringLiteral("{sessao}|06000|ok|||"));
         const QDateTime start = f.clock.now();
 
-        QCOMPARE(f.exchange.send(Command::EnviarDadosVenda, 3, {}), QByteArray("000003|06000|ok|||"));
+        QCOMPARE(f.exchange.send(Command::EnviarDadosVenda, 3, SampleArguments::of(Command::EnviarDadosVenda)),
+                 QByteArray("000003|06000|ok|||"));
         QVERIFY(f.clock.now() >= start.addSecs(39));
         QVERIFY(f.clock.now() < start.addSecs(40).addMSecs(300));
     }
@@ -270,6 +319,89 @@ private Q_SLOTS:
         f.answerWith(QStringLiteral("ok"));
         QCOMPARE(f.exchange.send(Command::ConsultarSAT, 7, {}), QByteArray("ok"));
         QCOMPARE(TestFiles::read(path), TestFiles::read(TEST_DATA_DIR "/integrador/ConsultarMFe20899986.xml"));
+    }
+
+    void hostileEntriesInOutput_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("read"); // a regular file: read once, after the pause
+
+        QTest::newRow("reply to another request") << int(Hostile::OtherReply) << true;
+        QTest::newRow("large reply to another request") << int(Hostile::LargeOtherReply) << true;
+        QTest::newRow("not a document") << int(Hostile::BrokenFile) << true;
+        QTest::newRow("folder") << int(Hostile::Folder) << false;
+#ifdef Q_OS_UNIX
+        QTest::newRow("FIFO") << int(Hostile::Fifo) << false;
+        QTest::newRow("link to an error reply") << int(Hostile::LinkToErrorReply) << false;
+        QTest::newRow("link to a device") << int(Hostile::LinkToDevice) << false;
+#endif
+    }
+
+    // Each command gets its own reply, and after the entry's first visit
+    // within one pause and a little: the entry is not read again.
+    void hostileEntriesInOutput()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, read);
+
+        IntegradorFixture f;
+        f.answerWith(QStringLiteral("{sessao}|08000|ok|||"));
+        const QString entry = f.prefix.output() + QStringLiteral("/Alheia.xml");
+        QVERIFY(createHostile(Hostile(kind), entry, f.prefix.path() + QStringLiteral("/elsewhere.xml")));
+
+        for (qint32 sessao = 1; sessao <= 3; ++sessao) {
+            const QDateTime start = f.clock.now();
+            QCOMPARE(f.exchange.send(Command::ConsultarSAT, sessao, {}),
+                     QByteArray::number(sessao).rightJustified(6, '0') + "|08000|ok|||");
+            const qint64 firstVisit = sessao == 1 && read ? kVisitPause : 0;
+            QVERIFY2(elapsedMs(f.clock, start) <= firstVisit + kVisitPause * 11 / 10,
+                     qPrintable(QString::number(elapsedMs(f.clock, start))));
+        }
+        QCOMPARE(QDir(f.prefix.output()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList{"Alheia.xml"});
+    }
+
+    void manyStaleRepliesCostNothingOnceSeen()
+    {
+        IntegradorFixture f;
+        for (int index = 0; index < 50; ++index)
+            QVERIFY(TestFiles::write(f.prefix.output() + QStringLiteral("/Alheia%1.xml").arg(index), otherReply()));
+        QCOMPARE(f.exchange.send(Command::ConsultarSAT, 1, {}), busy("000001|08098")); // no one answers
+        QVERIFY(QDir(f.prefix.input()).removeRecursively());
+        QVERIFY(QDir().mkpath(f.prefix.input()));
+
+        f.answerWith(QStringLiteral("{sessao}|08000|ok|||"));
+        const QDateTime start = f.clock.now();
+        QCOMPARE(f.exchange.send(Command::ConsultarSAT, 2, {}), QByteArray("000002|08000|ok|||"));
+        QVERIFY(elapsedMs(f.clock, start) <= kVisitPause * 11 / 10);
+        QCOMPARE(QDir(f.prefix.output()).entryList(QDir::Files).size(), 50);
+    }
+
+    // A reply seen while it was being written is read again once it changes.
+    void partlyWrittenReplyIsReadWhenComplete_data()
+    {
+        QTest::addColumn<bool>("sameSize");
+        QTest::newRow("grown") << false;
+        QTest::newRow("same size, written later") << true;
+    }
+
+    void partlyWrittenReplyIsReadWhenComplete()
+    {
+        QFETCH(bool, sameSize);
+
+        IntegradorFixture f;
+        const QString path = f.prefix.output() + QStringLiteral("/ConsultarMFe20899986.xml");
+        const QByteArray complete = FakeIntegrador::replyDocument(QStringLiteral("20899986"), QStringLiteral("1|08000|ok|||"));
+        const QByteArray partial = sameSize ? QByteArray(complete.size(), ' ') : complete.left(40);
+        QVERIFY(TestFiles::write(path, partial));
+        QFile(path).setFileTime(QDateTime(QDate(2026, 12, 7), QTime(10, 0)), QFileDevice::FileModificationTime);
+        f.clock.onPause = [&] {
+            if (f.clock.pauseCount() == 2) // after the partial file was read
+                QVERIFY(TestFiles::write(path, complete));
+        };
+
+        QCOMPARE(f.exchange.send(Command::ConsultarSAT, 1, {}), QByteArray("1|08000|ok|||"));
+        QVERIFY(!QFile::exists(path));
     }
 
     void commandWithoutRoutineSendsNothing()

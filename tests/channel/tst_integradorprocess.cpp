@@ -32,9 +32,9 @@ private Q_SLOTS:
         RandomGenerator generator;
         IntegradorExchange exchange(clock, generator);
 
-        QCOMPARE(exchange.send(Command::ConsultarSAT, 42, {}), QByteArray("000042|08000|MF-e em opera\xe7\xe3o|||"));
+        QCOMPARE(exchange.send(Command::ConsultarSAT, 42, {}), QByteArray("000042|08000|MF-e em opera\xc3\xa7\xc3\xa3o|||"));
         QTest::qWait(2); // a new millisecond, a new identifier
-        QCOMPARE(exchange.send(Command::ConsultarSAT, 43, {}), QByteArray("000043|08000|MF-e em opera\xe7\xe3o|||"));
+        QCOMPARE(exchange.send(Command::ConsultarSAT, 43, {}), QByteArray("000043|08000|MF-e em opera\xc3\xa7\xc3\xa3o|||"));
         QCOMPARE(QDir(prefix.input()).entryList(QDir::Files).size(), 2); // requests stay
 
         fake.terminate();

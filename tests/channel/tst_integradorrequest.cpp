@@ -2,6 +2,7 @@
 #include "channel/integradorrequest.h"
 #include "integradorfixture.h"
 #include "integradorrequestdocument.h"
+#include "samplearguments.h"
 #include "testfiles.h"
 
 #include <QTest>
@@ -145,7 +146,7 @@ private Q_SLOTS:
         QFETCH(QString, prefix);
         QFETCH(QStringList, parameters);
 
-        const Sent sent = sendAnswered(command, 42, {});
+        const Sent sent = sendAnswered(command, 42, SampleArguments::of(command));
         QCOMPARE(sent.fileName, prefix + kIdentificador + ".xml");
         const IntegradorRequestDocument document(sent.bytes);
         QVERIFY(document.isValid());
@@ -168,7 +169,6 @@ private Q_SLOTS:
         QTest::newRow("CDATA end inside") << QByteArray("]]>") << QByteArray("<a>]]></a>");
         QTest::newRow("CDATA ends in a row") << QByteArray("x") << QByteArray("]]>]]>]]]>>");
         QTest::newRow("CDATA opener inside") << QByteArray("<![CDATA[") << QByteArray("<![CDATA[x]]>");
-        QTest::newRow("ANSI bytes") << QByteArray("c\xf3" "d\xe7") << QByteArray("a\xe7\xe3o \xa9");
         QTest::newRow("quotes and apostrophes") << QByteArray("\"'\"") << QByteArray("\"'");
         QTest::newRow("empty") << QByteArray() << QByteArray();
     }
@@ -183,6 +183,29 @@ private Q_SLOTS:
         QVERIFY(document.isValid());
         QCOMPARE(document.value("codigoDeAtivacao"), codigo);
         QCOMPARE(document.value("dadosVenda"), dados);
+    }
+
+    // The document declares UTF-8: ANSI arguments are written as the same characters in UTF-8.
+    void accentedValuesAreUtf8_data()
+    {
+        QTest::addColumn<QByteArray>("ansi");
+        QTest::addColumn<QByteArray>("utf8");
+
+        QTest::newRow("Portuguese accents") << QByteArray("Ativa\xe7\xe3o \xc9") << QByteArray("Ativa\xc3\xa7\xc3\xa3o \xc3\x89");
+        QTest::newRow("euro sign and copyright") << QByteArray("\x80 \xa9") << QByteArray("\xe2\x82\xac \xc2\xa9");
+        QTest::newRow("ASCII unchanged") << QByteArray("12345678") << QByteArray("12345678");
+    }
+
+    void accentedValuesAreUtf8()
+    {
+        QFETCH(QByteArray, ansi);
+        QFETCH(QByteArray, utf8);
+
+        const IntegradorRequest request(*IntegradorMethod::find(Command::EnviarDadosVenda), kIdentificador);
+        const QByteArray bytes = request.document(9, {ansi, ansi});
+        QVERIFY(bytes.startsWith("<?xml version=\"1.0\" encoding=\"utf-8\" ?>\r\n"));
+        QVERIFY(bytes.contains("          <Valor>" + utf8 + "</Valor>\r\n"));
+        QVERIFY(bytes.contains("          <Valor><![CDATA[" + utf8 + "]]></Valor>\r\n"));
     }
 
     void escapedForms()
@@ -200,12 +223,12 @@ private Q_SLOTS:
         QCOMPARE(document.value("codigoDeAtivacao"), QByteArray("abc"));
     }
 
-    void negativeAndMissingArguments()
+    void negativeIntegers()
     {
         const IntegradorRequest request(*IntegradorMethod::find(Command::ConsultarNumeroSessao), kIdentificador);
-        const IntegradorRequestDocument document(request.document(-5, {QByteArray("12345678")}));
+        const IntegradorRequestDocument document(request.document(-5, {QByteArray("12345678"), qint32(-123)}));
         QCOMPARE(document.value("numeroSessao"), QByteArray("-5"));
-        QCOMPARE(document.value("cNumeroDeSessao"), QByteArray(""));
+        QCOMPARE(document.value("cNumeroDeSessao"), QByteArray("-123"));
     }
 };
 

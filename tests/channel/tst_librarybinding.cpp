@@ -35,8 +35,6 @@ private Q_SLOTS:
     void replyBytesComeBackUnchanged();
     void missingExportThrows_data();
     void missingExportThrows();
-    void mismatchedArgumentsThrow_data();
-    void mismatchedArgumentsThrow();
     void certificateCommandIsNeverCalled();
 
 private:
@@ -239,33 +237,6 @@ void TestLibraryBinding::missingExportThrows()
     } catch (const std::runtime_error &error) {
         QVERIFY(QString::fromUtf8(error.what()).contains(QStringLiteral("\"ConsultarSAT\"")));
     }
-}
-
-void TestLibraryBinding::mismatchedArgumentsThrow_data()
-{
-    QTest::addColumn<Command>("command");
-    QTest::addColumn<CommandArguments>("arguments");
-
-    QTest::newRow("argument to ConsultarSAT") << Command::ConsultarSAT << CommandArguments{QByteArray("x")};
-    QTest::newRow("missing argument") << Command::EnviarDadosVenda << CommandArguments{QByteArray("12345678")};
-    QTest::newRow("extra argument") << Command::BloquearSAT
-        << CommandArguments{QByteArray("12345678"), QByteArray("x")};
-    QTest::newRow("text for integer") << Command::AtivarSAT
-        << CommandArguments{QByteArray("1"), QByteArray("12345678"), QByteArray("11222333000181"), qint32(35)};
-    QTest::newRow("integer for text") << Command::ConsultarStatusOperacional << CommandArguments{qint32(12345678)};
-    QTest::newRow("AtivarSAT in wrong order") << Command::AtivarSAT
-        << CommandArguments{QByteArray("12345678"), qint32(1), QByteArray("11222333000181"), qint32(35)};
-}
-
-void TestLibraryBinding::mismatchedArgumentsThrow()
-{
-    QFETCH(Command, command);
-    QFETCH(CommandArguments, arguments);
-    LibraryBinding binding;
-    bindFake(binding);
-
-    QVERIFY_THROWS_EXCEPTION(std::runtime_error, binding.call(command, 1, arguments));
-    QVERIFY(module_->calls().isEmpty());
 }
 
 void TestLibraryBinding::certificateCommandIsNeverCalled()

@@ -172,11 +172,14 @@ void TestHomePage::moduleCheckOverIntegrador_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<qint64>("waited");
+    QTest::addColumn<QString>("status"); // after the session number
 
+    // The module's accents reach the status bar as on the library road.
     QTest::newRow("answered") << QStringLiteral("{sessao}|08000|MFE em operação|||") << "MFE em operação"
-                              << QStringList() << qint64(300);
+                              << QStringList() << qint64(300) << QStringLiteral("|08000|MFE em operação|||");
     QTest::newRow("silent: busy reply after 14 s") << QString() << "MFE inoperante"
-                                                   << QStringList{OperationFrame::kFalhaComunicacao} << qint64(14000);
+                                                   << QStringList{OperationFrame::kFalhaComunicacao} << qint64(14000)
+                                                   << QStringLiteral("|08098|SAT em processamento. Tente novamente.||");
 }
 
 void TestHomePage::moduleCheckOverIntegrador()
@@ -185,6 +188,7 @@ void TestHomePage::moduleCheckOverIntegrador()
     QFETCH(QString, shown);
     QFETCH(QStringList, messages);
     QFETCH(qint64, waited);
+    QFETCH(QString, status);
 
     ConsoleFixture console;
     FakeIntegrador integrador(console.clock);
@@ -203,6 +207,7 @@ void TestHomePage::moduleCheckOverIntegrador()
     QVERIFY(integrador.requests().first().fileName.startsWith(QStringLiteral("ConsultarMFe")));
     const QString session = console.find<QLineEdit>(QStringLiteral("Edit1"))->text();
     QVERIFY(integrador.requests().first().bytes.contains("<Valor>" + QByteArray::number(session.toInt()) + "</Valor>"));
+    QCOMPARE(console.find<QLabel>(QStringLiteral("StatusPanel"))->text(), session + status);
     const qint64 elapsed = started.msecsTo(console.clock.now());
     QVERIFY2(elapsed >= waited && elapsed < waited + 400, qPrintable(QString::number(elapsed)));
 }
