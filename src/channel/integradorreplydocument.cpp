@@ -5,6 +5,7 @@
 #include "platform/boundedfile.h"
 
 #include <QStringDecoder>
+#include <utility>
 
 namespace {
 
@@ -26,11 +27,20 @@ bool isSingleDocument(const pugi::xml_document &document)
 
 bool IntegradorReplyDocument::load(const QString &path)
 {
-    document_.reset();
     // A file still being written is read as it is now and fails to parse.
-    buffer_ = utf8Text(BoundedFile::read(path, kMaxFileSize).bytes);
+    return parse(BoundedFile::read(path, kMaxFileSize).bytes);
+}
+
+bool IntegradorReplyDocument::parse(QByteArray bytes)
+{
+    document_.reset();
+    buffer_ = utf8Text(std::move(bytes));
     if (buffer_.isEmpty())
         return false;
+    // Parsing in place overwrites the buffer's last character with the end
+    // mark and never reads it: a zero of our own takes that place, so that
+    // nothing of the file (a stray last character after the root) is lost.
+    buffer_.append('\0');
     constexpr unsigned kOptions = pugi::parse_default | pugi::parse_ws_pcdata_single | pugi::parse_fragment;
     // In place: the document keeps pointing into buffer_, which saves a copy of a large reply.
     const pugi::xml_parse_result parsed

@@ -17,6 +17,8 @@ public:
     static constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 
     [[nodiscard]] bool load(const QString &path);
+    // The file's bytes, as load() reads them.
+    [[nodiscard]] bool parse(QByteArray bytes);
 
     // Texts below the root Integrador: missing elements read as empty text;
     // nullopt when an element on the path cannot be read as text.

@@ -40,13 +40,21 @@ QString throughAnsi(const QString &value, qsizetype length = -1)
     return AnsiCodePage::toUnicode(length < 0 ? bytes : bytes.left(length));
 }
 
-// Cuts to `length` UTF-16 units without splitting a surrogate pair.
+// Cuts to `length` UTF-16 units without splitting a surrogate pair. A lone
+// surrogate is no character: it becomes "?", as the file's UTF-8 holds it.
 QString cutWide(const QString &value, int length)
 {
-    if (value.size() <= length)
-        return value;
-    const bool splitsPair = value.at(length - 1).isHighSurrogate();
-    return value.left(splitsPair ? length - 1 : length);
+    QString text = value;
+    if (text.size() > length)
+        text.truncate(text.at(length - 1).isHighSurrogate() ? length - 1 : length);
+    return QString::fromUtf8(text.toUtf8());
+}
+
+// A value is a C string wherever it goes (the module, the Integrador, the
+// file's attributes): it ends at its first zero.
+QString upToZero(const QString &value)
+{
+    return value.left(value.indexOf(QChar(u'\0')));
 }
 
 } // namespace
@@ -70,11 +78,11 @@ QString TParametros::fitted(int index, const QString &value)
     const Field &definition = field(index);
     switch (definition.kind) {
     case Kind::Text:
-        return throughAnsi(value, definition.width);
+        return throughAnsi(upToZero(value), definition.width);
     case Kind::Memo:
-        return throughAnsi(value);
+        return throughAnsi(upToZero(value));
     case Kind::WideText:
-        return cutWide(value, definition.width / 2);
+        return cutWide(upToZero(value), definition.width / 2);
     case Kind::Integer:
         break;
     }

@@ -159,6 +159,7 @@ private Q_SLOTS:
         QTest::newRow("binary") << QByteArray("\x00\xff\x01<Integrador>\x00\x00\x80", 16);
         QTest::newRow("two roots") << QByteArray(reply("4711", "a") + "<Integrador/>");
         QTest::newRow("text after the root") << QByteArray(reply("4711", "a") + "4711");
+        QTest::newRow("one character after the root") << QByteArray(reply("4711", "a").trimmed() + "x");
         QTest::newRow("text before the root") << QByteArray("x" + reply("4711", "a"));
         QTest::newRow("only a BOM") << QByteArray("\xff\xfe");
         QTest::newRow("odd UTF-16 length") << QByteArray("\xff\xfe<\0I\0n", 7);

@@ -1,0 +1,56 @@
+// The Integrador reply document: the same text read from UTF-8, UTF-16 LE
+// or UTF-16 BE bytes with a byte-order mark is the same document, with the
+// same identifier, error text and reply text as the bytes the fuzzer gave.
+
+#include "channel/integradorreplydocument.h"
+#include "fuzzcheck.h"
+#include "fuzzinput.h"
+
+#include <QStringEncoder>
+
+namespace {
+
+struct Values {
+    bool parsed = false;
+    std::optional<QString> erro;
+    std::optional<QString> retorno;
+    std::optional<std::optional<qint32>> identificador;
+
+    bool operator==(const Values &other) const
+    {
+        return parsed == other.parsed && erro == other.erro && retorno == other.retorno
+            && identificador == other.identificador;
+    }
+};
+
+Values read(const QByteArray &bytes)
+{
+    IntegradorReplyDocument document;
+    Values values;
+    values.parsed = document.parse(bytes);
+    if (values.parsed) {
+        values.erro = document.erro();
+        values.retorno = document.retorno();
+        values.identificador = document.identificador();
+    }
+    return values;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes = FuzzInput::bytes(data, size);
+    const Values values = read(bytes);
+    if (values.identificador && *values.identificador)
+        FUZZ_CHECK(**values.identificador >= 0);
+
+    const QString text = QString::fromUtf8(IntegradorReplyDocument::utf8Text(bytes));
+    for (const QStringConverter::Encoding encoding :
+         {QStringConverter::Utf8, QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+        QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+        const QByteArray again = encoder.encode(text);
+        FUZZ_CHECK(read(again) == values);
+    }
+    return 0;
+}
