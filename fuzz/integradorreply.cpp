@@ -6,6 +6,7 @@
 #include "fuzzcheck.h"
 #include "fuzzinput.h"
 
+#include <QStringDecoder>
 #include <QStringEncoder>
 
 namespace {
@@ -45,7 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (values.identificador && *values.identificador)
         FUZZ_CHECK(**values.identificador >= 0);
 
-    const QString text = QString::fromUtf8(IntegradorReplyDocument::utf8Text(bytes));
+    // The text after its byte-order mark; a second mark stays part of it.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    const QString text = decoder.decode(IntegradorReplyDocument::utf8Text(bytes));
     for (const QStringConverter::Encoding encoding :
          {QStringConverter::Utf8, QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
         QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
