@@ -46,8 +46,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (values.identificador && *values.identificador)
         FUZZ_CHECK(**values.identificador >= 0);
 
-    // The text after its byte-order mark; a second mark stays part of it.
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    // The text after its byte-order mark (a second mark stays part of it),
+    // an incomplete last character included.
+    QStringDecoder decoder(QStringConverter::Utf8,
+                           QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
     const QString text = decoder.decode(IntegradorReplyDocument::utf8Text(bytes));
     for (const QStringConverter::Encoding encoding :
          {QStringConverter::Utf8, QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {

@@ -56,7 +56,9 @@ QByteArray IntegradorReplyDocument::utf8Text(QByteArray bytes)
     if (bom == QStringConverter::Utf8)
         return bytes.remove(0, 3);
     if (bom == QStringConverter::Utf16LE || bom == QStringConverter::Utf16BE) {
-        QStringDecoder decoder(*bom);
+        // Stateless: a last byte without its pair becomes a replacement
+        // character, so a file cut short does not read as complete.
+        QStringDecoder decoder(*bom, QStringConverter::Flag::Stateless);
         return QString(decoder.decode(bytes)).toUtf8(); // the decoder drops the byte-order mark
     }
     return AnsiCodePage::toUnicode(bytes).toUtf8();

@@ -2,6 +2,7 @@
 
 #include "platform/ansicodepage.h"
 
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <pugixml.hpp>
@@ -27,9 +28,12 @@ const char *fieldType(Kind kind)
     return "string";
 }
 
+// Every character counts: a value may begin with U+FEFF, which
+// QString::fromUtf8 would take for a byte-order mark and drop.
 QString text(const pugi::char_t *value)
 {
-    return QString::fromUtf8(value);
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(QByteArrayView(value));
 }
 
 QByteArray utf8(const QString &value)

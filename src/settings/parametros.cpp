@@ -41,13 +41,19 @@ QString throughAnsi(const QString &value, qsizetype length = -1)
 }
 
 // Cuts to `length` UTF-16 units without splitting a surrogate pair. A lone
-// surrogate is no character: it becomes "?", as the file's UTF-8 holds it.
+// surrogate is no character: "?" takes its place, as in the file's UTF-8.
 QString cutWide(const QString &value, int length)
 {
     QString text = value;
     if (text.size() > length)
         text.truncate(text.at(length - 1).isHighSurrogate() ? length - 1 : length);
-    return QString::fromUtf8(text.toUtf8());
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        if (text.at(index).isHighSurrogate() && index + 1 < text.size() && text.at(index + 1).isLowSurrogate())
+            ++index;
+        else if (text.at(index).isSurrogate())
+            text[index] = u'?';
+    }
+    return text;
 }
 
 // A value is a C string wherever it goes (the module, the Integrador, the

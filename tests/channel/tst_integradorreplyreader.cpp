@@ -163,6 +163,8 @@ private Q_SLOTS:
         QTest::newRow("text before the root") << QByteArray("x" + reply("4711", "a"));
         QTest::newRow("only a BOM") << QByteArray("\xff\xfe");
         QTest::newRow("odd UTF-16 length") << QByteArray("\xff\xfe<\0I\0n", 7);
+        QTest::newRow("UTF-16 cut in a character")
+            << QByteArray(utf16(QString::fromLatin1(reply("4711", "a")), QStringConverter::Utf16LE, true) + 'x');
         QTest::newRow("invalid UTF-8 after BOM") << QByteArray("\xef\xbb\xbf\xc3\x28\xa0\xa1");
     }
 

@@ -196,7 +196,7 @@ void TestStatusPage::mfeStatusOverIntegrador()
 {
     ConsoleFixture console;
     FakeIntegrador integrador(console.clock);
-    integrador.replyWith(AnsiCodePage::toUnicode(StatusReplies::mfe()));
+    integrador.replyWith(QString::fromUtf8(StatusReplies::mfe())); // the module's text, shown as on the library road
     integrador.installOn(console.clock);
     console.start();
     console.interaction.dialogSteps.enqueue([](QDialog &dialog) {

@@ -87,6 +87,7 @@ void TestDataPacket::writtenRecordsReadBackTheSame_data()
     QTest::newRow("outer blanks") << "SSID" << QStringLiteral("  rede  ");
     QTest::newRow("empty") << "CNPJSH" << QString();
     QTest::newRow("wide text outside Windows-1252") << "Assinatura" << kSignature;
+    QTest::newRow("wide text opening with U+FEFF") << "Assinatura" << QStringLiteral("\ufeffabc");
     QTest::newRow("memo") << "CSR" << QStringLiteral("-----BEGIN-----\r\nÁÉ\r\n-----END-----");
     QTest::newRow("integer") << "TipoCert" << QStringLiteral("-42");
 }
