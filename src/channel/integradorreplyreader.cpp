@@ -54,14 +54,19 @@ bool IntegradorReplyReader::isNew(const QFileInfo &entry) const
     if (entry.isSymLink() || !entry.isFile())
         return false;
     const auto found = passedOver_.constFind(entry.fileName());
-    return found == passedOver_.constEnd() || !(*found == Stamp{entry.size(), entry.lastModified()});
+    return found == passedOver_.constEnd() || *found != stampOf(entry);
+}
+
+IntegradorReplyReader::Stamp IntegradorReplyReader::stampOf(const QFileInfo &entry)
+{
+    return {entry.size(), entry.lastModified()};
 }
 
 // The stamp is the listing's: a write that the read 300 ms later misses
 // comes after it and changes the stamp, so the file is read again.
 bool IntegradorReplyReader::takeEntry(const QFileInfo &entry, int expectedIdentifier)
 {
-    const Stamp stamp{entry.size(), entry.lastModified()};
+    const Stamp stamp = stampOf(entry);
     clock_.pause(kVisitPauseMilliseconds);
     const bool taken = readEntry(entry.filePath(), expectedIdentifier);
     // A taken file that cannot be deleted is not taken again.

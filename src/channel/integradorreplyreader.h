@@ -43,7 +43,9 @@ private:
         qint64 size;
         QDateTime modified;
         bool operator==(const Stamp &other) const { return size == other.size && modified == other.modified; }
+        bool operator!=(const Stamp &other) const { return !(*this == other); }
     };
+    static Stamp stampOf(const QFileInfo &entry);
 
     bool isNew(const QFileInfo &entry) const;
     bool takeEntry(const QFileInfo &entry, int expectedIdentifier);
