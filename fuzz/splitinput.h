@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fuzzcheck.h"
 #include "fuzzinput.h"
 
 #include <QStringList>
@@ -21,6 +22,19 @@ struct SplitInput {
         const std::string rest = input.ConsumeRemainingBytesAsString();
         // A reply as the console holds it (Latin-1 stands for any 8-bit text), or any UTF-16 text.
         content = asUtf16 ? FuzzInput::utf16(rest) : QString::fromLatin1(QByteArray::fromStdString(rest));
+    }
+
+    // The splitter's fields, after checking that it appended what it counted
+    // and left what the list held.
+    template <typename Splitter>
+    QStringList fieldsOf(Splitter splitter) const
+    {
+        QStringList fields{QStringLiteral("kept")};
+        const int count = splitter(separators, whiteSpace, content, &fields);
+        FUZZ_CHECK(fields.size() == 1 + count);
+        FUZZ_CHECK(fields.first() == QStringLiteral("kept"));
+        FUZZ_CHECK(splitter(separators, whiteSpace, content, nullptr) == 0);
+        return fields.mid(1);
     }
 
     static bool hasQuote(const QString &text) { return text.contains(u'"') || text.contains(u'\''); }
