@@ -218,7 +218,11 @@ void OperationFrame::CursorDefault()
 
 void OperationFrame::mostrastatus(const QString &reply)
 {
-    const QString decoded = AnsiCodePage::utf8Display(reply);
+    // A UTF-8 character takes at most three bytes per UTF-16 unit, so this
+    // prefix decodes to more than the limit whenever the reply is longer:
+    // a log reply of many megabytes is not decoded whole for 110 characters.
+    constexpr qsizetype kPrefix = 3 * (kStatusLimit + 1) + 3;
+    const QString decoded = AnsiCodePage::utf8Display(reply.size() > kPrefix ? reply.left(kPrefix) : reply);
     statusPanel_.setText(decoded.size() <= kStatusLimit ? decoded : decoded.left(kStatusLimit) + QStringLiteral(" ..."));
 }
 

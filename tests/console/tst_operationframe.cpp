@@ -94,6 +94,10 @@ void TestOperationFrame::statusBar_data()
     QTest::newRow("UTF-8 pair counts once") << AnsiCodePage::toUnicode("\xc3\xa7") + ten.repeated(10) + QStringLiteral("123456789")
                                             << QStringLiteral("ç") + ten.repeated(10) + QStringLiteral("123456789");
     QTest::newRow("invalid UTF-8 becomes replacement") << QStringLiteral("a\u00e9b") << QStringLiteral("a\uFFFDb");
+    const QString euro = AnsiCodePage::toUnicode("\xe2\x82\xac"); // "€" as UTF-8 bytes
+    QTest::newRow("110 three-byte characters whole") << euro.repeated(110) << QStringLiteral("€").repeated(110);
+    QTest::newRow("a long reply of three-byte characters cut")
+        << euro.repeated(5000) << QStringLiteral("€").repeated(110) + QStringLiteral(" ...");
 }
 
 void TestOperationFrame::statusBar()
