@@ -1,0 +1,131 @@
+// The status listings against the reply's fields. The SAT form lists one
+// line per field from field 5 of the plain split, up to a state that is not
+// a number. The MF-e form lists the fields that a "|" closes: a network
+// document gives three lines (two when it is not XML) or none, some empty or
+// placeholder fields none, every other field one line, the same as the SAT
+// form's where both render it alike; a field stops both forms alike.
+
+#include "console/statuslisting.h"
+#include "fuzzcheck.h"
+#include "fuzzinput.h"
+#include "platform/ansicodepage.h"
+
+#include <QSet>
+#include <fuzzer/FuzzedDataProvider.h>
+
+namespace {
+
+constexpr int kEstado = 27;
+const QSet<int> kNetworkDocuments{33, 34, 35, 36};
+// Fields the MF-e form renders in its own way.
+const QSet<int> kOwnRendering{28, 29, 30, 31, 32, 41, 42, 43, 44, 46, 49, 52};
+
+// The MF-e form's fields: cut at every "|" but a first character, the last
+// piece, which no "|" closes, left out.
+QStringList closedFields(const QString &reply)
+{
+    QStringList fields = reply.mid(1).split(u'|');
+    if (!reply.isEmpty())
+        fields.first().prepend(reply.front());
+    fields.removeLast();
+    return fields;
+}
+
+bool isAscii(const QString &text)
+{
+    for (const QChar character : text) {
+        if (character.unicode() >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+bool startsWithHeader(const QString &line, int number)
+{
+    return line.startsWith(StatusListing::statusLine(StatusListing::label(number), QString()));
+}
+
+// How many lines the MF-e form gives a field, when it can read it.
+int mfeLineCount(int number, const QString &field)
+{
+    if (kNetworkDocuments.contains(number))
+        return field == QLatin1String("NA") ? 0 : 3;
+    if ((number == 41 || number == 42) && field.isEmpty())
+        return 0;
+    if (number == 44 && (field.isEmpty() || field == QLatin1String("00000000000000")))
+        return 0;
+    if (number == 46 && field == QLatin1String("00:00:00:00:00:00"))
+        return 0;
+    return 1;
+}
+
+void checkSat(const QStringList &fields)
+{
+    const StatusListing::Result sat = StatusListing::listSat(fields);
+    const int listable = qMax(0, int(fields.size()) - StatusListing::kFirstField);
+    if (sat.complete()) {
+        FUZZ_CHECK(sat.lines.size() == listable);
+    } else {
+        // Only the state is read as a number on this form.
+        FUZZ_CHECK(sat.failedField == kEstado && !sat.error.isEmpty());
+        FUZZ_CHECK(sat.lines.size() == kEstado - StatusListing::kFirstField);
+    }
+    for (qsizetype index = 0; index < sat.lines.size(); ++index) {
+        const int number = int(index) + StatusListing::kFirstField;
+        const QString &field = fields.at(number);
+        FUZZ_CHECK(startsWithHeader(sat.lines.at(index), number));
+        const bool plainText = number != 17 && (number < 23 || number > kEstado);
+        if (plainText && isAscii(field))
+            FUZZ_CHECK(sat.lines.at(index) == StatusListing::statusLine(StatusListing::label(number), field));
+    }
+}
+
+void checkMfe(const QString &reply)
+{
+    const QStringList fields = closedFields(reply);
+    const StatusListing::Result sat = StatusListing::listSat(fields);
+    const StatusListing::Result mfe = StatusListing::listMfe(reply);
+    qsizetype line = 0;
+    for (int number = StatusListing::kFirstField; number < fields.size(); ++number) {
+        const QString &field = fields.at(number);
+        if (number == mfe.failedField) {
+            FUZZ_CHECK(!mfe.error.isEmpty());
+            // A state that is not a number stops both forms; a network
+            // document that is not XML leaves its header and blank line.
+            FUZZ_CHECK(number == kEstado ? sat.failedField == kEstado
+                                         : number == 29 || kNetworkDocuments.contains(number));
+            const qsizetype left = kNetworkDocuments.contains(number) ? 2 : 0;
+            FUZZ_CHECK(mfe.lines.size() == line + left);
+            return;
+        }
+        const int count = mfeLineCount(number, field);
+        FUZZ_CHECK(line + count <= mfe.lines.size());
+        if (count > 0)
+            FUZZ_CHECK(startsWithHeader(mfe.lines.at(line), number));
+        if (count == 3)
+            FUZZ_CHECK(mfe.lines.at(line + 1) == QStringLiteral(" ") && mfe.lines.at(line + 2).endsWith(u"\r\n"));
+        const bool alike = !kOwnRendering.contains(number) && !kNetworkDocuments.contains(number)
+            && !(number == kEstado && field == QLatin1String("10"));
+        if (alike) {
+            FUZZ_CHECK(number - StatusListing::kFirstField < sat.lines.size());
+            FUZZ_CHECK(mfe.lines.at(line) == sat.lines.at(number - StatusListing::kFirstField));
+        }
+        line += count;
+    }
+    FUZZ_CHECK(mfe.complete());
+    FUZZ_CHECK(mfe.lines.size() == line);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    const bool asUtf16 = input.ConsumeBool();
+    const std::string rest = input.ConsumeRemainingBytesAsString();
+    // A reply as the console holds it, or any UTF-16 text.
+    const QString reply = asUtf16 ? FuzzInput::utf16(rest) : AnsiCodePage::toUnicode(QByteArray::fromStdString(rest));
+    checkSat(reply.split(u'|'));
+    checkMfe(reply);
+    return 0;
+}
