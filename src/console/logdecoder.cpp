@@ -70,7 +70,8 @@ QString LogDecoder::wholeLog(const QByteArray &log)
 
 QString LogDecoder::superLog(const QByteArray &log)
 {
-    const qsizetype startMarker = log.lastIndexOf(kInicioSuperLog);
+    // Qt 6.4 reads before the text when the marker is longer than it.
+    const qsizetype startMarker = log.size() < kInicioSuperLog.size() ? -1 : log.lastIndexOf(kInicioSuperLog);
     if (startMarker >= 0) {
         const qsizetype start = lineStart(log, startMarker);
         const qsizetype endMarker = log.indexOf(kFimSuperLog, start);

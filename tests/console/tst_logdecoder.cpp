@@ -2,6 +2,13 @@
 
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstring>
+#endif
+
 namespace {
 
 const QByteArray kPrefix("2024-01-05 10:00:00|001|"); // the 24 bytes cut from a block line
@@ -15,6 +22,23 @@ const QString kNotFound = QStringLiteral("\n\nNão foi encontrado SuperLog neste
 QByteArray line(const QByteArray &text)
 {
     return kPrefix + text + '\n';
+}
+
+// The bytes at the start of a page that follows one no one may read, so a
+// search that reads before the text stops the test.
+QByteArray afterUnreadablePage(const QByteArray &bytes)
+{
+#ifdef Q_OS_UNIX
+    const long page = sysconf(_SC_PAGESIZE);
+    void *pages = mmap(nullptr, size_t(2 * page), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (pages == MAP_FAILED || mprotect(pages, size_t(page), PROT_NONE) != 0)
+        qFatal("no guarded page");
+    char *text = static_cast<char *>(pages) + page;
+    std::memcpy(text, bytes.constData(), size_t(bytes.size()));
+    return QByteArray::fromRawData(text, bytes.size());
+#else
+    return bytes;
+#endif
 }
 
 } // namespace
@@ -104,6 +128,7 @@ void TestLogDecoder::superLog_data()
     QTest::newRow("cut counts bytes") << line(kStart) + QByteArray("12345678901234567890123\xc3\xa7x\n") + line(kEnd)
                                       << "\n" + kStartShown + "\n   \ufffdx\n" + kEndShown;
     QTest::newRow("empty log") << QByteArray() << kNotFound;
+    QTest::newRow("log shorter than the start marker") << afterUnreadablePage(line("curta")) << kNotFound;
 }
 
 void TestLogDecoder::superLog()
