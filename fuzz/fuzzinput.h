@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -27,5 +28,12 @@ public:
             text[index] = QChar(unit);
         }
         return text;
+    }
+
+    // Every unit, character or byte, below 0x80.
+    template <typename Text>
+    static bool isAscii(const Text &text)
+    {
+        return std::all_of(text.begin(), text.end(), [](auto unit) { return QChar(unit).unicode() < 0x80; });
     }
 };

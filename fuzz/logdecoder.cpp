@@ -37,15 +37,6 @@ QString payloadOf(const QByteArray &log, int width)
     return QString::fromLatin1(broken);
 }
 
-bool isAscii(QByteArrayView bytes)
-{
-    for (const char byte : bytes) {
-        if (uchar(byte) >= 0x80)
-            return false;
-    }
-    return true;
-}
-
 // Index of the last line holding the start marker and of the first line from
 // there on holding the end marker; -1 when there is no such block.
 std::pair<qsizetype, qsizetype> blockOf(const QByteArrayList &lines)
@@ -82,8 +73,8 @@ void checkTexts(const QByteArray &log, const QString &wholeLog, const QString &s
     for (qsizetype index = 0; index < block.size(); ++index) {
         const QByteArray &line = logLines.at(start + index);
         // Past an ASCII prefix the cut falls between characters of the shown line.
-        const QString past = isAscii(line.left(kPrefix)) ? shown.at(start + index).mid(kPrefix)
-                                                                       : QString::fromUtf8(line.mid(kPrefix));
+        const QString past = FuzzInput::isAscii(line.left(kPrefix)) ? shown.at(start + index).mid(kPrefix)
+                                                                  : QString::fromUtf8(line.mid(kPrefix));
         FUZZ_CHECK(block.at(index) == QStringLiteral("   ") + past);
     }
 }

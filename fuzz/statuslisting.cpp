@@ -31,15 +31,6 @@ QStringList closedFields(const QString &reply)
     return fields;
 }
 
-bool isAscii(const QString &text)
-{
-    for (const QChar character : text) {
-        if (character.unicode() >= 0x80)
-            return false;
-    }
-    return true;
-}
-
 bool startsWithHeader(const QString &line, int number)
 {
     return line.startsWith(StatusListing::statusLine(StatusListing::label(number), QString()));
@@ -75,7 +66,7 @@ void checkSat(const QStringList &fields)
         const QString &field = fields.at(number);
         FUZZ_CHECK(startsWithHeader(sat.lines.at(index), number));
         const bool plainText = number != 17 && (number < 23 || number > kEstado);
-        if (plainText && isAscii(field))
+        if (plainText && FuzzInput::isAscii(field))
             FUZZ_CHECK(sat.lines.at(index) == StatusListing::statusLine(StatusListing::label(number), field));
     }
 }
