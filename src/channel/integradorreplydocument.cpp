@@ -3,27 +3,10 @@
 #include "channel/xmlelementtext.h"
 #include "platform/ansicodepage.h"
 #include "platform/boundedfile.h"
+#include "platform/xmlfragment.h"
 
 #include <QStringDecoder>
 #include <utility>
-
-namespace {
-
-// Parsed as a fragment so that stray text shows: a document needs exactly one
-// element at its top level and no text beside it.
-bool isSingleDocument(const pugi::xml_document &document)
-{
-    int elements = 0;
-    for (const pugi::xml_node &node : document.children()) {
-        if (node.type() == pugi::node_element)
-            ++elements;
-        else if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata)
-            return false;
-    }
-    return elements == 1;
-}
-
-} // namespace
 
 bool IntegradorReplyDocument::load(const QString &path)
 {
@@ -45,7 +28,7 @@ bool IntegradorReplyDocument::parse(QByteArray bytes)
     // In place: the document keeps pointing into buffer_, which saves a copy of a large reply.
     const pugi::xml_parse_result parsed
         = document_.load_buffer_inplace(buffer_.data(), std::size_t(buffer_.size()), kOptions, pugi::encoding_utf8);
-    return parsed && isSingleDocument(document_) && qstrcmp(document_.document_element().name(), "Integrador") == 0;
+    return parsed && XmlFragment::isSingleDocument(document_) && qstrcmp(document_.document_element().name(), "Integrador") == 0;
 }
 
 QByteArray IntegradorReplyDocument::utf8Text(QByteArray bytes)

@@ -1,26 +1,10 @@
 #include "settings/xmlformatter.h"
 
+#include "platform/xmlfragment.h"
+
 #include <pugixml.hpp>
 #include <sstream>
 #include <stdexcept>
-
-namespace {
-
-// The parser takes several top-level elements or stray text as a fragment;
-// a document has one root and nothing beside it.
-bool hasOneRoot(const pugi::xml_document &document)
-{
-    int elements = 0;
-    for (const pugi::xml_node &node : document.children()) {
-        if (node.type() == pugi::node_element)
-            ++elements;
-        else if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata)
-            return false;
-    }
-    return elements == 1;
-}
-
-} // namespace
 
 QString XmlFormatter::FormatXMLString(const QString &xml)
 {
@@ -30,7 +14,7 @@ QString XmlFormatter::FormatXMLString(const QString &xml)
         pugi::parse_default | pugi::parse_declaration | pugi::parse_comments | pugi::parse_pi | pugi::parse_doctype | pugi::parse_fragment;
     const pugi::xml_parse_result parsed =
         document.load_buffer(utf8.constData(), size_t(utf8.size()), parseOptions, pugi::encoding_utf8);
-    if (!parsed || !hasOneRoot(document))
+    if (!parsed || !XmlFragment::isSingleDocument(document))
         throw std::runtime_error(QStringLiteral("XML inválido: %1 (posição %2)")
                                      .arg(QString::fromUtf8(parsed ? "não há um único elemento raiz" : parsed.description()))
                                      .arg(parsed.offset)
