@@ -5,6 +5,7 @@
 #include "console/maskededit.h"
 #include "console/operationframe.h"
 #include "console/radiogroup.h"
+#include "console/signatureinput.h"
 #include "console/widgetfactory.h"
 #include "platform/ansicodepage.h"
 #include "settings/clientdataset.h"
@@ -31,9 +32,6 @@ const OperationFrame::ResultTable &results()
     return table;
 }
 
-const QString kTexto = QStringLiteral("Texto");
-const QString kArquivo = QStringLiteral("Arquivo");
-
 } // namespace
 
 AssociationPage::AssociationPage(PageContext &context, QWidget *parent)
@@ -46,25 +44,17 @@ AssociationPage::AssociationPage(PageContext &context, QWidget *parent)
                                               QStringLiteral("CNPJ do Contribuinte:"), {24, 112, 150, 21});
     EdtCNPJSw = WidgetFactory::cnpjEdit(this, QStringLiteral("EdtCNPJSw"), QStringLiteral("CNPJ Software House:"),
                                         {330, 112, 150, 21});
-    LblAssinatura = WidgetFactory::label(this, QStringLiteral("LblAssinatura"),
-                                         QStringLiteral("Assinatura do Aplicativo Comercial:"), {24, 150});
-    rgAssinatura = WidgetFactory::radioGroup(this, QStringLiteral("rgAssinatura"), QStringLiteral("Forma de envio:"),
-                                             {kTexto, kArquivo}, {24, 168, 250, 45}, 2);
-    rgAssinatura->setItemIndex(Texto);
-    EdtAssinatura = WidgetFactory::labeledEdit(this, QStringLiteral("EdtAssinatura"), QStringLiteral("Texto:"),
-                                               {24, 238, 560, 21});
-    Button3 = new QPushButton(QStringLiteral("..."), this);
-    Button3->setObjectName(QStringLiteral("Button3"));
-    Button3->setGeometry(590, 238, 25, 21);
-    Button3->hide();
+    signature_ = new SignatureInput(this, interaction(), {{24, 150}, {24, 168, 250, 45}, {24, 238, 560, 21}, {590, 238, 25, 21}});
+    LblAssinatura = signature_->LblAssinatura;
+    rgAssinatura = signature_->rgAssinatura;
+    EdtAssinatura = signature_->EdtAssinatura;
+    Button3 = signature_->Button3;
     BitAssociar = WidgetFactory::button(this, QStringLiteral("BitAssociar"), QStringLiteral("A&ssociar"), 255, 280);
     setDefaultButton(BitAssociar);
     Memo4 = footNote(QStringLiteral("Memo4"), QStringLiteral("ESTA FUNÇÃO DEVE SER UTILIZADA APENAS APÓS O MFE ESTAR ATIVADO. "));
 
     setTabChain({EdtCodAtiv3, EdtCNPJContrib2, EdtCNPJSw, rgAssinatura, EdtAssinatura, Button3, BitAssociar});
 
-    connect(rgAssinatura, &RadioGroup::itemIndexChanged, this, &AssociationPage::rgAssinaturaClick);
-    frame().onClick(Button3, [this] { Button3Click(); });
     frame().onClick(BitAssociar, [this] { BitAssociarClick(); });
 }
 
@@ -80,20 +70,6 @@ void AssociationPage::BtnAssocAssinClick()
 void AssociationPage::shown()
 {
     EdtCodAtiv3->setFocus();
-}
-
-void AssociationPage::rgAssinaturaClick(int index)
-{
-    EdtAssinatura->clear();
-    EdtAssinatura->label()->setText(index == Arquivo ? kArquivo : kTexto);
-    Button3->setVisible(index == Arquivo);
-}
-
-void AssociationPage::Button3Click()
-{
-    const QString fileName = interaction().chooseOpenFile(QString(), QString());
-    if (!fileName.isEmpty())
-        EdtAssinatura->setText(fileName);
 }
 
 void AssociationPage::BitAssociarClick()
@@ -119,7 +95,7 @@ void AssociationPage::BitAssociarClick()
 
 bool AssociationPage::takeSignature(QString &signature)
 {
-    if (rgAssinatura->itemIndex() != Arquivo) {
+    if (!signature_->fromFile()) {
         signature = TextTrim::trim(EdtAssinatura->text());
         return true;
     }

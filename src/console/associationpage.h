@@ -8,6 +8,7 @@ class QLabel;
 class QPushButton;
 class QTextEdit;
 class RadioGroup;
+class SignatureInput;
 
 // Page 3: association of the commercial application's signature, typed as
 // text or read from a file. The signature and the software house's CNPJ are
@@ -32,17 +33,14 @@ public:
     QPushButton *BitAssociar;
     QTextEdit *Memo4;
 
-    // Items of rgAssinatura.
-    enum SignatureForm { Texto, Arquivo };
-
 protected:
     void shown() override;
 
 private:
-    void rgAssinaturaClick(int index);
-    void Button3Click();
     // The signature typed, or read from the file the edit names; false with
     // the file's message when it cannot be read.
     bool takeSignature(QString &signature);
     void storeSignature(const QString &signature);
+
+    SignatureInput *signature_;
 };

@@ -13,6 +13,7 @@
 #include "console/radiogroup.h"
 #include "console/returnedcfe.h"
 #include "console/textlines.h"
+#include "console/signatureinput.h"
 #include "console/tffimafim.h"
 #include "console/widgetfactory.h"
 #include "platform/ansicodepage.h"
@@ -207,7 +208,7 @@ std::optional<QString> TestPage::productionDocument()
         }
     }
     QString signature = signatureText;
-    if (FFimAFim_.rgAssinatura->itemIndex() == TFFimAFim::kArquivo) {
+    if (FFimAFim_.rgAssinatura->itemIndex() == SignatureInput::Arquivo) {
         const SignatureFile::Result file = SignatureFile::read(FFimAFim_.EdtAssinatura->text());
         if (!file.read) {
             interaction().showMessage(file.message);

@@ -4,6 +4,7 @@
 #include "console/interaction.h"
 #include "console/maskededit.h"
 #include "console/radiogroup.h"
+#include "console/signatureinput.h"
 #include "console/widgetfactory.h"
 #include "console/widgetstyle.h"
 #include "settings/clientdataset.h"
@@ -23,7 +24,6 @@ TFFimAFim::TFFimAFim(ConsoleState &state, ClientDataSet &cds, Interaction &inter
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
     , state_(state)
     , cds_(cds)
-    , interaction_(interaction)
 {
     setObjectName(QStringLiteral("FFimAFim"));
     setWindowTitle(QStringLiteral("MFE - VANTEL (Testes FimAFim)"));
@@ -37,25 +37,17 @@ TFFimAFim::TFFimAFim(ConsoleState &state, ClientDataSet &cds, Interaction &inter
     EdtIEContrib->place(kLeft, 68, kEditWidth);
     EdtCNPJSw = WidgetFactory::cnpjEdit(this, QStringLiteral("EdtCNPJSw"), QStringLiteral("CNPJ Software House:"),
                                         {kLeft, 112, kEditWidth, 21});
-    LblAssinatura = WidgetFactory::label(this, QStringLiteral("LblAssinatura"),
-                                         QStringLiteral("Assinatura do Aplicativo Comercial:"), {kLeft, 142});
-    rgAssinatura = WidgetFactory::radioGroup(this, QStringLiteral("rgAssinatura"), QStringLiteral("Forma de envio:"),
-                                             {QStringLiteral("Texto"), QStringLiteral("Arquivo")},
-                                             {kLeft, 158, 336, 42}, 2);
-    rgAssinatura->setItemIndex(kTexto);
-    EdtAssinatura = WidgetFactory::labeledEdit(this, QStringLiteral("EdtAssinatura"), QStringLiteral("Texto:"),
-                                               {kLeft, 222, 300, 21});
+    auto *signature = new SignatureInput(this, interaction,
+                                         {{kLeft, 142}, {kLeft, 158, 336, 42}, {kLeft, 222, 300, 21}, {320, 222, 32, 21}});
+    LblAssinatura = signature->LblAssinatura;
+    rgAssinatura = signature->rgAssinatura;
+    EdtAssinatura = signature->EdtAssinatura;
     EdtAssinatura->setMaxLength(kSignatureLength);
-    Button3 = new QPushButton(QStringLiteral("..."), this);
-    Button3->setObjectName(QStringLiteral("Button3"));
-    Button3->setGeometry(320, 222, 32, 21);
-    Button3->hide();
+    Button3 = signature->Button3;
     BtnOk = WidgetFactory::button(this, QStringLiteral("BtnOk"), QStringLiteral("Ok"), 119, 250);
     BtnOk->setDefault(true);
 
     connect(BtnOk, &QPushButton::clicked, this, &TFFimAFim::BtnOkClick);
-    connect(Button3, &QPushButton::clicked, this, &TFFimAFim::Button3Click);
-    connect(rgAssinatura, &RadioGroup::itemIndexChanged, this, &TFFimAFim::rgAssinaturaClick);
     state_.Cancelado = 1;
 }
 
@@ -85,19 +77,4 @@ void TFFimAFim::BtnOkClick()
 {
     state_.Cancelado = 0;
     accept();
-}
-
-void TFFimAFim::Button3Click()
-{
-    const QString fileName = interaction_.chooseOpenFile(QString(), QString());
-    if (!fileName.isEmpty())
-        EdtAssinatura->setText(fileName);
-}
-
-void TFFimAFim::rgAssinaturaClick(int index)
-{
-    EdtAssinatura->clear();
-    const bool file = index == kArquivo;
-    EdtAssinatura->setCaption(file ? QStringLiteral("Arquivo") : QStringLiteral("Texto"));
-    Button3->setVisible(file);
 }

@@ -24,8 +24,6 @@ public:
     // taxpayer's CNPJ.
     void setProductionEntries(bool enabled);
 
-    static constexpr int kTexto = 0;
-    static constexpr int kArquivo = 1;
     static const QString kIeMask;
 
     MaskedEdit *EdtCNPJContrib2;
@@ -43,10 +41,7 @@ protected:
 private:
     void FormShow();
     void BtnOkClick();
-    void Button3Click();
-    void rgAssinaturaClick(int index);
 
     ConsoleState &state_;
     ClientDataSet &cds_;
-    Interaction &interaction_;
 };

@@ -5,6 +5,7 @@
 #include "console/maskededit.h"
 #include "console/radiogroup.h"
 #include "console/tfativacao.h"
+#include "console/signatureinput.h"
 #include "console/tffimafim.h"
 
 #include <QLabel>
@@ -56,7 +57,7 @@ void TestTFFimAFim::defaultState()
     QCOMPARE(dialog->windowTitle(), QStringLiteral("MFE - VANTEL (Testes FimAFim)"));
     QCOMPARE(dialog->size(), QSize(368, 286));
     QVERIFY(dialog->windowFlags() & Qt::WindowStaysOnTopHint);
-    QCOMPARE(dialog->rgAssinatura->itemIndex(), TFFimAFim::kTexto);
+    QCOMPARE(dialog->rgAssinatura->itemIndex(), SignatureInput::Texto);
     QCOMPARE(dialog->rgAssinatura->title(), QStringLiteral("Forma de envio:"));
     QCOMPARE(fixture.signatureCaption(), QStringLiteral("Texto:"));
     QCOMPARE(dialog->EdtAssinatura->maxLength(), 344);
@@ -84,7 +85,7 @@ void TestTFFimAFim::showingRefillsStoredEntries()
     fixture.console.interaction.dialogSteps.enqueue([dialog](QDialog &) {
         dialog->EdtCNPJContrib2->setText(QStringLiteral("11111111111111"));
         dialog->EdtIEContrib->setText(QStringLiteral("123456789012"));
-        dialog->rgAssinatura->setItemIndex(TFFimAFim::kArquivo);
+        dialog->rgAssinatura->setItemIndex(SignatureInput::Arquivo);
     });
     fixture.console.interaction.runDialog(*dialog);
     fixture.console.interaction.runDialog(*dialog);
@@ -93,7 +94,7 @@ void TestTFFimAFim::showingRefillsStoredEntries()
     QCOMPARE(dialog->EdtCNPJSw->digits(), QStringLiteral("73618924000120"));
     QCOMPARE(dialog->EdtAssinatura->text(), QStringLiteral("ASSINADO"));
     QCOMPARE(dialog->EdtIEContrib->digits(), QStringLiteral("123456789012"));
-    QCOMPARE(dialog->rgAssinatura->itemIndex(), TFFimAFim::kArquivo);
+    QCOMPARE(dialog->rgAssinatura->itemIndex(), SignatureInput::Arquivo);
     QCOMPARE(fixture.console.window().state().Cancelado, 1);
 }
 
@@ -137,7 +138,7 @@ void TestTFFimAFim::signatureFilePicker()
     QFETCH(QString, text);
 
     DialogConsole fixture;
-    fixture.dialog->rgAssinatura->setItemIndex(TFFimAFim::kArquivo);
+    fixture.dialog->rgAssinatura->setItemIndex(SignatureInput::Arquivo);
     fixture.dialog->EdtAssinatura->setText(QStringLiteral("antes"));
     fixture.console.interaction.fileChoices.enqueue(choice);
     fixture.dialog->Button3->click();

@@ -1,0 +1,53 @@
+#include "console/signatureinput.h"
+
+#include "console/interaction.h"
+#include "console/labelededit.h"
+#include "console/radiogroup.h"
+#include "console/widgetfactory.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+const QString kTexto = QStringLiteral("Texto");
+const QString kArquivo = QStringLiteral("Arquivo");
+}
+
+SignatureInput::SignatureInput(QWidget *parent, Interaction &interaction, const Layout &layout)
+    : QObject(parent)
+    , interaction_(interaction)
+{
+    LblAssinatura = WidgetFactory::label(parent, QStringLiteral("LblAssinatura"),
+                                         QStringLiteral("Assinatura do Aplicativo Comercial:"), layout.label);
+    rgAssinatura = WidgetFactory::radioGroup(parent, QStringLiteral("rgAssinatura"), QStringLiteral("Forma de envio:"),
+                                             {kTexto, kArquivo}, layout.group, 2);
+    rgAssinatura->setItemIndex(Texto);
+    EdtAssinatura = WidgetFactory::labeledEdit(parent, QStringLiteral("EdtAssinatura"), QStringLiteral("Texto:"),
+                                               layout.edit);
+    Button3 = new QPushButton(QStringLiteral("..."), parent);
+    Button3->setObjectName(QStringLiteral("Button3"));
+    Button3->setGeometry(layout.button);
+    Button3->hide();
+
+    connect(rgAssinatura, &RadioGroup::itemIndexChanged, this, &SignatureInput::rgAssinaturaClick);
+    connect(Button3, &QPushButton::clicked, this, &SignatureInput::Button3Click);
+}
+
+bool SignatureInput::fromFile() const
+{
+    return rgAssinatura->itemIndex() == Arquivo;
+}
+
+void SignatureInput::rgAssinaturaClick(int index)
+{
+    EdtAssinatura->clear();
+    EdtAssinatura->setCaption(index == Arquivo ? kArquivo : kTexto);
+    Button3->setVisible(index == Arquivo);
+}
+
+void SignatureInput::Button3Click()
+{
+    const QString fileName = interaction_.chooseOpenFile(QString(), QString());
+    if (!fileName.isEmpty())
+        EdtAssinatura->setText(fileName);
+}
