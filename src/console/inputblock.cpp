@@ -6,8 +6,10 @@
 
 void InputBlock::hold()
 {
-    if (!holding_)
+    if (!holding_) {
         QCoreApplication::instance()->installEventFilter(this);
+        heldCloses_ = 0;
+    }
     holding_ = true;
 }
 
@@ -31,8 +33,10 @@ bool InputBlock::eventFilter(QObject *watched, QEvent *event)
         auto *window = qobject_cast<QWidget *>(watched);
         if (!window || !window->isWindow())
             return false;
+        heldCloses_ = window == heldClose_ ? heldCloses_ + 1 : 1;
         heldClose_ = window;
         event->ignore();
+        Q_EMIT closeHeld(window, heldCloses_);
         return true;
     }
     return event->isInputEvent() || event->type() == QEvent::Shortcut || event->type() == QEvent::InputMethod;

@@ -29,6 +29,9 @@ const QString OperationFrame::kCodigoCurto = QStringLiteral("Código de Ativaç�
 const QString OperationFrame::kNovoCodigoCurto =
     QStringLiteral("Novo código de ativação deve ter no mínimo 8 caracteres.");
 const QString OperationFrame::kAguardando = QStringLiteral("Aguardando retorno do MFE ...");
+const QString OperationFrame::kFechamentoSolicitado =
+    QStringLiteral("Fechamento solicitado: o programa será fechado quando o MFE responder. "
+                   "Feche novamente para sair agora.");
 const QString OperationFrame::kErroDesconhecido = QStringLiteral("Erro desconhecido");
 
 namespace {
@@ -44,6 +47,7 @@ OperationFrame::OperationFrame(ConsoleState &state, CommandChannel &channel, Int
     , prompt_(prompt)
     , sefaz_(sefaz)
 {
+    connect(&inputBlock_, &InputBlock::closeHeld, this, &OperationFrame::answerHeldClose);
 }
 
 bool OperationFrame::askCode()
@@ -264,4 +268,17 @@ void OperationFrame::recover()
 {
     if (waiting_)
         CursorDefault();
+}
+
+void OperationFrame::answerHeldClose(QWidget *window, int requests)
+{
+    if (window != statusPanel_.window())
+        return;
+    if (requests == 1) {
+        statusPanel_.setText(kFechamentoSolicitado);
+        return;
+    }
+    // Input comes back first: ending may still need the technician (a failed save's message).
+    recover();
+    Q_EMIT closeForced();
 }

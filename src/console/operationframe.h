@@ -41,6 +41,7 @@ public:
     static const QString kCodigoCurto;
     static const QString kNovoCodigoCurto;
     static const QString kAguardando;
+    static const QString kFechamentoSolicitado;
     static const QString kErroDesconhecido;
     static constexpr int kCodigoMinimo = 8;
 
@@ -138,8 +139,13 @@ public:
 Q_SIGNALS:
     // NumSessao after a command: the test page's "Sessão:" edit shows it.
     void sessionNumberChanged(const QString &numSessao);
+    // The technician asked twice to close the main window during one wait:
+    // the program ends without waiting for the reply, which may never come.
+    void closeForced();
 
 private:
+    void answerHeldClose(QWidget *window, int requests);
+
     ConsoleState &state_;
     CommandChannel &channel_;
     Interaction &interaction_;

@@ -35,6 +35,8 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <cstdio>
+#include <cstdlib>
 
 const QString TFAtivacao::kApplicationTitle = QStringLiteral("Vantel - Programa de Ativação MFE");
 const QString TFAtivacao::kCaption = QStringLiteral("MFE - VANTEL (Ativação - v1.0.0.6)");
@@ -48,6 +50,15 @@ constexpr int kStatusBarHeight = 19;
 constexpr int kClientHeight = ConsolePage::kHeight + kStatusBarHeight;
 constexpr int kUserMemoHeight = 305;
 constexpr int kAdministratorMemoHeight = 220;
+
+// A worker thread stuck inside a module library call can be neither joined
+// nor destroyed (a running QThread aborts the process when destroyed): the
+// process ends here, skipping every destructor.
+void endProcess()
+{
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
+}
 
 enum PageIndex {
     kPageMorvo,
@@ -71,6 +82,7 @@ TFAtivacao::TFAtivacao(const QString &programFolder, const QStringList &argument
     , programFolder_(programFolder)
     , interaction_(interaction)
     , channel_(clock)
+    , processEnd_(endProcess)
 {
     Q_INIT_RESOURCE(resources);
     setObjectName(QStringLiteral("FAtivacao"));
@@ -120,8 +132,24 @@ TFAtivacao::TFAtivacao(const QString &programFolder, const QStringList &argument
 
 TFAtivacao::~TFAtivacao()
 {
+    saveSettings();
+}
+
+void TFAtivacao::saveSettings()
+{
     if (cds_.Close() == ClientDataSet::CloseResult::Failed)
         interaction_.showMessage(cds_.errorText());
+}
+
+void TFAtivacao::setProcessEnd(std::function<void()> end)
+{
+    processEnd_ = std::move(end);
+}
+
+void TFAtivacao::endAtOnce()
+{
+    saveSettings();
+    processEnd_();
 }
 
 void TFAtivacao::createDialogs()
@@ -151,6 +179,7 @@ void TFAtivacao::buildPages()
         PageControl->addWidget(page);
 
     connect(frame_.get(), &OperationFrame::sessionNumberChanged, testPage_, &TestPage::showSessionNumber);
+    connect(frame_.get(), &OperationFrame::closeForced, this, &TFAtivacao::endAtOnce);
     connect(blockingPage_, &BlockingPage::aboutToSend, logPage_, &LogPage::clearLog);
     connect(updatePage_, &UpdatePage::aboutToSend, logPage_, &LogPage::clearLog);
     connect(logPage_, &LogPage::entered, updatePage_, &UpdatePage::blankOutcome);

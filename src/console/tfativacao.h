@@ -25,6 +25,7 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class ActivationPage;
@@ -66,6 +67,12 @@ public:
 
     bool CarregaDLL(const QString &name);
     void BtnSairClick();
+    // Writes the settings file when it changed or is missing; a failure is
+    // shown to the technician.
+    void saveSettings();
+    // The step that ends the process at once, without joining the worker
+    // thread; tests put a recorder in its place.
+    void setProcessEnd(std::function<void()> end);
     int IdentInterface() const;
     QString EncodeFile(const QString &fileName) const;
 
@@ -85,6 +92,7 @@ private:
     void openSettings();
     void FormCreate(const QStringList &arguments);
     void centreOnScreen();
+    void endAtOnce();
 
     QString programFolder_;
     Interaction &interaction_;
@@ -93,6 +101,7 @@ private:
     ClientDataSet cds_;
     std::unique_ptr<OperationFrame> frame_;
     std::unique_ptr<PageContext> context_;
+    std::function<void()> processEnd_;
 
     QWidget *Panel1 = nullptr;
     QStackedWidget *PageControl = nullptr;

@@ -365,19 +365,26 @@ void TestOperationFrame::waitPaintsAndTakesNoInput_data()
 {
     QTest::addColumn<QString>("input"); // what the technician does during the wait
     QTest::addColumn<bool>("closedAfter");
+    QTest::addColumn<QString>("painted"); // the status panel's first paint in the wait
 
-    QTest::newRow("click on Sair") << "click" << false;
-    QTest::newRow("space on Consultar MFE") << "key" << false;
-    QTest::newRow("close request held until the reply") << "close" << true;
+    const QString waiting = QStringLiteral("Aguardando retorno do MFE ... (wait cursor)");
+    QTest::newRow("click on Sair") << "click" << false << waiting;
+    QTest::newRow("space on Consultar MFE") << "key" << false << waiting;
+    QTest::newRow("close request held until the reply")
+        << "close" << true
+        << QStringLiteral("Fechamento solicitado: o programa será fechado quando o MFE responder. "
+                          "Feche novamente para sair agora. (wait cursor)");
 }
 
 // During the wait the window is hidden and shown again, as a technician
-// switching windows does: it is painted with the waiting text and the wait
-// cursor, while the technician's input reaches nothing, then or later.
+// switching windows does: it is painted with the waiting text (or the note
+// that a close was asked for) and the wait cursor, while the technician's
+// input reaches nothing, then or later.
 void TestOperationFrame::waitPaintsAndTakesNoInput()
 {
     QFETCH(QString, input);
     QFETCH(bool, closedAfter);
+    QFETCH(QString, painted);
 
     ConsoleFixture console;
     TFAtivacao &window = console.start();
@@ -419,7 +426,7 @@ void TestOperationFrame::waitPaintsAndTakesNoInput()
     QCoreApplication::processEvents(); // nothing held back for after the wait
 
     QVERIFY(probe.paints > 0);
-    QCOMPARE(probe.shown.first(), OperationFrame::kAguardando + QStringLiteral(" (wait cursor)"));
+    QCOMPARE(probe.shown.first(), painted);
     QCOMPARE(fake.requests().size(), 1);
     QCOMPARE(closeRefused, input == QLatin1String("close"));
     QCOMPARE(window.isVisible(), !closedAfter);

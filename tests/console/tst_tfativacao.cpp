@@ -1,9 +1,11 @@
+#include "boundconsole.h"
 #include "consolefixture.h"
 #include "fakemodule.h"
 #include "testfiles.h"
 
 #include "console/tfativacao.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
@@ -15,6 +17,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
+#include <QWindow>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -48,6 +51,8 @@ private Q_SLOTS:
     void sairKeepsUnchangedSettingsFile();
     void damagedSettingsFileIsReportedAndKept();
     void settingsPipeDoesNotHangStartUp();
+    void closeDuringHangingCall_data();
+    void closeDuringHangingCall();
 };
 
 void TestTFAtivacao::commandLine_data()
@@ -339,6 +344,67 @@ void TestTFAtivacao::settingsPipeDoesNotHangStartUp()
 #else
     QSKIP("named pipes are a POSIX matter");
 #endif
+}
+
+void TestTFAtivacao::closeDuringHangingCall_data()
+{
+    QTest::addColumn<int>("closes");
+    QTest::addColumn<bool>("endedAtOnce");
+
+    QTest::newRow("one close waits for the reply") << 1 << false;
+    QTest::newRow("a second close ends at once") << 2 << true;
+}
+
+// The module library hangs in the module check until the test lets it answer;
+// meanwhile the technician presses the window's close button.
+void TestTFAtivacao::closeDuringHangingCall()
+{
+    QFETCH(int, closes);
+    QFETCH(bool, endedAtOnce);
+
+    BoundConsole bound;
+    TFAtivacao &window = bound.console.window();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.cds().setFieldAsString(QStringLiteral("lanIP"), QStringLiteral("10.0.0.1"));
+    const QString settings = bound.console.workingFolder() + QStringLiteral("/Parametros.xml");
+    QStringList ends; // the settings file's state at each end of the process asked for
+    window.setProcessEnd([&] { ends << QString::fromUtf8(TestFiles::read(settings)); });
+    bound.module.setReply(QStringLiteral("ConsultarSAT"), "{sessao}|08000|MF-e em operação|||");
+    bound.module.hold(QStringLiteral("ConsultarSAT"));
+
+    QStringList shown;
+    bool visibleInWait = false;
+    int endsInWait = 0;
+    QMetaObject::invokeMethod(&window, [&] {
+        shown << bound.statusText();
+        for (int close = 0; close < closes; ++close) {
+            QCloseEvent request; // as the close button and Alt+F4 send it
+            QCoreApplication::sendEvent(window.windowHandle(), &request);
+            if (close == 0)
+                shown << bound.statusText();
+        }
+        visibleInWait = window.isVisible();
+        endsInWait = ends.size();
+        bound.module.release(QStringLiteral("ConsultarSAT"));
+    }, Qt::QueuedConnection);
+    bound.click(QStringLiteral("BitBtn6"));
+
+    QCOMPARE(shown, QStringList({QStringLiteral("Aguardando retorno do MFE ..."),
+                                 QStringLiteral("Fechamento solicitado: o programa será fechado quando o MFE "
+                                                "responder. Feche novamente para sair agora.")}));
+    QVERIFY(visibleInWait);
+    // Asked for while the call still hung, with the settings already written.
+    QCOMPARE(endsInWait, endedAtOnce ? 1 : 0);
+    QCOMPARE(ends.size(), endsInWait);
+    for (const QString &written : std::as_const(ends))
+        QVERIFY2(written.contains(QStringLiteral("lanIP=\"10.0.0.1\"")), qPrintable(written));
+    QCOMPARE(bound.module.calls().size(), 1);
+    QVERIFY(!window.isVisible()); // the reply came: the held close happens
+    QVERIFY(bound.messages().isEmpty());
+    QVERIFY(!QApplication::overrideCursor());
+    bound.console.stop();
+    QVERIFY(TestFiles::read(settings).contains("lanIP=\"10.0.0.1\""));
 }
 
 QTEST_MAIN(TestTFAtivacao)
