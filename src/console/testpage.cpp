@@ -253,11 +253,10 @@ void TestPage::acceptEndToEndCfe()
 {
     interaction().showMessage(frame().displayField(TRetornoSAT::mensagem));
     frame().MostraMSefaz();
-    const QByteArray base64 = AnsiCodePage::fromUnicode(frame().field(kCfeField));
-    const QStringList lines = TextLines::split(QString::fromUtf8(QByteArray::fromBase64(base64)));
+    const QByteArrayList lines = ReturnedCfe::decode(frame().field(kCfeField));
     addLines({kSeparator});
-    addLines({XmlFormatter::FormatXMLString(lines.join(QStringLiteral("\r\n"))), kSeparator});
-    if (saveCfe(toAnsi(lines)))
+    addLines({XmlFormatter::FormatXMLString(QString::fromUtf8(lines.join("\r\n"))), kSeparator});
+    if (saveCfe(lines))
         BtnNaveg->setEnabled(true);
 }
 

@@ -20,6 +20,7 @@
 #include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTest>
+#include <pugixml.hpp>
 
 namespace {
 
@@ -29,9 +30,10 @@ const QByteArray kDeleted("(apagado)");
 const QByteArray kCfe = SaleReplies::kCfe;
 const QString kCfeShown = QStringLiteral("<CFe><infCFe Id=\"CFe35\"><xProd>Café</xProd></infCFe></CFe>");
 const QString kBase64 = QString::fromLatin1(SaleReplies::kBase64);
-// <CFe><infCFe><ide><xNome>São</xNome></ide></infCFe></CFe>
+// <?xml version="1.0" encoding="UTF-8"?><CFe><infCFe><emit><xFant>Padaria São João</xFant></emit></infCFe></CFe>
 const QString kEndToEndBase64 =
-    QStringLiteral("PENGZT48aW5mQ0ZlPjxpZGU+PHhOb21lPlPDo288L3hOb21lPjwvaWRlPjwvaW5mQ0ZlPjwvQ0ZlPg==");
+    QStringLiteral("PD94bWwgdmVyc2lvbj0iMS4wIiBlbmNvZGluZz0iVVRGLTgiPz48Q0ZlPjxpbmZDRmU+PGVtaXQ+PHhGYW"
+                   "50PlBhZGFyaWEgU8OjbyBKb8OjbzwveEZhbnQ+PC9lbWl0PjwvaW5mQ0ZlPjwvQ0ZlPg==");
 const QString kCode = QStringLiteral("12345678");
 
 // The console on the test page, with an earlier "CFe.xml" and a CF-e file.
@@ -360,9 +362,11 @@ void TestTestPage::endToEnd_data()
     const QString activation = QStringLiteral("BtnTesteAtivacao");
     const QStringList opened{"dialog: FValida", "dialog: FFimAFim"};
     const QByteArray success = "{sessao}|09000|Teste OK|123|Sefaz|" + kEndToEndBase64.toLatin1() + "|20240131|k|1||q";
-    const QStringList shown{kSep, "<CFe>", "  <infCFe>", "    <ide>", "      <xNome>São</xNome>", "    </ide>",
-                            "  </infCFe>", "</CFe>", kSep};
-    const QByteArray saved("<CFe><infCFe><ide><xNome>S\xe3o</xNome></ide></infCFe></CFe>\r\n");
+    const QStringList shown{kSep, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>", "<CFe>", "  <infCFe>", "    <emit>",
+                            "      <xFant>Padaria São João</xFant>", "    </emit>", "  </infCFe>", "</CFe>", kSep};
+    // The CF-e's bytes as returned, under its own UTF-8 declaration.
+    const QByteArray saved("<?xml version=\"1.0\" encoding=\"UTF-8\"?><CFe><infCFe><emit>"
+                           "<xFant>Padaria S\xc3\xa3o Jo\xc3\xa3o</xFant></emit></infCFe></CFe>\r\n");
     const QStringList valid{"58204716000190", "123456789012", "73618924000120", "0", "ASSINATURA", "ok"};
 
     QTest::newRow("activation") << activation << QStringList{"58204716000190", "", "", "0", "", "ok"} << success
@@ -440,6 +444,12 @@ void TestTestPage::endToEnd()
     QCOMPARE(page.memo(), memo);
     QCOMPARE(page.cfe(), cfe);
     QCOMPARE(page.naveg(), memo.size() > 1);
+    if (page.naveg()) {
+        pugi::xml_document document;
+        QVERIFY(document.load_file(QFile::encodeName(page.cfePath()).constData()));
+        QCOMPARE(QString::fromUtf8(document.select_node("//xFant").node().child_value()),
+                 QStringLiteral("Padaria São João"));
+    }
     QCOMPARE(page.title(), production ? QStringLiteral("FIM-A-FIM PRODUÇÃO") : QStringLiteral("FIM-A-FIM ATIVAÇÃO"));
     const QList<QVariant> arguments = page.onlyCall(QStringLiteral("TesteFimAFim"));
     QCOMPARE(arguments.isEmpty(), sent.isEmpty());
