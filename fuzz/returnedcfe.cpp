@@ -1,7 +1,9 @@
-// The returned CF-e. Of any reply, the Base64 text is its lines 5 to
-// count - 6 joined ("|" breaks a line as CR LF, CR and LF do), and the CF-e
-// lines are that text's bytes cut at their line breaks. A CF-e put between
-// five fields and five more, its Base64 broken anywhere, comes back whole.
+// The returned CF-e. Of any reply split at "|" with empty fields kept (a zero
+// ends it), the Base64 text is field 6 without its line breaks, the CF-e
+// lines are that text's bytes cut at their line breaks, and the key is field
+// 8; a reply that stops before a field throws std::out_of_range for it. A
+// CF-e put at field 6 of a reply, its Base64 broken anywhere by line breaks,
+// comes back whole, with its key.
 
 #include "console/returnedcfe.h"
 #include "fuzzcheck.h"
@@ -10,34 +12,55 @@
 
 #include <QStringList>
 #include <fuzzer/FuzzedDataProvider.h>
+#include <stdexcept>
 
 namespace {
 
-constexpr qsizetype kOuterFields = 5;
+constexpr qsizetype kCfeField = 6;
+constexpr qsizetype kKeyField = 8;
 
-// Lines at CR LF, CR or LF, a reply's "|" first turned into LF; no line after
-// a final break.
-template<class Text>
-QList<Text> linesOf(Text text, bool barBreaks)
+// Lines at CR LF, CR or LF; no line after a final break.
+QList<QByteArray> linesOf(QByteArray text)
 {
-    if (barBreaks)
-        text.replace('|', '\n');
     text.replace("\r\n", "\n").replace('\r', '\n');
-    QList<Text> lines = text.split('\n');
+    QList<QByteArray> lines = text.split('\n');
     if (text.isEmpty() || text.endsWith('\n'))
         lines.removeLast();
     return lines;
 }
 
+QStringList fieldsOf(const QString &reply)
+{
+    const QString text = reply.left(reply.indexOf(QChar(0)));
+    return text.isEmpty() ? QStringList() : text.split(u'|');
+}
+
+template<class Read>
+bool throwsOutOfRange(Read read)
+{
+    try {
+        read();
+    } catch (const std::out_of_range &) {
+        return true;
+    }
+    return false;
+}
+
 void checkAnyReply(const QString &reply)
 {
-    const ReturnedCfe cfe = ReturnedCfe::fromReply(reply);
-    const QStringList lines = linesOf(reply, true);
-    QString base64;
-    for (qsizetype index = kOuterFields; index < lines.size() - kOuterFields; ++index)
-        base64 += lines.at(index);
-    FUZZ_CHECK(cfe.base64 == base64);
-    FUZZ_CHECK(cfe.lines == linesOf(QByteArray::fromBase64(AnsiCodePage::fromUnicode(base64)), false));
+    const ReturnedCfe cfe(reply);
+    const QStringList fields = fieldsOf(reply);
+    if (fields.size() > kCfeField) {
+        const QString base64 = QString(fields.at(kCfeField)).remove(u'\r').remove(u'\n');
+        FUZZ_CHECK(cfe.base64() == base64);
+        FUZZ_CHECK(cfe.lines() == linesOf(QByteArray::fromBase64(AnsiCodePage::fromUnicode(base64))));
+    } else {
+        FUZZ_CHECK(throwsOutOfRange([&cfe] { cfe.lines(); }));
+    }
+    if (fields.size() > kKeyField)
+        FUZZ_CHECK(cfe.key() == fields.at(kKeyField));
+    else
+        FUZZ_CHECK(throwsOutOfRange([&cfe] { cfe.key(); }));
 }
 
 QString fieldFrom(FuzzedDataProvider &input)
@@ -45,30 +68,36 @@ QString fieldFrom(FuzzedDataProvider &input)
     return QString::fromLatin1(QByteArray::fromStdString(input.ConsumeRandomLengthString(16)))
         .remove(u'|')
         .remove(u'\r')
-        .remove(u'\n');
+        .remove(u'\n')
+        .remove(QChar(0));
 }
 
-// Five fields, the CF-e's Base64 broken by any breaks, five fields.
+// Six fields, the CF-e's Base64 broken by any line breaks, the time stamp,
+// the key and up to three more fields.
 void checkBuiltReply(FuzzedDataProvider &input)
 {
-    QStringList outer;
-    for (qsizetype index = 0; index < 2 * kOuterFields; ++index)
-        outer.append(fieldFrom(input));
-    outer.last() += u'q'; // a reply's last field is not empty
+    QStringList leading;
+    for (qsizetype index = 0; index < kCfeField; ++index)
+        leading.append(fieldFrom(input));
+    const QString timeStamp = fieldFrom(input);
+    const QString key = fieldFrom(input);
+    QStringList trailing;
+    for (int count = input.ConsumeIntegralInRange(0, 3); count > 0; --count)
+        trailing.append(u'|' + fieldFrom(input));
     const QByteArray cfe = QByteArray::fromStdString(input.ConsumeRandomLengthString(256));
     const QString base64 = QString::fromLatin1(cfe.toBase64());
-    static const char *const breaks[] = {"\r\n", "\n", "\r", "|"};
+    static const char *const breaks[] = {"\r\n", "\n", "\r"};
     QString broken;
     for (qsizetype start = 0; start < base64.size();) {
         const qsizetype length = input.ConsumeIntegralInRange<qsizetype>(1, base64.size() - start);
-        broken += base64.mid(start, length) + QLatin1String(breaks[input.ConsumeIntegralInRange(0, 3)]);
+        broken += base64.mid(start, length) + QLatin1String(breaks[input.ConsumeIntegralInRange(0, 2)]);
         start += length;
     }
-    const QString reply = outer.mid(0, kOuterFields).join(u'|') + u'|' + broken + u'|'
-        + outer.mid(kOuterFields).join(u'|');
-    const ReturnedCfe returned = ReturnedCfe::fromReply(reply);
-    FUZZ_CHECK(returned.base64 == base64);
-    FUZZ_CHECK(returned.lines == linesOf(cfe, false));
+    const QString reply = leading.join(u'|') + u'|' + broken + u'|' + timeStamp + u'|' + key + trailing.join(QString());
+    const ReturnedCfe returned(reply);
+    FUZZ_CHECK(returned.base64() == base64);
+    FUZZ_CHECK(returned.lines() == linesOf(cfe));
+    FUZZ_CHECK(returned.key() == key);
 }
 
 } // namespace

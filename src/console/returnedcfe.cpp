@@ -1,23 +1,47 @@
 #include "console/returnedcfe.h"
 
-#include "channel/retornosat.h"
+#include "channel/replyfields.h"
 #include "console/textlines.h"
 #include "platform/ansicodepage.h"
 
+#include <stdexcept>
+
 namespace {
-constexpr qsizetype kLeadingFields = 5;
-constexpr qsizetype kTrailingFields = 5;
+constexpr int kCfeField = 6;
+constexpr int kKeyField = 8;
 }
 
-ReturnedCfe ReturnedCfe::fromReply(const QString &reply)
+ReturnedCfe::ReturnedCfe(const QString &reply)
 {
-    QString withBreaks = reply;
-    withBreaks.replace(QLatin1Char(TRetornoSAT::separator), QLatin1Char('\n'));
-    const QStringList lines = TextLines::split(withBreaks);
-    ReturnedCfe cfe;
-    // Lines 5 to count - 6: everything between the first and the last five.
-    for (qsizetype index = kLeadingFields; index < lines.size() - kTrailingFields; ++index)
-        cfe.base64 += lines.at(index);
-    cfe.lines = TextLines::split(QByteArray::fromBase64(AnsiCodePage::fromUnicode(cfe.base64)));
-    return cfe;
+    ReplyFields::ExtractStrings2(QByteArrayLiteral("|"), QByteArray(), reply, &fields_);
+}
+
+QString ReturnedCfe::base64() const
+{
+    // Modules may break the Base64 text over several lines.
+    QString text = field(kCfeField);
+    text.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+    return text;
+}
+
+QByteArrayList ReturnedCfe::lines() const
+{
+    return decode(base64());
+}
+
+const QString &ReturnedCfe::key() const
+{
+    return field(kKeyField);
+}
+
+QByteArrayList ReturnedCfe::decode(const QString &base64)
+{
+    return TextLines::split(QByteArray::fromBase64(AnsiCodePage::fromUnicode(base64)));
+}
+
+const QString &ReturnedCfe::field(int index) const
+{
+    if (index >= fields_.size())
+        throw std::out_of_range(QStringLiteral("Índice da lista fora dos limites (%1)").arg(index).toStdString());
+    return fields_.at(index);
 }

@@ -40,7 +40,6 @@ constexpr int kMemoTop = 150;
 constexpr int kBrowseWidth = 25;
 constexpr int kBrowseHeight = 21;
 constexpr int kCfeField = 5; // the end-to-end test's CF-e in Base64
-constexpr int kKeyFromEnd = 3;
 
 const QString kSaleSuccess = QStringLiteral("06000");
 const QString kCancellationSuccess = QStringLiteral("07000");
@@ -254,11 +253,10 @@ void TestPage::acceptEndToEndCfe()
 {
     interaction().showMessage(frame().displayField(TRetornoSAT::mensagem));
     frame().MostraMSefaz();
-    const QByteArray base64 = AnsiCodePage::fromUnicode(frame().field(kCfeField));
-    const QStringList lines = TextLines::split(QString::fromUtf8(QByteArray::fromBase64(base64)));
+    const QByteArrayList lines = ReturnedCfe::decode(frame().field(kCfeField));
     addLines({kSeparator});
-    addLines({XmlFormatter::FormatXMLString(lines.join(QStringLiteral("\r\n"))), kSeparator});
-    if (saveCfe(toAnsi(lines)))
+    addLines({XmlFormatter::FormatXMLString(QString::fromUtf8(lines.join("\r\n"))), kSeparator});
+    if (saveCfe(lines))
         BtnNaveg->setEnabled(true);
 }
 
@@ -273,10 +271,7 @@ void TestPage::BitBtn6Click()
     MemoCFe->clear();
     frame().send(Command::EnviarDadosVenda, {activationCode(), file.content});
     addLines({kSeparator, AnsiCodePage::utf8Display(frame().state().Retorno)});
-    readCfeReply(Command::EnviarDadosVenda, kSaleSuccess, [this] {
-        return QStringList{kSeparator, QStringLiteral("Sessão: ") + frame().field(TRetornoSAT::numeroSessao),
-                           QStringLiteral("Chave: ") + fieldFromEnd(kKeyFromEnd), kSeparator};
-    });
+    readCfeReply(Command::EnviarDadosVenda, kSaleSuccess, [this](const ReturnedCfe &cfe) { return saleHeading(cfe); });
 }
 
 void TestPage::BitBtn8Click()
@@ -289,22 +284,25 @@ void TestPage::BitBtn8Click()
     frame().send(Command::CancelarUltimaVenda,
                  {activationCode(), AnsiCodePage::fromUnicode(cfe.key), AnsiCodePage::fromUnicode(document)});
     addLines({kSeparator, frame().state().Retorno, kSeparator});
-    readCfeReply(Command::CancelarUltimaVenda, kCancellationSuccess, [] { return QStringList(); });
+    readCfeReply(Command::CancelarUltimaVenda, kCancellationSuccess, [](const ReturnedCfe &) { return QStringList(); });
 }
 
-void TestPage::readCfeReply(Command command, const QString &successCode, const std::function<QStringList()> &heading)
+void TestPage::readCfeReply(Command command, const QString &successCode,
+                            const std::function<QStringList(const ReturnedCfe &)> &heading)
 {
     OperationFrame::ReplyReading reading([this, command, successCode, heading] {
         if (frame().resultCode() != successCode) {
             refuseCfe(command);
             return;
         }
-        const QStringList headingLines = heading();
+        const ReturnedCfe cfe(frame().state().Retorno);
+        const QStringList headingLines = heading(cfe);
         interaction().showMessage(frame().displayField(TRetornoSAT::codigoSefaz));
-        const ReturnedCfe cfe = ReturnedCfe::fromReply(frame().state().Retorno);
-        addLines(headingLines + QStringList{cfe.base64, kSeparator});
-        addCfeLines(cfe.lines);
-        if (saveCfe(cfe.lines))
+        const QString base64 = cfe.base64();
+        const QByteArrayList lines = ReturnedCfe::decode(base64);
+        addLines(headingLines + QStringList{base64, kSeparator});
+        addCfeLines(lines);
+        if (saveCfe(lines))
             BtnNaveg->setEnabled(true);
     });
     reading.showSefaz = false;
@@ -351,9 +349,9 @@ void TestPage::readQueriedReply()
     QByteArrayList saved;
     const QString &code = frame().resultCode();
     if (code == kSaleSuccess) {
-        addLines({kSeparator, QStringLiteral("Sessão: ") + frame().field(TRetornoSAT::numeroSessao),
-                  QStringLiteral("Chave: ") + fieldFromEnd(kKeyFromEnd), kSeparator});
-        saved = ReturnedCfe::fromReply(state.Retorno).lines;
+        const ReturnedCfe cfe(state.Retorno);
+        addLines(saleHeading(cfe));
+        saved = cfe.lines();
         addCfeLines(saved);
     } else {
         if (code == CommandTable::busyCode(Command::EnviarDadosVenda))
@@ -388,9 +386,10 @@ void TestPage::OpenURL(const QString &target)
     interaction().openWithShell(target);
 }
 
-const QString &TestPage::fieldFromEnd(int position) const
+QStringList TestPage::saleHeading(const ReturnedCfe &cfe) const
 {
-    return frame().field(int(frame().state().ListaRetorno.size()) - position);
+    return {kSeparator, QStringLiteral("Sessão: ") + frame().field(TRetornoSAT::numeroSessao),
+            QStringLiteral("Chave: ") + cfe.key(), kSeparator};
 }
 
 void TestPage::addLines(const QStringList &texts)

@@ -14,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class ReturnedCfe;
 class TFFimAFim;
 
 // Page 5: the module's end-to-end tests, test sales and cancellations of the
@@ -88,11 +89,14 @@ private:
 
     // The reading of a sale or cancellation reply: successCode brings a CF-e,
     // shown under heading; any other code is a refusal.
-    void readCfeReply(Command command, const QString &successCode, const std::function<QStringList()> &heading);
+    void readCfeReply(Command command, const QString &successCode,
+                      const std::function<QStringList(const ReturnedCfe &)> &heading);
     void refuseCfe(Command command);
     void readQueriedReply();
 
-    const QString &fieldFromEnd(int position) const;
+    // The session number and the access key of a sale's reply, between
+    // separators.
+    QStringList saleHeading(const ReturnedCfe &cfe) const;
     // Each line of each text as a line of the memo; an empty text as one
     // empty line.
     void addLines(const QStringList &texts);

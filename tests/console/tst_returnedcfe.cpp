@@ -1,7 +1,11 @@
+#include "salereplies.h"
+
 #include "console/returnedcfe.h"
 #include "console/textlines.h"
+#include "platform/ansicodepage.h"
 
 #include <QTest>
+#include <stdexcept>
 
 class TestReturnedCfe : public QObject
 {
@@ -10,44 +14,84 @@ class TestReturnedCfe : public QObject
 private Q_SLOTS:
     void fromReply_data();
     void fromReply();
+    void shortReply_data();
+    void shortReply();
     void lines_data();
     void lines();
 };
 
 void TestReturnedCfe::fromReply_data()
 {
-    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<QString>("base64");
     QTest::addColumn<QByteArrayList>("lines");
+    QTest::addColumn<QString>("key");
 
-    QTest::newRow("sale reply of twelve fields")
-        << "000123|06000|0000|Emitido com sucesso|||PENGZT48aW5mQ0ZlIElkPSJDRmUxIi8+PC9DRmU+|20240131120000|"
-           "CFe3524|1.00||QRCODE"
-        << "PENGZT48aW5mQ0ZlIElkPSJDRmUxIi8+PC9DRmU+" << QByteArrayList{"<CFe><infCFe Id=\"CFe1\"/></CFe>"};
-    QTest::newRow("Base64 broken over lines")
-        << "000123|06000|0000|ok||PGE+DQo8Yj5T\r\nw6NvPC9iPg0K\nPC9hPg0K|t|chave|v|c|q"
-        << "PGE+DQo8Yj5Tw6NvPC9iPg0KPC9hPg0K" << QByteArrayList{"<a>", "<b>S\xc3\xa3o</b>", "</a>"};
-    QTest::newRow("empty CF-e lines kept") << "1|07000|0|ok||PHgvPgoKPHkvPg==|t|chave|v|c|q"
-                                           << "PHgvPgoKPHkvPg==" << QByteArrayList{"<x/>", "", "<y/>"};
-    QTest::newRow("exactly eleven lines") << "a|b|c|d|e|PHgvPgoKPHkvPg==|g|h|i|j|k" << "PHgvPgoKPHkvPg=="
-                                          << QByteArrayList{"<x/>", "", "<y/>"};
-    QTest::newRow("ten lines") << "a|b|c|d|e|PHgvPgoKPHkvPg==|g|h|i|j" << "" << QByteArrayList{};
-    QTest::newRow("final line break adds no line") << "a|b|c|d|e|PHgvPgoKPHkvPg==|g|h|i|j\r\n" << ""
-                                                   << QByteArrayList{};
-    QTest::newRow("empty reply") << "" << "" << QByteArrayList{};
-    QTest::newRow("characters outside the alphabet skipped") << "a|b|c|d|e|PHgv Pg*==|g|h|i|j|k" << "PHgv Pg*=="
-                                                             << QByteArrayList{"<x/>"};
+    const QString base64 = QString::fromLatin1(SaleReplies::kBase64);
+    for (const auto &[operation, code] : {std::pair{"sale", "06000"}, std::pair{"cancellation", "07000"}}) {
+        for (const SaleReplies::Shape &shape : SaleReplies::shapes(code))
+            QTest::addRow("%s, %s", operation, shape.name)
+                << shape.reply << base64 << QByteArrayList{SaleReplies::kCfe} << "CFe3524";
+    }
+    QTest::newRow("session query holding a sale") << SaleReplies::usual("06000", "123456") << base64
+                                                   << QByteArrayList{SaleReplies::kCfe} << "CFe3524";
+    QTest::newRow("empty CF-e lines kept") << QByteArray("1|07000|0000|ok|||PHgvPgoKPHkvPg==|t|chave|v||q")
+                                           << "PHgvPgoKPHkvPg==" << QByteArrayList{"<x/>", "", "<y/>"} << "chave";
+    QTest::newRow("CF-e over lines, accented")
+        << QByteArray("1|06000|0000|ok|||PGE+DQo8Yj5T\r\nw6NvPC9iPg0K\nPC9hPg0K|t|k")
+        << "PGE+DQo8Yj5Tw6NvPC9iPg0KPC9hPg0K" << QByteArrayList{"<a>", "<b>S\xc3\xa3o</b>", "</a>"} << "k";
+    QTest::newRow("empty CF-e field") << QByteArray("1|06000|0000|ok||||t|chave|v||q") << "" << QByteArrayList{}
+                                      << "chave";
+    QTest::newRow("characters outside the alphabet skipped") << QByteArray("1|06000|0000|ok|||PHgv Pg*==|t|chave")
+                                                             << "PHgv Pg*==" << QByteArrayList{"<x/>"} << "chave";
+    QTest::newRow("quotes split nothing") << QByteArray("1|06000|0000|\"ok|'|\"|PHgvPg==|t|chave'|v||q")
+                                          << "PHgvPg==" << QByteArrayList{"<x/>"} << "chave'";
 }
 
 void TestReturnedCfe::fromReply()
 {
-    QFETCH(QString, reply);
+    QFETCH(QByteArray, reply);
     QFETCH(QString, base64);
     QFETCH(QByteArrayList, lines);
+    QFETCH(QString, key);
 
-    const ReturnedCfe cfe = ReturnedCfe::fromReply(reply);
-    QCOMPARE(cfe.base64, base64);
-    QCOMPARE(cfe.lines, lines);
+    const ReturnedCfe cfe(AnsiCodePage::toUnicode(reply));
+    QCOMPARE(cfe.base64(), base64);
+    QCOMPARE(cfe.lines(), lines);
+    QCOMPARE(ReturnedCfe::decode(base64), lines);
+    QCOMPARE(cfe.key(), key);
+}
+
+void TestReturnedCfe::shortReply_data()
+{
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<bool>("hasCfe");
+    QTest::addColumn<bool>("hasKey");
+
+    QTest::newRow("empty reply") << "" << false << false;
+    QTest::newRow("busy reply") << "000123|06098|0000|SAT em processamento. Tente novamente.||" << false << false;
+    QTest::newRow("ends after the CF-e") << "1|07000|0000|ok|||PHgvPg==" << true << false;
+    QTest::newRow("ends after the time stamp") << "1|07000|0000|ok|||PHgvPg==|t" << true << false;
+    QTest::newRow("ends with the key") << "1|07000|0000|ok|||PHgvPg==|t|chave" << true << true;
+    QTest::newRow("zero ends the reply") << QStringLiteral("1|06000|0000|ok|||PHgvPg==|t") + QChar(0) + "|chave"
+                                         << true << false;
+}
+
+void TestReturnedCfe::shortReply()
+{
+    QFETCH(QString, reply);
+    QFETCH(bool, hasCfe);
+    QFETCH(bool, hasKey);
+
+    const ReturnedCfe cfe(reply);
+    if (hasCfe)
+        QCOMPARE(cfe.lines(), QByteArrayList{"<x/>"});
+    else
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, cfe.lines());
+    if (hasKey)
+        QCOMPARE(cfe.key(), QStringLiteral("chave"));
+    else
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, cfe.key());
 }
 
 void TestReturnedCfe::lines_data()

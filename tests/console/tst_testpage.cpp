@@ -1,5 +1,6 @@
 #include "boundconsole.h"
 #include "fakeintegrador.h"
+#include "salereplies.h"
 #include "testfiles.h"
 
 #include "console/labelededit.h"
@@ -16,21 +17,23 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTest>
+#include <pugixml.hpp>
 
 namespace {
 
 const QString kSep(54, u'-');
 const QByteArray kOld("antigo\r\n");
 const QByteArray kDeleted("(apagado)");
-const QByteArray kCfe("<CFe><infCFe Id=\"CFe35\"><xProd>Caf\xc3\xa9</xProd></infCFe></CFe>");
-const QString kCfeShown = QString::fromUtf8(kCfe);
-const QString kBase64 =
-    QStringLiteral("PENGZT48aW5mQ0ZlIElkPSJDRmUzNSI+PHhQcm9kPkNhZsOpPC94UHJvZD48L2luZkNGZT48L0NGZT4=");
-// <CFe><infCFe><ide><xNome>São</xNome></ide></infCFe></CFe>
+const QByteArray kCfe = SaleReplies::kCfe;
+const QString kCfeShown = QStringLiteral("<CFe><infCFe Id=\"CFe35\"><xProd>Café</xProd></infCFe></CFe>");
+const QString kBase64 = QString::fromLatin1(SaleReplies::kBase64);
+// <?xml version="1.0" encoding="UTF-8"?><CFe><infCFe><emit><xFant>Padaria São João</xFant></emit></infCFe></CFe>
 const QString kEndToEndBase64 =
-    QStringLiteral("PENGZT48aW5mQ0ZlPjxpZGU+PHhOb21lPlPDo288L3hOb21lPjwvaWRlPjwvaW5mQ0ZlPjwvQ0ZlPg==");
+    QStringLiteral("PD94bWwgdmVyc2lvbj0iMS4wIiBlbmNvZGluZz0iVVRGLTgiPz48Q0ZlPjxpbmZDRmU+PGVtaXQ+PHhGYW"
+                   "50PlBhZGFyaWEgU8OjbyBKb8OjbzwveEZhbnQ+PC9lbWl0PjwvaW5mQ0ZlPjwvQ0ZlPg==");
 const QString kCode = QStringLiteral("12345678");
 
 // The console on the test page, with an earlier "CFe.xml" and a CF-e file.
@@ -69,9 +72,10 @@ struct TestPageConsole : BoundConsole {
     }
 };
 
-QByteArray saleReply(const QByteArray &code)
+// A reply as the memo shows it, line by line.
+QStringList shownLines(const QByteArray &reply)
 {
-    return "{sessao}|" + code + "|0000|Emitido|||" + kBase64.toLatin1() + "|20240131120000|CFe3524|1.00||QR";
+    return QString::fromUtf8(reply).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
 }
 
 } // namespace
@@ -148,10 +152,11 @@ void TestTestPage::cfeOperations_data()
     const QString cancel = QStringLiteral("BitBtn8");
     const QString venda = QStringLiteral("EnviarDadosVenda");
     const QString cancelar = QStringLiteral("CancelarUltimaVenda");
-    const QString saleText = QString::fromLatin1(saleReply("06000"));
-    QTest::newRow("sale 06000") << sale << venda << saleReply("06000") << QStringList{"Emitido"}
-        << QStringList{kSep, saleText, kSep, "Sessão: {sessao}", "Chave: CFe3524", kSep, kBase64, kSep, kCfeShown, kSep}
-        << kCfe + "\r\n" << true;
+    for (const SaleReplies::Shape &shape : SaleReplies::shapes("06000"))
+        QTest::addRow("sale 06000, %s", shape.name) << sale << venda << shape.reply << QStringList{"Emitido"}
+            << QStringList{kSep} + shownLines(shape.reply)
+                   + QStringList{kSep, "Sessão: {sessao}", "Chave: CFe3524", kSep, kBase64, kSep, kCfeShown, kSep}
+            << kCfe + "\r\n" << true;
     QTest::newRow("sale 06098") << sale << venda << QByteArray("{sessao}|06098|0000|SAT ocupado||")
                                 << QStringList{kFalha, "0000: SAT ocupado"}
                                 << QStringList{kSep, "{sessao}|06098|0000|SAT ocupado||"} << kDeleted << false;
@@ -160,15 +165,24 @@ void TestTestPage::cfeOperations_data()
                                                  << QStringList{kSep, "{sessao}|06001|1234|Código||"} << kDeleted << false;
     QTest::newRow("sale reply too short") << sale << venda << QByteArray("{sessao}|06000") << QStringList{"{sessao}|06000"}
                                           << QStringList{kSep, "{sessao}|06000"} << kOld << false;
-    QTest::newRow("sale 06000 of fewer than 11 lines") << sale << venda << QByteArray("{sessao}|06000|0000|ok|a|b|c")
-        << QStringList{"ok"}
-        << QStringList{kSep, "{sessao}|06000|0000|ok|a|b|c", kSep, "Sessão: {sessao}", "Chave: a", kSep, "", kSep, kSep}
+    QTest::newRow("sale 06000 without its key") << sale << venda << QByteArray("{sessao}|06000|0000|ok|a|b|c")
+        << QStringList{"{sessao}|06000|0000|ok|a|b|c"} << QStringList{kSep, "{sessao}|06000|0000|ok|a|b|c"} << kOld
+        << false;
+    QTest::newRow("sale 06000, empty CF-e field") << sale << venda
+        << QByteArray("{sessao}|06000|0000|ok||||20240131|CFe3524|1.00||QR") << QStringList{"ok"}
+        << QStringList{kSep, "{sessao}|06000|0000|ok||||20240131|CFe3524|1.00||QR", kSep, "Sessão: {sessao}",
+                       "Chave: CFe3524", kSep, "", kSep, kSep}
         << QByteArray("") << true;
     QTest::newRow("sale without reply") << sale << venda << QByteArray() << QStringList{""} << QStringList{kSep, ""}
                                         << kOld << false;
-    QTest::newRow("cancellation 07000") << cancel << cancelar << saleReply("07000") << QStringList{"Emitido"}
-        << QStringList{kSep, QString::fromLatin1(saleReply("07000")), kSep, kBase64, kSep, kCfeShown, kSep}
-        << kCfe + "\r\n" << true;
+    for (const SaleReplies::Shape &shape : SaleReplies::shapes("07000"))
+        QTest::addRow("cancellation 07000, %s", shape.name) << cancel << cancelar << shape.reply
+            << QStringList{"Emitido"}
+            << QStringList{kSep} + shownLines(shape.reply) + QStringList{kSep, kBase64, kSep, kCfeShown, kSep}
+            << kCfe + "\r\n" << true;
+    QTest::newRow("cancellation 07000 without its CF-e") << cancel << cancelar
+        << QByteArray("{sessao}|07000|0000|Cancelado||") << QStringList{"Cancelado", "{sessao}|07000|0000|Cancelado||"}
+        << QStringList{kSep, "{sessao}|07000|0000|Cancelado||", kSep} << kOld << false;
     QTest::newRow("cancellation 07098") << cancel << cancelar << QByteArray("{sessao}|07098|0000|SAT ocupado||")
                                         << QStringList{kFalha, "0000: SAT ocupado"}
                                         << QStringList{kSep, "{sessao}|07098|0000|SAT ocupado||", kSep} << kDeleted << false;
@@ -243,7 +257,7 @@ void TestTestPage::documentsSent()
     page.find<QLineEdit>(QStringLiteral("LblCFeFile"))->setText(file.replace(QStringLiteral("{pasta}"), folder));
     const bool sale = button == QLatin1String("BitBtn10");
     const QString exportName = sale ? QStringLiteral("EnviarDadosVenda") : QStringLiteral("CancelarUltimaVenda");
-    page.module.setReply(exportName, saleReply(sale ? "06000" : "07000"));
+    page.module.setReply(exportName, SaleReplies::usual(sale ? "06000" : "07000"));
     page.answerPrompt(kCode);
     page.click(button);
 
@@ -258,7 +272,7 @@ void TestTestPage::saleOverIntegrador()
 {
     ConsoleFixture console;
     FakeIntegrador integrador(console.clock);
-    integrador.replyWith(QString::fromLatin1(saleReply("06000")));
+    integrador.replyWith(QString::fromLatin1(SaleReplies::usual("06000")));
     integrador.installOn(console.clock);
     console.start({QStringLiteral("/ADMIN")});
     QVERIFY(TestFiles::write(console.programFolder() + QStringLiteral("venda.xml"), "<CFe/>"));
@@ -286,10 +300,14 @@ void TestTestPage::sessionQuery_data()
 
     QTest::newRow("the query's own answer") << "123456" << QByteArray("{sessao}|11003|Sess\xc3\xa3o inexistente||")
                                             << QStringList{"Sessão inexistente"} << QStringList() << kOld;
-    const QByteArray sale = "123456|06000|0000|ok|||" + kBase64.toLatin1() + "|20240131|CFe3524|1.00||QR";
-    QTest::newRow("a sale") << "123456" << sale << QStringList()
-        << QStringList{kSep, QString::fromLatin1(sale), kSep, "Sessão: 123456", "Chave: 1.00", kSep, kCfeShown, kSep}
-        << kCfe + "\r\n";
+    for (const SaleReplies::Shape &shape : SaleReplies::shapes("06000", "123456"))
+        QTest::addRow("a sale, %s", shape.name) << "123456" << shape.reply << QStringList()
+            << QStringList{kSep} + shownLines(shape.reply)
+                   + QStringList{kSep, "Sessão: 123456", "Chave: CFe3524", kSep, kCfeShown, kSep}
+            << kCfe + "\r\n";
+    QTest::newRow("a sale without its key") << "123456" << QByteArray("123456|06000|0000|ok|||PHgvPg==|20240131")
+                                            << QStringList{"123456|06000|0000|ok|||PHgvPg==|20240131"}
+                                            << QStringList{kSep, "123456|06000|0000|ok|||PHgvPg==|20240131"} << kOld;
     QTest::newRow("a busy sale") << "123456" << QByteArray("123456|06098|0000|ocupado||") << QStringList{kFalha}
                                  << QStringList{kSep, "123456|06098|0000|ocupado||"}
                                  << QByteArray("123456\r\n06098\r\n0000\r\nocupado\r\n\r\n\r\n");
@@ -344,9 +362,11 @@ void TestTestPage::endToEnd_data()
     const QString activation = QStringLiteral("BtnTesteAtivacao");
     const QStringList opened{"dialog: FValida", "dialog: FFimAFim"};
     const QByteArray success = "{sessao}|09000|Teste OK|123|Sefaz|" + kEndToEndBase64.toLatin1() + "|20240131|k|1||q";
-    const QStringList shown{kSep, "<CFe>", "  <infCFe>", "    <ide>", "      <xNome>São</xNome>", "    </ide>",
-                            "  </infCFe>", "</CFe>", kSep};
-    const QByteArray saved("<CFe><infCFe><ide><xNome>S\xe3o</xNome></ide></infCFe></CFe>\r\n");
+    const QStringList shown{kSep, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>", "<CFe>", "  <infCFe>", "    <emit>",
+                            "      <xFant>Padaria São João</xFant>", "    </emit>", "  </infCFe>", "</CFe>", kSep};
+    // The CF-e's bytes as returned, under its own UTF-8 declaration.
+    const QByteArray saved("<?xml version=\"1.0\" encoding=\"UTF-8\"?><CFe><infCFe><emit>"
+                           "<xFant>Padaria S\xc3\xa3o Jo\xc3\xa3o</xFant></emit></infCFe></CFe>\r\n");
     const QStringList valid{"58204716000190", "123456789012", "73618924000120", "0", "ASSINATURA", "ok"};
 
     QTest::newRow("activation") << activation << QStringList{"58204716000190", "", "", "0", "", "ok"} << success
@@ -424,6 +444,12 @@ void TestTestPage::endToEnd()
     QCOMPARE(page.memo(), memo);
     QCOMPARE(page.cfe(), cfe);
     QCOMPARE(page.naveg(), memo.size() > 1);
+    if (page.naveg()) {
+        pugi::xml_document document;
+        QVERIFY(document.load_file(QFile::encodeName(page.cfePath()).constData()));
+        QCOMPARE(QString::fromUtf8(document.select_node("//xFant").node().child_value()),
+                 QStringLiteral("Padaria São João"));
+    }
     QCOMPARE(page.title(), production ? QStringLiteral("FIM-A-FIM PRODUÇÃO") : QStringLiteral("FIM-A-FIM ATIVAÇÃO"));
     const QList<QVariant> arguments = page.onlyCall(QStringLiteral("TesteFimAFim"));
     QCOMPARE(arguments.isEmpty(), sent.isEmpty());
@@ -454,7 +480,7 @@ void TestTestPage::unwritableCfeFileIsReported()
     TestPageConsole page;
     QVERIFY(QFile::remove(page.cfePath()));
     QVERIFY(QDir().mkpath(page.cfePath()));
-    page.module.setReply(QStringLiteral("EnviarDadosVenda"), saleReply("06000"));
+    page.module.setReply(QStringLiteral("EnviarDadosVenda"), SaleReplies::usual("06000"));
     page.answerPrompt(kCode);
     page.click(QStringLiteral("BitBtn10"));
     const QStringList messages = page.messages();
@@ -468,7 +494,7 @@ void TestTestPage::unwritableCfeFileIsReported()
 void TestTestPage::entryAndBrowser()
 {
     TestPageConsole page;
-    page.module.setReply(QStringLiteral("EnviarDadosVenda"), saleReply("06000"));
+    page.module.setReply(QStringLiteral("EnviarDadosVenda"), SaleReplies::usual("06000"));
     page.answerPrompt(kCode);
     page.click(QStringLiteral("BitBtn10"));
     page.click(QStringLiteral("BtnNaveg"));
