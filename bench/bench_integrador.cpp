@@ -2,9 +2,10 @@
 // on its worker thread, the calling thread turning a local event loop.
 //  1. latency: from a reply file appearing in Output (written by a thread
 //     that plays the Integrador) to send() returning, over several runs,
-//     against the reader's 300 ms pause before it reads a reply;
-//  2. the same latency with replies to other requests left in Output (2, and
-//     200 with one of 60 MB), seen by an earlier exchange first;
+//     against the 300 ms a reply must stay unchanged before it is read;
+//  2. the same latency for a fresh exchange (nothing passed over yet) with
+//     200 old replies to other requests in Output, one of them 60 MB, and 50
+//     files that another thread keeps rewriting, and the peak memory it adds;
 //  3. processor time of the whole process during a 10-second wait with an
 //     empty Output folder.
 
@@ -28,6 +29,7 @@
 #include <optional>
 #ifdef Q_OS_WIN
 #include <windows.h>
+#include <psapi.h>
 #else
 #include <sys/resource.h>
 #endif
@@ -39,7 +41,7 @@ namespace {
 using Steady = std::chrono::steady_clock;
 
 constexpr int kRuns = 10;
-constexpr int kStaleRuns = 5;
+constexpr int kFreshRuns = 10;
 constexpr double kVisitPauseMs = 300;
 
 QByteArray send(WorkerThread &worker, IntegradorExchange &exchange)
@@ -51,38 +53,23 @@ QByteArray send(WorkerThread &worker, IntegradorExchange &exchange)
 
 // The real clock, shifted by an offset: jumpAtNextPause() moves it forward
 // at the exchange's next pause (so that a 14-second wait lasts about 10 real
-// seconds), and with virtual pauses a pause only moves it (an earlier
-// exchange over a full Output folder, played without its real pauses).
+// seconds).
 class BenchClock : public Clock
 {
 public:
     QDateTime now() const override { return system_.now().addMSecs(offsetMs_); }
-    void pause(int milliseconds) override
-    {
-        if (!shift(milliseconds))
-            system_.pause(milliseconds);
-    }
     void pauseUntilChanged(FolderWatch &folder, int milliseconds) override
     {
-        if (!shift(milliseconds))
-            system_.pauseUntilChanged(folder, milliseconds);
+        offsetMs_ += pendingJumpMs_;
+        pendingJumpMs_ = 0;
+        system_.pauseUntilChanged(folder, milliseconds);
     }
     void jumpAtNextPause(qint64 milliseconds) { pendingJumpMs_ = milliseconds; }
-    void setVirtualPauses(bool on) { virtualPauses_ = on; }
 
 private:
-    // True when the pause is virtual and only moves the clock.
-    bool shift(int milliseconds)
-    {
-        offsetMs_ += pendingJumpMs_ + (virtualPauses_ ? milliseconds : 0);
-        pendingJumpMs_ = 0;
-        return virtualPauses_;
-    }
-
     SystemClock system_;
     qint64 offsetMs_ = 0;
     qint64 pendingJumpMs_ = 0;
-    bool virtualPauses_ = false;
 };
 
 double processorSeconds()
@@ -182,45 +169,104 @@ void measureLatency(WorkerThread &worker)
     printLatencies("reply latency, empty Output", latencies);
 }
 
-// Replies to request 0 (never drawn), the first padded to `largeBytes`.
-void fillOutput(int count, qint64 largeBytes)
+// Peak resident memory of the process so far, in megabytes.
+double peakMegabytes()
 {
-    for (int index = 0; index < count; ++index) {
-        QByteArray retorno = "000001|08000|alheia|||";
-        if (index == 0)
-            retorno += QByteArray(largeBytes, 'A');
-        FakeIntegrador::writeOutputFile(QStringLiteral("Alheia%1.xml").arg(index, 3, 10, QLatin1Char('0')),
-                                        FakeIntegrador::replyDocument(QStringLiteral("0"), QString::fromLatin1(retorno)));
-    }
+#ifdef Q_OS_WIN
+    PROCESS_MEMORY_COUNTERS counters{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return double(counters.PeakWorkingSetSize) / 1e6;
+#else
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1e3;
+#endif
 }
 
-void measureLatencyWithOthersReplies(WorkerThread &worker, int count, qint64 largeBytes)
+// Replies to request 0 (never drawn), last modified a minute ago; the first
+// is padded to 60 MB and written in chunks, so the bench's own memory stays small.
+void fillOutputWithOldReplies(int count)
+{
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-60);
+    const QString output = IntegradorFolders::output();
+    const QByteArray small
+        = FakeIntegrador::replyDocument(QStringLiteral("0"), QStringLiteral("000001|08000|alheia|||"));
+    for (int index = 1; index < count; ++index)
+        FakeIntegrador::writeOutputFile(QStringLiteral("Alheia%1.xml").arg(index, 3, 10, QLatin1Char('0')), small, old);
+    QFile large(output + QStringLiteral("/Alheia000.xml"));
+    if (!large.open(QIODevice::WriteOnly))
+        return;
+    large.write("<?xml version=\"1.0\" encoding=\"utf-8\"?><Integrador><Identificador><Valor>0</Valor>"
+                "</Identificador><Resposta><retorno>000001|08000|alheia|||");
+    const QByteArray chunk(1000 * 1000, 'A');
+    for (int megabyte = 0; megabyte < 60; ++megabyte)
+        large.write(chunk);
+    large.write("</retorno></Resposta></Integrador>");
+    large.flush();
+    large.setFileTime(old, QFileDevice::FileModificationTime);
+}
+
+// Plays other programs that are still writing their files: rewrites each of
+// `count` files in place, half a document, a pause, the other half, again
+// and again until destroyed.
+class Rewriters
+{
+public:
+    explicit Rewriters(int count)
+        : thread_([this, count] { run(count); })
+    {
+    }
+    ~Rewriters()
+    {
+        stop_ = true;
+        thread_.join();
+    }
+    Rewriters(const Rewriters &) = delete;
+    Rewriters &operator=(const Rewriters &) = delete;
+
+private:
+    void run(int count)
+    {
+        const QString output = IntegradorFolders::output();
+        const QByteArray document
+            = FakeIntegrador::replyDocument(QStringLiteral("0"), QStringLiteral("000001|08000|escrevendo|||"));
+        while (!stop_) {
+            for (int index = 0; index < count && !stop_; ++index) {
+                QFile file(output + QStringLiteral("/Escrevendo%1.xml").arg(index, 2, 10, QLatin1Char('0')));
+                if (!file.open(QIODevice::WriteOnly))
+                    continue;
+                file.write(document.left(document.size() / 2));
+                file.flush();
+                QThread::usleep(500);
+                file.write(document.mid(document.size() / 2));
+            }
+        }
+    }
+
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+void measureFreshReaderOverBusyOutput(WorkerThread &worker)
 {
     TemporaryWinePrefix prefix;
-    fillOutput(count, largeBytes);
-    BenchClock clock;
-    RandomGenerator generator;
-    IntegradorExchange exchange(clock, generator);
-
-    // An earlier exchange that got no answer has visited them all.
-    clock.setVirtualPauses(true);
-    const Steady::time_point earlierStart = Steady::now();
-    send(worker, exchange);
-    removeRequests();
-    const double earlier = milliseconds(Steady::now() - earlierStart);
-    clock.setVirtualPauses(false);
-
+    fillOutputWithOldReplies(200);
+    const Rewriters rewriters(50);
+    QThread::msleep(100); // every rewritten file exists
+    const double peakBefore = peakMegabytes();
     std::vector<double> latencies;
-    for (int run = 0; run < kStaleRuns; ++run) {
+    for (int run = 0; run < kFreshRuns; ++run) {
+        SystemClock clock;
+        RandomGenerator generator;
+        IntegradorExchange exchange(clock, generator); // a fresh reader each time
         if (const std::optional<double> latency = answeredExchange(worker, exchange))
             latencies.push_back(*latency);
     }
-    char title[160];
-    std::snprintf(title, sizeof title, "reply latency, %d replies to other requests in Output%s", count,
-                  largeBytes > 0 ? " (one of 60 MB)" : "");
-    printLatencies(title, latencies);
-    std::printf("  (the earlier exchange, pauses not played: %.0f ms; still in Output: %lld entries)\n", earlier,
-                qlonglong(QDir(IntegradorFolders::output()).entryList(QDir::Files).size()));
+    printLatencies("reply latency, fresh reader, 200 old replies (one of 60 MB) and 50 files being rewritten",
+                   latencies);
+    const qlonglong left = QDir(IntegradorFolders::output()).entryList(QDir::Files).size();
+    std::printf("  peak resident memory: %.0f MB before these runs, %.0f MB after; still in Output: %lld entries\n",
+                peakBefore, peakMegabytes(), left);
 }
 
 void measureIdleWait(WorkerThread &worker)
@@ -247,8 +293,7 @@ int main(int argc, char *argv[])
     QCoreApplication application(argc, argv); // the event loops of the waits
     WorkerThread worker;
     measureLatency(worker);
-    measureLatencyWithOthersReplies(worker, 2, 0);
-    measureLatencyWithOthersReplies(worker, 200, 60 * 1000 * 1000);
+    measureFreshReaderOverBusyOutput(worker);
     measureIdleWait(worker);
     return 0;
 }

@@ -36,9 +36,11 @@ QByteArray IntegradorExchange::send(Command command, qint32 numeroSessao, const 
     const QString identificador = GeraIdentificador();
     const IntegradorRequest request(*method, identificador);
     const QString path = IntegradorFolders::input() + u'/' + request.fileName();
+    const QDateTime requestTime = clock_.now();
     // Atomic: the Integrador never sees half a request; a file of the same name is replaced.
     if (!AtomicFile::write(path, request.document(numeroSessao, arguments)).isEmpty())
         return missingFoldersReply();
+    reader_.setRequestTime(requestTime);
     reader_.setLimiteEspera(clock_.now().addSecs(TemposIntegrador::totalSeconds(method->temposRow)));
     if (waitForReply(identificador.toInt()) == IntegradorReplyReader::Taken)
         return reader_.RespostaIntegrador().toUtf8(); // as the module library hands its texts
@@ -51,8 +53,12 @@ int IntegradorExchange::waitForReply(int identifier)
     FolderWatch output(IntegradorFolders::output());
     int result = reader_.LeRespostaIntegrador(identifier);
     while (result == IntegradorReplyReader::NoEntry) {
-        // Never past the deadline: the busy reply comes on time.
-        const qint64 left = clock_.now().msecsTo(reader_.LimiteEspera());
+        // Never past the deadline, so the busy reply comes on time, nor past
+        // the time a settling file is due, so a reply is read on its own time.
+        QDateTime until = reader_.LimiteEspera();
+        if (reader_.nextVisit().isValid())
+            until = qMin(until, reader_.nextVisit());
+        const qint64 left = clock_.now().msecsTo(until);
         clock_.pauseUntilChanged(output, int(qBound(qint64(0), left, qint64(kIdlePauseMilliseconds))));
         result = reader_.LeRespostaIntegrador(identifier);
     }

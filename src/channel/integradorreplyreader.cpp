@@ -11,7 +11,11 @@
 
 namespace {
 
-constexpr int kVisitPauseMilliseconds = 300;
+// How long a file must keep its size and modification time before it is read.
+constexpr int kSettleMilliseconds = 300;
+// Coarse file-system clocks (FAT keeps two-second steps) may date our reply
+// a little before our request.
+constexpr int kFileClockToleranceSeconds = 2;
 
 // Entries of every attribute, folders included, in name order regardless of
 // case (the order of the Windows listing on NTFS).
@@ -32,14 +36,18 @@ IntegradorReplyReader::IntegradorReplyReader(Clock &clock)
 int IntegradorReplyReader::LeRespostaIntegrador(int expectedIdentifier)
 {
     for (;;) {
-        if (clock_.now() >= limiteEspera_)
+        const QDateTime listedAt = clock_.now();
+        if (listedAt >= limiteEspera_)
             return DeadlinePassed;
         const QList<QFileInfo> entries = listReplies(IntegradorFolders::output());
         forgetVanished(entries);
+        nextVisit_ = QDateTime();
         bool visited = false;
         for (const QFileInfo &entry : entries) {
-            if (!isNew(entry))
+            if (!isDue(entry, listedAt))
                 continue;
+            if (deadlinePassed()) // reading takes time: many files must not run past the deadline
+                return DeadlinePassed;
             visited = true;
             if (takeEntry(entry, expectedIdentifier))
                 return Taken;
@@ -49,12 +57,33 @@ int IntegradorReplyReader::LeRespostaIntegrador(int expectedIdentifier)
     }
 }
 
-bool IntegradorReplyReader::isNew(const QFileInfo &entry) const
+bool IntegradorReplyReader::deadlinePassed() const
 {
-    if (entry.isSymLink() || !entry.isFile())
+    return clock_.now() >= limiteEspera_;
+}
+
+bool IntegradorReplyReader::olderThanRequest(const QFileInfo &entry) const
+{
+    return requestTime_.isValid() && entry.lastModified() < requestTime_.addSecs(-kFileClockToleranceSeconds);
+}
+
+// A file seen with a new stamp starts its settling time at this listing.
+bool IntegradorReplyReader::isDue(const QFileInfo &entry, const QDateTime &listedAt)
+{
+    if (entry.isSymLink() || !entry.isFile() || olderThanRequest(entry))
         return false;
-    const auto found = passedOver_.constFind(entry.fileName());
-    return found == passedOver_.constEnd() || *found != stampOf(entry);
+    const Stamp stamp = stampOf(entry);
+    auto sighting = seen_.find(entry.fileName());
+    if (sighting == seen_.end() || sighting->stamp != stamp)
+        sighting = seen_.insert(entry.fileName(), {stamp, listedAt, false});
+    if (sighting->passedOver)
+        return false;
+    const QDateTime due = sighting->since.addMSecs(kSettleMilliseconds);
+    if (listedAt >= due)
+        return true;
+    if (!nextVisit_.isValid() || due < nextVisit_)
+        nextVisit_ = due;
+    return false;
 }
 
 IntegradorReplyReader::Stamp IntegradorReplyReader::stampOf(const QFileInfo &entry)
@@ -62,16 +91,15 @@ IntegradorReplyReader::Stamp IntegradorReplyReader::stampOf(const QFileInfo &ent
     return {entry.size(), entry.lastModified()};
 }
 
-// The stamp is the listing's: a write that the read 300 ms later misses
-// comes after it and changes the stamp, so the file is read again.
+// The stamp is the listing's: a write that the read misses comes after it and
+// changes the stamp, so the file is read again.
 bool IntegradorReplyReader::takeEntry(const QFileInfo &entry, int expectedIdentifier)
 {
-    const Stamp stamp = stampOf(entry);
-    clock_.pause(kVisitPauseMilliseconds);
     const bool taken = readEntry(entry.filePath(), expectedIdentifier);
-    // A taken file that cannot be deleted is not taken again.
-    if (!taken || !QFile::remove(entry.filePath()))
-        passedOver_.insert(entry.fileName(), stamp);
+    if (taken && QFile::remove(entry.filePath()))
+        seen_.remove(entry.fileName());
+    else // a taken file that cannot be deleted is not taken again while it is unchanged
+        seen_[entry.fileName()].passedOver = true;
     return taken;
 }
 
@@ -95,10 +123,10 @@ bool IntegradorReplyReader::readEntry(const QString &path, int expectedIdentifie
 
 void IntegradorReplyReader::forgetVanished(const QList<QFileInfo> &entries)
 {
-    if (passedOver_.isEmpty())
+    if (seen_.isEmpty())
         return;
     QSet<QString> names;
     for (const QFileInfo &entry : entries)
         names.insert(entry.fileName());
-    passedOver_.removeIf([&names](const QHash<QString, Stamp>::iterator &it) { return !names.contains(it.key()); });
+    seen_.removeIf([&names](const QHash<QString, Sighting>::iterator &it) { return !names.contains(it.key()); });
 }

@@ -4,14 +4,13 @@
 
 class FolderWatch;
 
-// The local time and the pauses of the Integrador exchange. Tests inject a
-// clock whose pauses advance virtual time at once.
+// The local time and the waits of the Integrador exchange. Tests inject a
+// clock whose waits advance virtual time at once.
 class Clock
 {
 public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
-    virtual void pause(int milliseconds) = 0;
     // A pause that ends early when the watched folder changes.
     virtual void pauseUntilChanged(FolderWatch &folder, int milliseconds) = 0;
 };

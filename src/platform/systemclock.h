@@ -6,6 +6,5 @@ class SystemClock : public Clock
 {
 public:
     QDateTime now() const override;
-    void pause(int milliseconds) override;
     void pauseUntilChanged(FolderWatch &folder, int milliseconds) override;
 };

@@ -250,6 +250,13 @@ private Q_SLOTS:
         QCOMPARE(inputFiles(f.prefix), QStringList{"ConsultarMFe20899986.xml"});
     }
 
+    // The fake answers during the first wait (the 250 ms poll); its reply is
+    // read once it has stayed unchanged for 300 ms, not at a later poll.
+    void replyIsReadOnceSettled()
+    {
+        QCOMPARE(answeredInEmptyFolder(), 250 + kVisitPause);
+    }
+
     void returnsIntegradorErrorText()
     {
         IntegradorFixture f;
@@ -361,6 +368,8 @@ private Q_SLOTS:
         f.answerWith(QStringLiteral("{sessao}|08000|ok|||"));
         const QString entry = f.prefix.output() + QStringLiteral("/Alheia.xml");
         QVERIFY(createHostile(Hostile(kind), entry, f.prefix.path() + QStringLiteral("/elsewhere.xml")));
+        if (read) // written as the request is, so it may be the reply
+            QVERIFY(f.clock.date(entry));
 
         QVERIFY(answeredIn(f, 1) <= empty + (read ? kVisitPause : 0));
         QCOMPARE(answeredIn(f, 2), empty);
@@ -372,8 +381,10 @@ private Q_SLOTS:
     void manyStaleRepliesCostNothingOnceSeen()
     {
         IntegradorFixture f;
-        for (int index = 0; index < 50; ++index)
-            QVERIFY(TestFiles::write(f.prefix.output() + QStringLiteral("/Alheia%1.xml").arg(index), otherReply()));
+        for (int index = 0; index < 50; ++index) {
+            const QString path = f.prefix.output() + QStringLiteral("/Alheia%1.xml").arg(index);
+            QVERIFY(TestFiles::write(path, otherReply()) && f.clock.date(path));
+        }
         QCOMPARE(f.exchange.send(Command::ConsultarSAT, 1, {}), busy("000001|08098")); // no one answers
         QVERIFY(QDir(f.prefix.input()).removeRecursively());
         QVERIFY(QDir().mkpath(f.prefix.input()));
@@ -381,6 +392,42 @@ private Q_SLOTS:
         f.answerWith(QStringLiteral("{sessao}|08000|ok|||"));
         QCOMPARE(answeredIn(f, 2), answeredInEmptyFolder());
         QCOMPARE(QDir(f.prefix.output()).entryList(QDir::Files).size(), 50);
+    }
+
+    // Started over an Output folder that others share: 200 old replies, one
+    // of them an error that would be taken if it were read, and files that
+    // keep changing (complete error replies, taken if read). The reply comes
+    // as soon as over an empty folder.
+    void oldAndChangingFilesDoNotDelayTheReply()
+    {
+        const qint64 empty = answeredInEmptyFolder();
+        IntegradorFixture f;
+        const QString output = f.prefix.output();
+        for (int index = 0; index < 200; ++index) {
+            const QString path = output + QStringLiteral("/Alheia%1.xml").arg(index, 3, 10, QLatin1Char('0'));
+            QVERIFY(TestFiles::write(path, otherReply()) && f.clock.date(path, 60000));
+        }
+        const QString oldError = output + QStringLiteral("/Erro.xml");
+        QVERIFY(TestFiles::write(oldError, FakeIntegrador::replyDocument("1", {}, "erro antigo"))
+                && f.clock.date(oldError, 2001));
+        int rewrites = 0;
+        const auto rewrite = [&] {
+            ++rewrites;
+            for (int index = 0; index < 5; ++index) {
+                const QString path = output + QStringLiteral("/Escrevendo%1.xml").arg(index);
+                const QString erro = QStringLiteral("escrevendo ") + QString(rewrites, u'x');
+                QVERIFY(TestFiles::write(path, FakeIntegrador::replyDocument("1", {}, erro)) && f.clock.date(path));
+            }
+        };
+        rewrite();
+        f.fake.replyWith(QStringLiteral("{sessao}|08000|ok|||"));
+        f.clock.onPause = [&] {
+            rewrite();
+            f.fake.poll();
+        };
+
+        QCOMPARE(answeredIn(f, 1), empty);
+        QCOMPARE(QDir(output).entryList(QDir::Files).size(), 206);
     }
 
     // A reply seen while it was being written is read again once it changes.
@@ -399,15 +446,14 @@ private Q_SLOTS:
         const QString path = f.prefix.output() + QStringLiteral("/ConsultarMFe20899986.xml");
         const QByteArray complete = FakeIntegrador::replyDocument(QStringLiteral("20899986"), QStringLiteral("1|08000|ok|||"));
         const QByteArray partial = sameSize ? QByteArray(complete.size(), ' ') : complete.left(40);
-        QVERIFY(TestFiles::write(path, partial));
-        // Virtual pauses take no real time: the partial file is dated as written well before.
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.setFileTime(QDateTime(QDate(2026, 12, 7), QTime(10, 0)), QFileDevice::FileModificationTime));
-        file.close();
+        QVERIFY(TestFiles::write(path, partial) && f.clock.date(path));
+        const QDateTime readPartial = f.clock.now().addMSecs(kVisitPause);
+        bool rewritten = false;
         f.clock.onPause = [&] {
-            if (f.clock.pauseCount() == 2) // after the partial file was read
-                QVERIFY(TestFiles::write(path, complete));
+            if (rewritten || f.clock.now() <= readPartial)
+                return;
+            rewritten = true;
+            QVERIFY(TestFiles::write(path, complete) && f.clock.date(path));
         };
 
         QCOMPARE(f.exchange.send(Command::ConsultarSAT, 1, {}), QByteArray("1|08000|ok|||"));
