@@ -1,13 +1,16 @@
-// The Integrador reply document: the same text read from UTF-8, UTF-16 LE
-// or UTF-16 BE bytes with a byte-order mark is the same document, with the
-// same identifier, error text and reply text as the bytes the fuzzer gave.
+// The Integrador reply document: the bytes the fuzzer gave decode to valid
+// UTF-8 text, and that text read from UTF-8, UTF-16 LE or UTF-16 BE bytes
+// with a byte-order mark is the same document, with the same identifier,
+// error text and reply text.
 
 #include "channel/integradorreplydocument.h"
+#include "channel/xmldocumenttext.h"
 #include "fuzzcheck.h"
 #include "fuzzinput.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QUtf8StringView>
 
 namespace {
 
@@ -46,11 +49,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (values.identificador && *values.identificador)
         FUZZ_CHECK(**values.identificador >= 0);
 
-    // The text after its byte-order mark (a second mark stays part of it),
-    // an incomplete last character included.
+    // The text after its byte-order mark (a second mark stays part of it).
+    const QByteArray utf8 = XmlDocumentText::utf8(bytes);
+    FUZZ_CHECK(QUtf8StringView(utf8).isValidUtf8());
     QStringDecoder decoder(QStringConverter::Utf8,
                            QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
-    const QString text = decoder.decode(IntegradorReplyDocument::utf8Text(bytes));
+    const QString text = decoder.decode(utf8);
     for (const QStringConverter::Encoding encoding :
          {QStringConverter::Utf8, QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
         QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);

@@ -1,11 +1,10 @@
 #include "channel/integradorreplydocument.h"
 
+#include "channel/xmldocumenttext.h"
 #include "channel/xmlelementtext.h"
-#include "platform/ansicodepage.h"
 #include "platform/boundedfile.h"
 #include "platform/xmlfragment.h"
 
-#include <QStringDecoder>
 #include <utility>
 
 bool IntegradorReplyDocument::load(const QString &path)
@@ -17,7 +16,7 @@ bool IntegradorReplyDocument::load(const QString &path)
 bool IntegradorReplyDocument::parse(QByteArray bytes)
 {
     document_.reset();
-    buffer_ = utf8Text(std::move(bytes));
+    buffer_ = XmlDocumentText::utf8(std::move(bytes));
     if (buffer_.isEmpty())
         return false;
     // Parsing in place overwrites the buffer's last character with the end
@@ -29,22 +28,6 @@ bool IntegradorReplyDocument::parse(QByteArray bytes)
     const pugi::xml_parse_result parsed
         = document_.load_buffer_inplace(buffer_.data(), std::size_t(buffer_.size()), kOptions, pugi::encoding_utf8);
     return parsed && XmlFragment::isSingleDocument(document_) && qstrcmp(document_.document_element().name(), "Integrador") == 0;
-}
-
-QByteArray IntegradorReplyDocument::utf8Text(QByteArray bytes)
-{
-    const std::optional<QStringConverter::Encoding> bom = QStringConverter::encodingForData(bytes);
-    // Most replies are UTF-8: parsed as they are, without a copy in UTF-16.
-    // Invalid sequences reach the texts' decoding, which replaces them.
-    if (bom == QStringConverter::Utf8)
-        return bytes.remove(0, 3);
-    if (bom == QStringConverter::Utf16LE || bom == QStringConverter::Utf16BE) {
-        // Stateless: a last byte without its pair becomes a replacement
-        // character, so a file cut short does not read as complete.
-        QStringDecoder decoder(*bom, QStringConverter::Flag::Stateless);
-        return QString(decoder.decode(bytes)).toUtf8(); // the decoder drops the byte-order mark
-    }
-    return AnsiCodePage::toUnicode(bytes).toUtf8();
 }
 
 std::optional<QString> IntegradorReplyDocument::erro() const

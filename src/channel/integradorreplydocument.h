@@ -6,10 +6,13 @@
 #include <optional>
 #include <pugixml.hpp>
 
-// One reply file of the Integrador's Output folder, read as a whole: a UTF-8
-// or UTF-16 byte-order mark decides its encoding, without one it is ANSI. The
-// file is untrusted: anything that is not a readable, well-formed document
-// with root Integrador fails to load and is passed over by the reader.
+// One reply file of the Integrador's Output folder, read as a whole and
+// decoded as XML reads it: a UTF-8 or UTF-16 byte-order mark decides its
+// encoding, otherwise the XML declaration's (UTF-8 or Windows-1252), UTF-8
+// when it names none (XmlDocumentText); invalid bytes show as replacement
+// characters. The file is untrusted: anything that is not a readable,
+// well-formed document with root Integrador fails to load and is passed over
+// by the reader.
 class IntegradorReplyDocument
 {
 public:
@@ -27,8 +30,6 @@ public:
     // The outer nullopt: unreadable; the inner one: not a 32-bit decimal number.
     std::optional<std::optional<qint32>> identificador() const;
 
-    // The file's text in UTF-8, without a byte-order mark.
-    static QByteArray utf8Text(QByteArray bytes);
     static std::optional<qint32> parseIdentifier(const QString &text);
 
 private:

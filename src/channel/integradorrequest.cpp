@@ -1,5 +1,6 @@
 #include "channel/integradorrequest.h"
 
+#include "channel/xmldocumenttext.h"
 #include "platform/ansicodepage.h"
 
 namespace {
@@ -36,15 +37,20 @@ QByteArray tagged(const char *tag, const QByteArray &content)
     return QByteArray("<") + tag + '>' + content + "</" + tag + '>';
 }
 
-// The document declares UTF-8: a text argument, ANSI bytes as for the module
-// library, is written as the same characters in UTF-8 (ASCII stays as it is).
-QByteArray argumentText(const CommandArguments &arguments, int index)
+// The document declares UTF-8: a text argument is written as the characters
+// that the module reads from the same bytes (ASCII stays as it is). A plain
+// text is ANSI, as for the module library; a CDATA argument is an XML
+// document, which the module reads as XML does (a network document is UTF-8).
+QByteArray argumentText(const CommandArguments &arguments, const IntegradorParameter &parameter)
 {
-    const CommandArgument &argument = arguments.at(index);
+    const CommandArgument &argument = arguments.at(parameter.argument);
     if (const auto *number = std::get_if<qint32>(&argument))
         return QByteArray::number(*number);
     // Text arguments are C strings, as for the module library: they end at a NUL.
-    return AnsiCodePage::toUnicode(QByteArray(std::get<QByteArray>(argument).constData())).toUtf8();
+    const QByteArray text(std::get<QByteArray>(argument).constData());
+    if (parameter.form == IntegradorParameter::Form::CData)
+        return XmlDocumentText::utf8(text);
+    return AnsiCodePage::toUnicode(text).toUtf8();
 }
 
 QByteArray valueLine(const IntegradorParameter &parameter, const CommandArguments &arguments)
@@ -53,12 +59,11 @@ QByteArray valueLine(const IntegradorParameter &parameter, const CommandArgument
     case IntegradorParameter::Form::FixedDocumento:
         return tagged("Valor", "01");
     case IntegradorParameter::Form::CData:
-        return "<Valor><![CDATA[" + IntegradorRequest::escapeCData(argumentText(arguments, parameter.argument))
-            + "]]></Valor>";
+        return "<Valor><![CDATA[" + IntegradorRequest::escapeCData(argumentText(arguments, parameter)) + "]]></Valor>";
     case IntegradorParameter::Form::Plain:
         break;
     }
-    return tagged("Valor", IntegradorRequest::escapeText(argumentText(arguments, parameter.argument)));
+    return tagged("Valor", IntegradorRequest::escapeText(argumentText(arguments, parameter)));
 }
 
 void addParameter(Lines &lines, const char *name, const char *comment, const QByteArray &value,

@@ -8,10 +8,11 @@
 
 // The request document of the Integrador exchange: a fixed template of lines,
 // each ended by CR LF, without a byte-order mark. The template is ASCII and
-// declares UTF-8: text arguments (ANSI bytes, as for the module library) are
+// declares UTF-8: text arguments (the bytes the module library would get:
+// ANSI text, or an XML document in CDATA, decoded as XML reads it) are
 // written in UTF-8 and escaped only as XML requires, so that the Integrador
-// reads back exactly the characters passed. The arguments match the
-// command's row (CommandChannel::call checks them).
+// reads back the characters that the module reads from the library. The
+// arguments match the command's row (CommandChannel::call checks them).
 class IntegradorRequest
 {
 public:

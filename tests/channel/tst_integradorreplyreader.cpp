@@ -20,15 +20,19 @@ namespace {
 
 constexpr int kExpected = 4711;
 
-QByteArray document(const QByteArray &inner)
+const QByteArray kDeclaration = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n";
+
+QByteArray document(const QByteArray &inner, const QByteArray &declaration = kDeclaration)
 {
-    return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<Integrador>" + inner + "</Integrador>\r\n";
+    return declaration + "<Integrador>" + inner + "</Integrador>\r\n";
 }
 
-QByteArray reply(const QByteArray &identificador, const QByteArray &retorno)
+QByteArray reply(const QByteArray &identificador, const QByteArray &retorno,
+                 const QByteArray &declaration = kDeclaration)
 {
     return document("<Identificador><Valor>" + identificador + "</Valor></Identificador><Resposta><retorno>"
-                    + retorno + "</retorno></Resposta>");
+                        + retorno + "</retorno></Resposta>",
+                    declaration);
 }
 
 QByteArray errorReply(const QByteArray &identificador, const QByteArray &erro)
@@ -222,28 +226,57 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<bool>("taken");
+        QTest::addColumn<QString>("resposta");
 
+        const QString accented = QString::fromUtf8("ação");
         const QString text = QString::fromUtf8(
             "<?xml version=\"1.0\"?><Integrador><Identificador><Valor>4711</Valor></Identificador>"
             "<Resposta><retorno>ação</retorno></Resposta></Integrador>");
-        QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf" + text.toUtf8()) << true;
-        QTest::newRow("UTF-16 LE with BOM") << utf16(text, QStringConverter::Utf16LE, true) << true;
-        QTest::newRow("UTF-16 BE with BOM") << utf16(text, QStringConverter::Utf16BE, true) << true;
-        QTest::newRow("UTF-16 LE without BOM") << utf16(text, QStringConverter::Utf16LE, false) << false;
-        QTest::newRow("UTF-16 BE without BOM") << utf16(text, QStringConverter::Utf16BE, false) << false;
-        QTest::newRow("ANSI without BOM") << QByteArray(reply("4711", "a\xe7\xe3o")) << true;
+        const QByteArray ansi("a\xe7\xe3o \x80");
+        const QString fromAnsi = QString::fromUtf8("ação €");
+        const QString replaced = QStringLiteral("a\uFFFD\uFFFDo \uFFFD");
+        const auto declaring = [](const QByteArray &declaration, const QByteArray &retorno) {
+            return reply("4711", retorno, declaration);
+        };
+        QTest::newRow("UTF-8 declared, as the Integrador writes it") << reply("4711", accented.toUtf8()) << true
+                                                                    << accented;
+        QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf" + text.toUtf8()) << true << accented;
+        QTest::newRow("UTF-8, no encoding declared") << text.toUtf8() << true << accented;
+        QTest::newRow("UTF-8, no declaration") << declaring("", accented.toUtf8()) << true << accented;
+        QTest::newRow("UTF-8 under an encoding not known")
+            << declaring("<?xml version=\"1.0\" encoding=\"shift_jis\"?>", accented.toUtf8()) << true << accented;
+        QTest::newRow("UTF-16 LE with BOM") << utf16(text, QStringConverter::Utf16LE, true) << true << accented;
+        QTest::newRow("UTF-16 BE with BOM") << utf16(text, QStringConverter::Utf16BE, true) << true << accented;
+        QTest::newRow("UTF-16 LE without BOM") << utf16(text, QStringConverter::Utf16LE, false) << false << "";
+        QTest::newRow("UTF-16 BE without BOM") << utf16(text, QStringConverter::Utf16BE, false) << false << "";
+        QTest::newRow("windows-1252 declared")
+            << declaring("<?xml version=\"1.0\" encoding=\"windows-1252\"?>", ansi) << true << fromAnsi;
+        QTest::newRow("ISO-8859-1 declared, read as its superset Windows-1252")
+            << declaring("<?xml version='1.0' encoding='ISO-8859-1'?>", ansi) << true << fromAnsi;
+        QTest::newRow("another spelling, any case")
+            << declaring("<?xml version=\"1.0\" encoding = \"CP1252\" ?>", ansi) << true << fromAnsi;
+        QTest::newRow("declaration after a blank line")
+            << declaring("\r\n<?xml version=\"1.0\" encoding=\"Latin1\"?>", ansi) << true << fromAnsi;
+        QTest::newRow("the BOM wins over the declaration")
+            << declaring("\xef\xbb\xbf<?xml version=\"1.0\" encoding=\"windows-1252\"?>", accented.toUtf8())
+            << true << accented;
+        QTest::newRow("ANSI bytes declared UTF-8") << reply("4711", ansi) << true << replaced;
+        QTest::newRow("ANSI bytes undeclared") << declaring("", ansi) << true << replaced;
+        QTest::newRow("tag names differing in invalid bytes alone")
+            << declaring("", "ok</retorno><x\x93></x\xa4><retorno>") << true << "ok";
     }
 
     void encodings()
     {
         QFETCH(QByteArray, file);
         QFETCH(bool, taken);
+        QFETCH(QString, resposta);
 
         ReaderFixture f;
         QVERIFY(f.write("reply.xml", file));
         QCOMPARE(f.read(), taken ? 1 : 0);
         if (taken)
-            QCOMPARE(f.reader.RespostaIntegrador(), QString::fromUtf8("ação"));
+            QCOMPARE(f.reader.RespostaIntegrador(), resposta);
     }
 
     // Only a file modified since the request (allowing 2 s for coarse

@@ -202,9 +202,38 @@ private Q_SLOTS:
         QFETCH(QByteArray, utf8);
 
         const IntegradorRequest request(*IntegradorMethod::find(Command::EnviarDadosVenda), kIdentificador);
-        const QByteArray bytes = request.document(9, {ansi, ansi});
+        const QByteArray bytes = request.document(9, {ansi, QByteArray("<CFe/>")});
         QVERIFY(bytes.startsWith("<?xml version=\"1.0\" encoding=\"utf-8\" ?>\r\n"));
         QVERIFY(bytes.contains("          <Valor>" + utf8 + "</Valor>\r\n"));
+    }
+
+    // A document in CDATA carries the characters that the module reads from
+    // the same bytes through the library: its own encoding, as XML reads it.
+    void documentsAsXmlReadsThem_data()
+    {
+        QTest::addColumn<QByteArray>("dados");
+        QTest::addColumn<QByteArray>("utf8");
+
+        const QByteArray config = "<config><proxy_user>a\xc3\xa7\xc3\xa3o</proxy_user></config>";
+        QTest::newRow("UTF-8 declared, as the network pages write it")
+            << "<?xml version=\"1.0\" encoding=\"utf-8\"?>" + config
+            << "<?xml version=\"1.0\" encoding=\"utf-8\"?>" + config;
+        QTest::newRow("UTF-8 without a declaration") << config << config;
+        QTest::newRow("windows-1252 declared")
+            << QByteArray("<?xml version=\"1.0\" encoding=\"windows-1252\"?><CFe>S\xe3o \x80</CFe>")
+            << QByteArray("<?xml version=\"1.0\" encoding=\"windows-1252\"?><CFe>S\xc3\xa3o \xe2\x82\xac</CFe>");
+        QTest::newRow("ANSI bytes under a UTF-8 declaration become replacement characters")
+            << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?><CFe>S\xe3o</CFe>")
+            << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?><CFe>S\xef\xbf\xbdo</CFe>");
+    }
+
+    void documentsAsXmlReadsThem()
+    {
+        QFETCH(QByteArray, dados);
+        QFETCH(QByteArray, utf8);
+
+        const IntegradorRequest request(*IntegradorMethod::find(Command::EnviarDadosVenda), kIdentificador);
+        const QByteArray bytes = request.document(9, {QByteArray("12345678"), dados});
         QVERIFY(bytes.contains("          <Valor><![CDATA[" + utf8 + "]]></Valor>\r\n"));
     }
 

@@ -1,4 +1,7 @@
+#include "integradorconsole.h"
+#include "integradorrequestdocument.h"
 #include "networkconsole.h"
+#include "pageinput.h"
 #include "testfiles.h"
 
 #include "console/labelededit.h"
@@ -34,12 +37,15 @@ private Q_SLOTS:
     void sending();
     void outcome_data();
     void outcome();
+    void accentsOnBothRoads_data();
+    void accentsOnBothRoads();
     void shortCodeSendsNothing();
     void unwritableFolderSendsNothing();
     void valuesSurviveARestart();
 
 private:
     static void show(NetworkConsole &console) { console.click(QStringLiteral("BtnConfRede")); }
+    static void send(const ConsoleFixture &console, const QStringList &entries);
     static bool enabled(NetworkConsole &console, const QStringList &edits);
 };
 
@@ -212,6 +218,47 @@ void TestNetworkPage::outcome()
     // The status bar shows the reply only after the boxes were closed.
     QCOMPARE(console.statusText(), QString::fromUtf8(reply).replace(QStringLiteral("{sessao}"), session));
     QCOMPARE(console.text(kCode), QString());
+}
+
+void TestNetworkPage::send(const ConsoleFixture &console, const QStringList &entries)
+{
+    QTest::mouseClick(console.find<QPushButton>(QStringLiteral("BtnConfRede")), Qt::LeftButton);
+    PageInput::fill(console, entries);
+    QTest::mouseClick(console.find<QPushButton>(QStringLiteral("BitEnviarConfRede")), Qt::LeftButton);
+}
+
+void TestNetworkPage::accentsOnBothRoads_data()
+{
+    QTest::addColumn<bool>("integrador");
+    QTest::newRow("library: the document's bytes") << false;
+    QTest::newRow("Integrador: the same characters in the request") << true;
+}
+
+// The document is UTF-8: the library gets its bytes, the Integrador's request
+// (UTF-8 too) the same characters, not their bytes read as ANSI once more.
+void TestNetworkPage::accentsOnBothRoads()
+{
+    QFETCH(bool, integrador);
+    const QString reply = QStringLiteral("{sessao}|12000|Rede configurada||");
+    const QStringList typed{"CbotipoInter=0", "cboProxy=1", "Edtproxy_user=ação", "LblEdtCodRede=12345678"};
+    QByteArray sent;
+    QStringList messages;
+    if (integrador) {
+        IntegradorConsole road(reply);
+        send(road.console, typed);
+        const QByteArray request = road.integrador.requests().value(0).bytes;
+        sent = IntegradorRequestDocument(request).value("dadosConfiguracao").value_or(QByteArray());
+        messages = road.console.interaction.messages();
+    } else {
+        NetworkConsole console;
+        console.module.setReply(kExport, reply.toUtf8());
+        send(console.console, typed);
+        sent = console.sent(kExport).value(1).toByteArray();
+        messages = console.messages();
+    }
+    QCOMPARE(sent, NetworkConsole::document(kHead + "<tipoLan>DHCP</tipoLan><proxy>1</proxy><proxy_ip/><proxy_porta/>"
+                                                    "<proxy_user>a\xc3\xa7\xc3\xa3o</proxy_user><proxy_senha/>"));
+    QCOMPARE(messages, QStringList{"Rede configurada"});
 }
 
 void TestNetworkPage::shortCodeSendsNothing()
