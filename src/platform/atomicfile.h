@@ -4,6 +4,8 @@
 #include <QString>
 
 // Writes a whole file through QSaveFile, so a crash never leaves half a file.
+// The target is replaced only once every byte is known to be written; on any
+// failure (a full or read-only disk) it keeps what it held.
 class AtomicFile
 {
 public:

@@ -1,4 +1,5 @@
 #include "consolefixture.h"
+#include "smallfilesystem.h"
 
 #include "console/consolestartup.h"
 #include "console/tfativacao.h"
@@ -16,6 +17,7 @@ private Q_SLOTS:
     void argumentsAreTakenAsGiven();
     void defaultFilesBeforeTheWindow();
     void unwritableProgramFolderGivesOneMessage();
+    void fullDiskGivesTheMessageAndNoEmptyFile();
 };
 
 void TestConsoleStartup::argumentsAreTakenAsGiven()
@@ -51,6 +53,20 @@ void TestConsoleStartup::unwritableProgramFolderGivesOneMessage()
     QCOMPARE(console.interaction.messages(),
              QStringList{QStringLiteral("Não foi possível criar o arquivo de configuração \"ConfRede.xml\"!")});
     QCOMPARE(console.find<QPlainTextEdit>(QStringLiteral("MemoCFe"))->height(), 220); // start-up went on
+}
+
+void TestConsoleStartup::fullDiskGivesTheMessageAndNoEmptyFile()
+{
+    ConsoleFixture console;
+    SmallFileSystem disk(console.programFolder());
+    if (!disk.isMounted())
+        QSKIP("mounting a small file system needs root");
+    QVERIFY(disk.fill());
+
+    console.start();
+    QCOMPARE(console.interaction.messages(),
+             QStringList{QStringLiteral("Não foi possível criar o arquivo de configuração \"ConfRede.xml\"!")});
+    QVERIFY(!QFile::exists(console.programFolder() + QStringLiteral("ConfRede.xml")));
 }
 
 QTEST_MAIN(TestConsoleStartup)

@@ -1,4 +1,6 @@
+#include "fakemodule.h"
 #include "networkconsole.h"
+#include "smallfilesystem.h"
 #include "testfiles.h"
 
 #include "console/labelededit.h"
@@ -9,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -37,6 +40,7 @@ private Q_SLOTS:
     void shortCodeSendsNothing();
     void unwritableFolderSendsNothing();
     void valuesSurviveARestart();
+    void fullDiskSendsNothing();
 
 private:
     static void show(NetworkConsole &console) { console.click(QStringLiteral("BtnConfRede")); }
@@ -264,6 +268,36 @@ void TestNetworkPage::valuesSurviveARestart()
     QCOMPARE(console.text(QStringLiteral("EdtlanIP")), QStringLiteral("192.168.0.2"));
     QCOMPARE(console.find<QComboBox>(QStringLiteral("cboProxy"))->currentIndex(), 1);
     QCOMPARE(console.text(QStringLiteral("Edtproxy_porta")), QStringLiteral("8080"));
+}
+
+void TestNetworkPage::fullDiskSendsNothing()
+{
+    NetworkConsole console;
+    SmallFileSystem disk(console.console.programFolder());
+    if (!disk.isMounted())
+        QSKIP("mounting a small file system needs root");
+    // The fake library records its calls off the full disk.
+    const QTemporaryDir elsewhere;
+    FakeModule module(elsewhere.path());
+    module.setReply(kExport, "{sessao}|12000|Rede configurada||");
+    const QByteArray earlier = NetworkConsole::document(kHead + "<tipoLan>DHCP</tipoLan><proxy>0</proxy>") + "\r\n";
+    QVERIFY(TestFiles::write(console.console.programFolder() + QStringLiteral("ConfRede.xml"), earlier));
+    QVERIFY(disk.fill());
+    show(console);
+    console.fill({{"CbotipoLan", 1}, {"EdtlanIP", "10.0.0.5"}, {kCode, "12345678"}});
+    console.click(QStringLiteral("BitEnviarConfRede"));
+
+    QCOMPARE(console.messages(), QStringList{QStringLiteral("Não foi possível gravar o arquivo \"%1ConfRede.xml\" "
+                                                            "(No space left on device). A configuração não foi enviada.")
+                                                 .arg(console.console.programFolder())});
+    QVERIFY(module.calls().isEmpty());
+    QCOMPARE(console.programFile(QStringLiteral("ConfRede.xml")), earlier);
+
+    // With room again the same click sends the whole document.
+    QVERIFY(disk.release());
+    console.click(QStringLiteral("BitEnviarConfRede"));
+    QCOMPARE(module.calls().size(), 1);
+    QVERIFY(module.calls().first().arguments.at(2).toByteArray().contains("<lanIP>10.0.0.5</lanIP>"));
 }
 
 QTEST_MAIN(TestNetworkPage)
