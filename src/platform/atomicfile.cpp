@@ -1,5 +1,8 @@
 #include "platform/atomicfile.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace {
@@ -36,4 +39,19 @@ QString AtomicFile::write(const QString &path, const QByteArray &bytes)
     if (!file.commit())
         return file.errorString();
     return {};
+}
+
+void AtomicFile::removeLeftovers(const QString &path)
+{
+    const QFileInfo target(path);
+    const QString name = target.fileName();
+    const QRegularExpression temporary(
+        QRegularExpression::anchoredPattern(QRegularExpression::escape(name) + QStringLiteral("\\.[A-Za-z]{6}")));
+    const QDir folder = target.absoluteDir();
+    const QFileInfoList candidates = folder.entryInfoList({name + QStringLiteral(".??????")},
+                                                          QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo &entry : candidates) {
+        if (temporary.match(entry.fileName()).hasMatch())
+            QFile::remove(entry.filePath());
+    }
 }

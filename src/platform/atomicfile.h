@@ -11,4 +11,7 @@ class AtomicFile
 public:
     // Empty on success, otherwise the reason the file could not be written.
     [[nodiscard]] static QString write(const QString &path, const QByteArray &bytes);
+    // Deletes the temporary files that writes to `path` killed half-way left
+    // next to it (QSaveFile names them "<name>." and six letters); nothing else.
+    static void removeLeftovers(const QString &path);
 };

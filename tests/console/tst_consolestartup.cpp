@@ -1,5 +1,6 @@
 #include "consolefixture.h"
 #include "smallfilesystem.h"
+#include "testfiles.h"
 
 #include "console/consolestartup.h"
 #include "console/tfativacao.h"
@@ -18,6 +19,7 @@ private Q_SLOTS:
     void defaultFilesBeforeTheWindow();
     void unwritableProgramFolderGivesOneMessage();
     void fullDiskGivesTheMessageAndNoEmptyFile();
+    void leftoversAreRemovedBeforeTheWindow();
 };
 
 void TestConsoleStartup::argumentsAreTakenAsGiven()
@@ -67,6 +69,18 @@ void TestConsoleStartup::fullDiskGivesTheMessageAndNoEmptyFile()
     QCOMPARE(console.interaction.messages(),
              QStringList{QStringLiteral("Não foi possível criar o arquivo de configuração \"ConfRede.xml\"!")});
     QVERIFY(!QFile::exists(console.programFolder() + QStringLiteral("ConfRede.xml")));
+}
+
+void TestConsoleStartup::leftoversAreRemovedBeforeTheWindow()
+{
+    ConsoleFixture console;
+    const QString leftover = console.programFolder() + QStringLiteral("Parametros.xml.kXmQzT");
+    const QString foreign = console.programFolder() + QStringLiteral("Parametros.xml.old");
+    QVERIFY(TestFiles::write(leftover, "half a file"));
+    QVERIFY(TestFiles::write(foreign, "kept"));
+    console.start();
+    QVERIFY(!QFile::exists(leftover));
+    QCOMPARE(TestFiles::read(foreign), QByteArray("kept"));
 }
 
 QTEST_MAIN(TestConsoleStartup)

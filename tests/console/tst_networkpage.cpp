@@ -41,6 +41,8 @@ private Q_SLOTS:
     void unwritableFolderSendsNothing();
     void valuesSurviveARestart();
     void fullDiskSendsNothing();
+    void unwritableSettingsAreReportedAtOnce_data();
+    void unwritableSettingsAreReportedAtOnce();
 
 private:
     static void show(NetworkConsole &console) { console.click(QStringLiteral("BtnConfRede")); }
@@ -298,6 +300,38 @@ void TestNetworkPage::fullDiskSendsNothing()
     console.click(QStringLiteral("BitEnviarConfRede"));
     QCOMPARE(module.calls().size(), 1);
     QVERIFY(module.calls().first().arguments.at(2).toByteArray().contains("<lanIP>10.0.0.5</lanIP>"));
+}
+
+void TestNetworkPage::unwritableSettingsAreReportedAtOnce_data()
+{
+    QTest::addColumn<bool>("readOnly"); // otherwise full
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("read-only disk") << true << "Read-only file system";
+    QTest::newRow("full disk") << false << "No space left on device";
+}
+
+void TestNetworkPage::unwritableSettingsAreReportedAtOnce()
+{
+    QFETCH(bool, readOnly);
+    QFETCH(QString, reason);
+    NetworkConsole console;
+    SmallFileSystem disk(console.console.workingFolder());
+    if (!disk.isMounted())
+        QSKIP("mounting a small file system needs root");
+    QVERIFY(readOnly ? disk.makeReadOnly() : disk.fill());
+    console.module.setReply(kExport, "{sessao}|12000|Rede configurada||");
+    show(console);
+    console.fill({{"EdtlanIP", "10.0.0.5"}, {kCode, "12345678"}});
+    console.click(QStringLiteral("BitEnviarConfRede"));
+
+    // Told before the command is sent; the configuration still goes out.
+    QCOMPARE(console.messages(),
+             (QStringList{QStringLiteral("Não foi possível gravar o arquivo de configuração \"%1/Parametros.xml\" (%2). "
+                                         "As alterações das configurações foram perdidas.")
+                              .arg(console.console.workingFolder(), reason),
+                          QStringLiteral("Rede configurada")}));
+    QCOMPARE(console.module.calls().size(), 1);
+    QCOMPARE(console.field(QStringLiteral("lanIP")), QStringLiteral("10.0.0.5"));
 }
 
 QTEST_MAIN(TestNetworkPage)
