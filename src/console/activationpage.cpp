@@ -118,7 +118,7 @@ void ActivationPage::storeCnpjAndState()
     cds().Edit();
     cds().setFieldAsString(QStringLiteral("CNPJContribuinte"), EdtCNPJContrib->digits());
     cds().setFieldAsInteger(QStringLiteral("uf"), cbo->currentIndex());
-    cds().Post();
+    postSettings();
 }
 
 int ActivationPage::storedStateRow() const

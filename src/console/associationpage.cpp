@@ -114,5 +114,5 @@ void AssociationPage::storeSignature(const QString &signature)
     cds().Edit();
     cds().setFieldAsString(QStringLiteral("Assinatura"), signature);
     cds().setFieldAsString(QStringLiteral("CNPJSH"), EdtCNPJSw->digits());
-    cds().Post();
+    postSettings();
 }

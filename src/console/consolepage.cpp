@@ -1,7 +1,9 @@
 #include "console/consolepage.h"
 
+#include "console/interaction.h"
 #include "console/widgetfactory.h"
 #include "console/widgetstyle.h"
+#include "settings/clientdataset.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -62,6 +64,12 @@ void ConsolePage::setTitle(const QString &title)
 QString ConsolePage::title() const
 {
     return titleBar_->text();
+}
+
+void ConsolePage::postSettings() const
+{
+    if (!cds().Post())
+        interaction().showMessage(cds().errorText());
 }
 
 void ConsolePage::setDefaultButton(QPushButton *button)

@@ -50,6 +50,9 @@ protected:
     ClientDataSet &cds() const { return context_.cds; }
     Interaction &interaction() const { return context_.interaction; }
     const QString &programFolder() const { return context_.programFolder; }
+    // Posts the record, which writes the settings file; a file that cannot be
+    // written is reported at once, and the operation goes on.
+    void postSettings() const;
 
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

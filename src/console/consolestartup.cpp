@@ -17,6 +17,7 @@ std::unique_ptr<TFAtivacao> ConsoleStartup::start(const QString &programFolder, 
                                                   Interaction &interaction, Clock &clock)
 {
     ConsoleStyle::install();
+    StartupFiles::removeLeftovers(programFolder);
     const StartupFiles::Result check = StartupFiles::CheckConfigs(programFolder);
     if (check != StartupFiles::Result::Ok)
         interaction.showMessage(StartupFiles::message(check));

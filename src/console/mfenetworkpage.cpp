@@ -219,7 +219,7 @@ void MfeNetworkPage::BitEnviarMFEConfRedeClick()
     NetworkInterface::editRecord(cds());
     cds().setFieldAsString(kTipoInter, NetworkChoices::kEthe);
     interface1_.store(cds());
-    cds().Post();
+    postSettings();
     if (!writeDocuments())
         return;
     if (const std::optional<QByteArray> documents = payload())

@@ -2,6 +2,7 @@
 
 #include "console/networkchoices.h"
 #include "settings/clientdataset.h"
+#include "settings/texttrim.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -24,7 +25,7 @@ void storeEdits(ClientDataSet &cds, const std::array<const char *, N> &fields,
                 const std::array<QLineEdit *, N> &edits)
 {
     for (std::size_t i = 0; i < N; ++i)
-        cds.setFieldAsString(QLatin1String(fields[i]), edits[i]->text());
+        cds.setFieldAsString(QLatin1String(fields[i]), TextTrim::withoutControls(edits[i]->text()));
 }
 
 template<std::size_t N>

@@ -28,7 +28,8 @@ public:
     // The record's address and proxy fields into the controls; the enable
     // rules are the page's to run.
     void fill(const ClientDataSet &cds) const;
-    // The controls into the record under edit: texts as typed, enabled or not.
+    // The controls into the record under edit: texts as typed (without the
+    // control characters no document can carry), enabled or not.
     void store(ClientDataSet &cds) const;
     // Interface 2's document values but the carrier's access data.
     TConfRede::Interface2 values() const;

@@ -107,7 +107,7 @@ void NetworkPage::BitConfRedeClick()
     const QString tipoInter = cds().fieldAsString(kTipoInter);
     cds().setFieldAsString(kTipoInter, NetworkChoices::interfaceValue(CbotipoInter->currentIndex(), tipoInter));
     interface_.store(cds());
-    cds().Post();
+    postSettings();
     if (!sender_.write(TConfRede::kConfRede, TConfRede::geraxml(cds())))
         return;
     if (const std::optional<QByteArray> payload = sender_.read(TConfRede::kConfRede))

@@ -6,6 +6,7 @@
 #include "console/operationframe.h"
 #include "platform/ansicodepage.h"
 #include "settings/confrede.h"
+#include "settings/texttrim.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -51,7 +52,7 @@ std::optional<QByteArray> NetworkSender::read(const QString &fileName) const
 
 void NetworkSender::send(Command command, QLineEdit &codeEdit, const QByteArray &payload) const
 {
-    frame_.send(command, {AnsiCodePage::fromUnicode(codeEdit.text()), payload}, false);
+    frame_.send(command, {AnsiCodePage::fromUnicode(TextTrim::withoutControls(codeEdit.text())), payload}, false);
     frame_.readReply({[this, command] { frame_.showResult(command, {}, [this] { showMessageField(); }); }});
     frame_.mostrastatus(frame_.state().Retorno);
     codeEdit.clear();

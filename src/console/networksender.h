@@ -28,10 +28,11 @@ public:
     // it could not be read.
     std::optional<QByteArray> read(const QString &fileName) const;
 
-    // Sends the payload with the code as typed and shows the outcome: the
-    // communication-failure message for the busy code, otherwise field 3 when
-    // field 2 has four characters, else field 2; the tax authority's message;
-    // the reply in the status bar only then. The code edit is cleared.
+    // Sends the payload with the code as typed (less the control characters
+    // no request can carry) and shows the outcome: the communication-failure
+    // message for the busy code, otherwise field 3 when field 2 has four
+    // characters, else field 2; the tax authority's message; the reply in the
+    // status bar only then. The code edit is cleared.
     void send(Command command, QLineEdit &codeEdit, const QByteArray &payload) const;
 
 private:

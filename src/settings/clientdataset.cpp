@@ -118,9 +118,10 @@ void ClientDataSet::Edit()
     }
 }
 
-void ClientDataSet::Post()
+bool ClientDataSet::Post()
 {
     requireActive();
+    return save() != CloseResult::Failed;
 }
 
 void ClientDataSet::setFieldAsString(const QString &name, const QString &value)
@@ -162,6 +163,16 @@ ClientDataSet::CloseResult ClientDataSet::Close()
     if (!m_active)
         return CloseResult::NotWritten;
     m_active = false;
+    return save();
+}
+
+QString ClientDataSet::errorText() const
+{
+    return m_errorText;
+}
+
+ClientDataSet::CloseResult ClientDataSet::save()
+{
     const QString path = currentPath();
     const bool exists = QFileInfo::exists(path);
     if (!m_changed && exists)
@@ -175,12 +186,10 @@ ClientDataSet::CloseResult ClientDataSet::Close()
                           .arg(nativePath(path), problem);
         return CloseResult::Failed;
     }
+    // The file now holds the record: no copy of it is taken again.
+    m_changed = false;
+    m_damagedPath.clear();
     return CloseResult::Written;
-}
-
-QString ClientDataSet::errorText() const
-{
-    return m_errorText;
 }
 
 QString ClientDataSet::currentPath() const

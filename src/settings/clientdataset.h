@@ -6,16 +6,16 @@
 #include <optional>
 
 // The settings dataset: the records of the settings file, kept in memory
-// while the console runs. Every operation works on the first record; edits
-// stay in memory until Close writes the file.
+// while the console runs. Every operation works on the first record; Post
+// and Close write the file, so what an operation stored survives a kill.
 //
 // The file name is relative to the process's working directory at the
-// moment of Open and of Close. A file that exists but is not a settings
-// datapacket is never written over without a copy: at Close it is first
+// moment of Open, Post and Close. A file that exists but is not a settings
+// datapacket is never written over without a copy: at the first write it is
 // copied to "<name>.bak" (or "<name>.bak2", "<name>.bak3", ... when taken).
 //
-// Nothing is written unless the owner calls Close (the destructor does not),
-// so a failed write always reaches someone who can report it.
+// Nothing is written unless the owner calls Post or Close (the destructor
+// does not), so a failed write always reaches someone who can report it.
 //
 // Using the dataset while it is closed, or naming an unknown field, is a
 // programming error and throws std::runtime_error.
@@ -34,8 +34,10 @@ public:
     void First();
     // With no record, creates one with every field null.
     void Edit();
-    // Changes are kept as they are set; Post leaves them in memory.
-    void Post();
+    // Changes are kept as they are set; Post writes them to the file as Close
+    // does. False when the file could not be written (errorText says why);
+    // the changes stay in memory and Close tries again.
+    [[nodiscard]] bool Post();
     // A set acts as an edit when none was started. Values are cut to the
     // field's width.
     void setFieldAsString(const QString &name, const QString &value);
@@ -47,12 +49,14 @@ public:
     // The same read without the error: nullopt where fieldAsInteger throws.
     std::optional<int> fieldAsOptionalInteger(const QString &name) const;
     bool isNull(const QString &name) const;
-    // Writes when the data changed since Open, or when the file is missing.
+    // Writes when the data changed since Open or the last write, or when the
+    // file is missing.
     CloseResult Close();
-    // The last problem of Open or Close, as a sentence for the technician.
+    // The last problem of Open, Post or Close, as a sentence for the technician.
     QString errorText() const;
 
 private:
+    CloseResult save();
     QString currentPath() const;
     OpenResult damaged(const QString &path, const QString &problem);
     bool preserveDamaged(const QString &path);

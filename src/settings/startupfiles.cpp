@@ -1,8 +1,10 @@
 #include "settings/startupfiles.h"
 
 #include "platform/atomicfile.h"
+#include "settings/confrede.h"
 #include "settings/datapacket.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -41,6 +43,13 @@ StartupFiles::Result StartupFiles::CheckConfigs(const QString &programFolder)
     if (!ensureFile(programFolder + kParametros, defaultParametros()))
         return Result::ParametrosFailed;
     return Result::Ok;
+}
+
+void StartupFiles::removeLeftovers(const QString &programFolder)
+{
+    for (const QString &name : {kConfRede, TConfRede::kConfRedeMFE1, TConfRede::kConfRedeMFE2, kParametros})
+        AtomicFile::removeLeftovers(programFolder + name);
+    AtomicFile::removeLeftovers(QDir::current().absoluteFilePath(kParametros));
 }
 
 QString StartupFiles::message(Result result)

@@ -14,6 +14,10 @@ public:
     // Existing files are left untouched; a failure on "ConfRede.xml" stops
     // before "Parametros.xml". `programFolder` ends with '/'.
     [[nodiscard]] static Result CheckConfigs(const QString &programFolder);
+    // Temporary files that a save killed half-way left of the console's own
+    // files: the network documents and the settings file in the program's
+    // folder, and the settings file in the working directory.
+    static void removeLeftovers(const QString &programFolder);
     // The message box text for a failure; empty for Ok.
     static QString message(Result result);
     static QByteArray defaultConfRede();

@@ -1,5 +1,6 @@
 #include "integradorfixture.h"
 #include "samplearguments.h"
+#include "smallfilesystem.h"
 #include "testfiles.h"
 
 #include <QDir>
@@ -317,6 +318,18 @@ private Q_SLOTS:
         QVERIFY(QDir(f.prefix.input()).mkdir("ConsultarMFe20899986.xml"));
         QCOMPARE(f.exchange.send(Command::ConsultarSAT, 42, {}), kMissingFolders);
         QCOMPARE(f.clock.pauseCount(), 0);
+    }
+
+    void fullInputFolderAnswersAtOnce()
+    {
+        IntegradorFixture f;
+        SmallFileSystem disk(f.prefix.input());
+        if (!disk.isMounted())
+            QSKIP("mounting a small file system needs root");
+        QVERIFY(disk.fill());
+        QCOMPARE(f.exchange.send(Command::ConsultarSAT, 42, {}), kMissingFolders);
+        QCOMPARE(f.clock.pauseCount(), 0);
+        QCOMPARE(inputFiles(f.prefix), QStringList{SmallFileSystem::kFiller}); // no empty request left
     }
 
     void missingOutputFolderEndsInBusyReply()

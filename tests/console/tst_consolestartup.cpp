@@ -1,4 +1,6 @@
 #include "consolefixture.h"
+#include "smallfilesystem.h"
+#include "testfiles.h"
 
 #include "console/consolestartup.h"
 #include "console/tfativacao.h"
@@ -16,6 +18,8 @@ private Q_SLOTS:
     void argumentsAreTakenAsGiven();
     void defaultFilesBeforeTheWindow();
     void unwritableProgramFolderGivesOneMessage();
+    void fullDiskGivesTheMessageAndNoEmptyFile();
+    void leftoversAreRemovedBeforeTheWindow();
 };
 
 void TestConsoleStartup::argumentsAreTakenAsGiven()
@@ -51,6 +55,32 @@ void TestConsoleStartup::unwritableProgramFolderGivesOneMessage()
     QCOMPARE(console.interaction.messages(),
              QStringList{QStringLiteral("Não foi possível criar o arquivo de configuração \"ConfRede.xml\"!")});
     QCOMPARE(console.find<QPlainTextEdit>(QStringLiteral("MemoCFe"))->height(), 220); // start-up went on
+}
+
+void TestConsoleStartup::fullDiskGivesTheMessageAndNoEmptyFile()
+{
+    ConsoleFixture console;
+    SmallFileSystem disk(console.programFolder());
+    if (!disk.isMounted())
+        QSKIP("mounting a small file system needs root");
+    QVERIFY(disk.fill());
+
+    console.start();
+    QCOMPARE(console.interaction.messages(),
+             QStringList{QStringLiteral("Não foi possível criar o arquivo de configuração \"ConfRede.xml\"!")});
+    QVERIFY(!QFile::exists(console.programFolder() + QStringLiteral("ConfRede.xml")));
+}
+
+void TestConsoleStartup::leftoversAreRemovedBeforeTheWindow()
+{
+    ConsoleFixture console;
+    const QString leftover = console.programFolder() + QStringLiteral("Parametros.xml.kXmQzT");
+    const QString foreign = console.programFolder() + QStringLiteral("Parametros.xml.old");
+    QVERIFY(TestFiles::write(leftover, "half a file"));
+    QVERIFY(TestFiles::write(foreign, "kept"));
+    console.start();
+    QVERIFY(!QFile::exists(leftover));
+    QCOMPARE(TestFiles::read(foreign), QByteArray("kept"));
 }
 
 QTEST_MAIN(TestConsoleStartup)

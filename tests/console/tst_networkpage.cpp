@@ -1,8 +1,11 @@
+#include "fakemodule.h"
 #include "integradorconsole.h"
 #include "integradorrequestdocument.h"
 #include "networkconsole.h"
 #include "pageinput.h"
+#include "smallfilesystem.h"
 #include "testfiles.h"
+#include "wellformedxml.h"
 
 #include "console/labelededit.h"
 #include "console/operationframe.h"
@@ -12,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -42,6 +46,10 @@ private Q_SLOTS:
     void shortCodeSendsNothing();
     void unwritableFolderSendsNothing();
     void valuesSurviveARestart();
+    void fullDiskSendsNothing();
+    void unwritableSettingsAreReportedAtOnce_data();
+    void unwritableSettingsAreReportedAtOnce();
+    void controlCharactersNeverReachADocument();
 
 private:
     static void show(NetworkConsole &console) { console.click(QStringLiteral("BtnConfRede")); }
@@ -311,6 +319,88 @@ void TestNetworkPage::valuesSurviveARestart()
     QCOMPARE(console.text(QStringLiteral("EdtlanIP")), QStringLiteral("192.168.0.2"));
     QCOMPARE(console.find<QComboBox>(QStringLiteral("cboProxy"))->currentIndex(), 1);
     QCOMPARE(console.text(QStringLiteral("Edtproxy_porta")), QStringLiteral("8080"));
+}
+
+void TestNetworkPage::fullDiskSendsNothing()
+{
+    NetworkConsole console;
+    SmallFileSystem disk(console.console.programFolder());
+    if (!disk.isMounted())
+        QSKIP("mounting a small file system needs root");
+    // The fake library records its calls off the full disk.
+    const QTemporaryDir elsewhere;
+    FakeModule module(elsewhere.path());
+    module.setReply(kExport, "{sessao}|12000|Rede configurada||");
+    const QByteArray earlier = NetworkConsole::document(kHead + "<tipoLan>DHCP</tipoLan><proxy>0</proxy>") + "\r\n";
+    QVERIFY(TestFiles::write(console.console.programFolder() + QStringLiteral("ConfRede.xml"), earlier));
+    QVERIFY(disk.fill());
+    show(console);
+    console.fill({{"CbotipoLan", 1}, {"EdtlanIP", "10.0.0.5"}, {kCode, "12345678"}});
+    console.click(QStringLiteral("BitEnviarConfRede"));
+
+    QCOMPARE(console.messages(), QStringList{QStringLiteral("Não foi possível gravar o arquivo \"%1ConfRede.xml\" "
+                                                            "(No space left on device). A configuração não foi enviada.")
+                                                 .arg(console.console.programFolder())});
+    QVERIFY(module.calls().isEmpty());
+    QCOMPARE(console.programFile(QStringLiteral("ConfRede.xml")), earlier);
+
+    // With room again the same click sends the whole document.
+    QVERIFY(disk.release());
+    console.click(QStringLiteral("BitEnviarConfRede"));
+    QCOMPARE(module.calls().size(), 1);
+    QVERIFY(module.calls().first().arguments.at(2).toByteArray().contains("<lanIP>10.0.0.5</lanIP>"));
+}
+
+void TestNetworkPage::unwritableSettingsAreReportedAtOnce_data()
+{
+    QTest::addColumn<bool>("readOnly"); // otherwise full
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("read-only disk") << true << "Read-only file system";
+    QTest::newRow("full disk") << false << "No space left on device";
+}
+
+void TestNetworkPage::unwritableSettingsAreReportedAtOnce()
+{
+    QFETCH(bool, readOnly);
+    QFETCH(QString, reason);
+    NetworkConsole console;
+    SmallFileSystem disk(console.console.workingFolder());
+    if (!disk.isMounted())
+        QSKIP("mounting a small file system needs root");
+    QVERIFY(readOnly ? disk.makeReadOnly() : disk.fill());
+    console.module.setReply(kExport, "{sessao}|12000|Rede configurada||");
+    show(console);
+    console.fill({{"EdtlanIP", "10.0.0.5"}, {kCode, "12345678"}});
+    console.click(QStringLiteral("BitEnviarConfRede"));
+
+    // Told before the command is sent; the configuration still goes out.
+    QCOMPARE(console.messages(),
+             (QStringList{QStringLiteral("Não foi possível gravar o arquivo de configuração \"%1/Parametros.xml\" (%2). "
+                                         "As alterações das configurações foram perdidas.")
+                              .arg(console.console.workingFolder(), reason),
+                          QStringLiteral("Rede configurada")}));
+    QCOMPARE(console.module.calls().size(), 1);
+    QCOMPARE(console.field(QStringLiteral("lanIP")), QStringLiteral("10.0.0.5"));
+}
+
+void TestNetworkPage::controlCharactersNeverReachADocument()
+{
+    IntegradorConsole road(QStringLiteral("{sessao}|12000|Rede configurada||"));
+    QTest::mouseClick(road.console.find<QPushButton>(QStringLiteral("BtnConfRede")), Qt::LeftButton);
+    PageInput::fill(road.console, {"CbotipoLan=1", "cboProxy=1", "EdtlanIP=10.0.0.5\x01", "Edtproxy_senha=a\x02&b",
+                                   "LblEdtCodRede=1234\x01" "5678"});
+    QTest::mouseClick(road.console.find<QPushButton>(QStringLiteral("BitEnviarConfRede")), Qt::LeftButton);
+
+    QCOMPARE(road.integrador.requests().size(), 1);
+    const QByteArray request = road.integrador.requests().first().bytes;
+    QCOMPARE(WellFormedXml::problem(request), QString());
+    QCOMPARE(road.requestParameters().at(1), QStringLiteral("codigoDeAtivacao=12345678"));
+    QVERIFY(request.contains("<lanIP>10.0.0.5</lanIP>"));
+    QVERIFY(request.contains("<proxy_senha>a&amp;b</proxy_senha>"));
+    QCOMPARE(WellFormedXml::problem(TestFiles::read(road.console.programFolder() + QStringLiteral("ConfRede.xml"))),
+             QString());
+    QCOMPARE(WellFormedXml::problem(TestFiles::read(road.console.workingFolder() + QStringLiteral("/Parametros.xml"))),
+             QString());
 }
 
 QTEST_MAIN(TestNetworkPage)

@@ -319,7 +319,7 @@ void TestTFAtivacao::damagedSettingsFileIsReportedAndKept()
     QVERIFY(console.interaction.messages().first().contains(QStringLiteral("Parametros.xml")));
     console.window().cds().Edit();
     console.window().cds().setFieldAsString(QStringLiteral("lanIP"), QStringLiteral("10.0.0.1"));
-    console.window().cds().Post();
+    QVERIFY(console.window().cds().Post());
     console.stop();
 
     // The damaged original survives next to the new file.

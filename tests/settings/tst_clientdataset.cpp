@@ -4,6 +4,7 @@
 #include "testfiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,6 +48,9 @@ private Q_SLOTS:
     void damagedFileUnchangedIsLeftAlone();
     void writeFailureIsReported();
     void damagedFileThatCannotBeCopiedIsNotReplaced();
+    void postWritesAtOnce();
+    void damagedFileIsCopiedOnlyOnce();
+    void postFailureIsReportedAndRetried();
 
 private:
     QString m_previousDirectory;
@@ -92,7 +96,7 @@ void TestClientDataSet::startsWithoutRecordWhenNoFile()
     for (int index = 0; index < TParametros::kFieldCount; ++index)
         QVERIFY(cds.isNull(QLatin1String(TParametros::field(index).name)));
     cds.setFieldAsString(QStringLiteral("UF"), QStringLiteral("7"));
-    cds.Post();
+    QVERIFY(cds.Post());
     QCOMPARE(cds.fieldAsString(QStringLiteral("uf")), QStringLiteral("7"));
 }
 
@@ -207,8 +211,8 @@ void TestClientDataSet::writtenValuesReadBackTheSame()
         cds.setFieldAsString(QStringLiteral("usuario"), QStringLiteral("ação"));
         cds.setFieldAsString(QStringLiteral("Assinatura"), signature);
         cds.setFieldAsInteger(QStringLiteral("uf"), 0);
-        cds.Post();
-        QCOMPARE(cds.Close(), ClientDataSet::CloseResult::Written);
+        QVERIFY(cds.Post());
+        QCOMPARE(cds.Close(), ClientDataSet::CloseResult::NotWritten); // the post wrote it
     }
     ClientDataSet cds;
     QCOMPARE(cds.Open(), ClientDataSet::OpenResult::Loaded);
@@ -330,6 +334,61 @@ void TestClientDataSet::damagedFileThatCannotBeCopiedIsNotReplaced()
     QCOMPARE(cds.Close(), ClientDataSet::CloseResult::Failed);
     QVERIFY(!cds.errorText().isEmpty());
     QVERIFY(QFileInfo(kFile).isDir());
+}
+
+void TestClientDataSet::postWritesAtOnce()
+{
+    QVERIFY(TestFiles::write(kFile, defaultFile()));
+    ClientDataSet cds;
+    cds.Open();
+    cds.Edit();
+    cds.setFieldAsString(QStringLiteral("lanIP"), QStringLiteral("10.0.0.7"));
+    QVERIFY(cds.Post());
+
+    // Read while the dataset is still open, as after a kill.
+    const DataPacket::ReadResult written = DataPacket::read(TestFiles::read(kFile));
+    QVERIFY(written.ok);
+    QCOMPARE(written.rows.front()[TParametros::indexOf(QStringLiteral("lanIP"))], QStringLiteral("10.0.0.7"));
+    QCOMPARE(written.rows.front()[TParametros::indexOf(QStringLiteral("uf"))], QStringLiteral("35"));
+}
+
+void TestClientDataSet::damagedFileIsCopiedOnlyOnce()
+{
+    QVERIFY(TestFiles::write(kFile, "damaged"));
+    ClientDataSet cds;
+    QCOMPARE(cds.Open(), ClientDataSet::OpenResult::Damaged);
+    cds.setFieldAsString(QStringLiteral("uf"), QStringLiteral("1"));
+    QVERIFY(cds.Post());
+    cds.setFieldAsString(QStringLiteral("uf"), QStringLiteral("2"));
+    QVERIFY(cds.Post());
+    QCOMPARE(cds.Close(), ClientDataSet::CloseResult::NotWritten);
+
+    QCOMPARE(TestFiles::read(kFile + QStringLiteral(".bak")), QByteArray("damaged"));
+    QVERIFY(!QFileInfo::exists(kFile + QStringLiteral(".bak2")));
+    ClientDataSet reopened;
+    QCOMPARE(reopened.Open(), ClientDataSet::OpenResult::Loaded);
+    QCOMPARE(reopened.fieldAsString(QStringLiteral("uf")), QStringLiteral("2"));
+}
+
+void TestClientDataSet::postFailureIsReportedAndRetried()
+{
+    // A link into a folder that does not exist: not even root writes through it.
+    QVERIFY(QFile::link(QStringLiteral("/nonexistent-folder/Parametros.xml"), kFile));
+    ClientDataSet cds;
+    QCOMPARE(cds.Open(), ClientDataSet::OpenResult::NoFile);
+    cds.setFieldAsString(QStringLiteral("uf"), QStringLiteral("1"));
+    QVERIFY(!cds.Post());
+    QVERIFY2(cds.errorText().startsWith(QStringLiteral("Não foi possível gravar o arquivo de configuração \"%1\" (")
+                                            .arg(QDir::current().absoluteFilePath(kFile))),
+             qPrintable(cds.errorText()));
+    QVERIFY(cds.errorText().endsWith(QStringLiteral("). As alterações das configurações foram perdidas.")));
+
+    // The change stays in memory, and the next write takes it.
+    QVERIFY(QFile::remove(kFile));
+    QCOMPARE(cds.Close(), ClientDataSet::CloseResult::Written);
+    const DataPacket::ReadResult written = DataPacket::read(TestFiles::read(kFile));
+    QVERIFY(written.ok);
+    QCOMPARE(written.rows.front()[TParametros::indexOf(QStringLiteral("uf"))], QStringLiteral("1"));
 }
 
 QTEST_GUILESS_MAIN(TestClientDataSet)

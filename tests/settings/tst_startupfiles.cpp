@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,6 +40,8 @@ private Q_SLOTS:
     void parametrosFailureIsReported();
     void messages_data();
     void messages();
+    void leftoversOfOurOwnSavesOnly_data();
+    void leftoversOfOurOwnSavesOnly();
 
 private:
     QTemporaryDir m_dir;
@@ -129,6 +132,45 @@ void TestStartupFiles::messages()
     QFETCH(StartupFiles::Result, result);
     QFETCH(QString, message);
     QCOMPARE(StartupFiles::message(result), message);
+}
+
+void TestStartupFiles::leftoversOfOurOwnSavesOnly_data()
+{
+    QTest::addColumn<bool>("inWorkingFolder"); // otherwise in the program's folder
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("isFolder");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("settings") << false << "Parametros.xml.AbCdEf" << false << true;
+    QTest::newRow("network document") << false << "ConfRede.xml.QwErTy" << false << true;
+    QTest::newRow("MF-e interface 1") << false << "ConfRedeMFE1.xml.zzzzzz" << false << true;
+    QTest::newRow("MF-e interface 2") << false << "ConfRedeMFE2.xml.ABCDEF" << false << true;
+    QTest::newRow("settings in the working folder") << true << "Parametros.xml.xYzXyZ" << false << true;
+    QTest::newRow("network document in the working folder") << true << "ConfRede.xml.QwErTy" << false << false;
+    QTest::newRow("backup of a damaged file") << false << "Parametros.xml.bak" << false << false;
+    QTest::newRow("six characters, not all letters") << false << "Parametros.xml.abc123" << false << false;
+    QTest::newRow("seven letters") << false << "Parametros.xml.abcdefg" << false << false;
+    QTest::newRow("another case") << false << "parametros.xml.AbCdEf" << false << false;
+    QTest::newRow("someone else's file") << false << "Notas.xml.AbCdEf" << false << false;
+    QTest::newRow("a folder") << false << "ConfRede.xml.AbCdEf" << true << false;
+}
+
+void TestStartupFiles::leftoversOfOurOwnSavesOnly()
+{
+    QFETCH(bool, inWorkingFolder);
+    QFETCH(QString, name);
+    QFETCH(bool, isFolder);
+    QFETCH(bool, removed);
+    QTemporaryDir root;
+    QVERIFY(QDir(root.path()).mkpath(QStringLiteral("program")) && QDir(root.path()).mkpath(QStringLiteral("work")));
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(root.filePath(QStringLiteral("work"))));
+    const QString entry = root.filePath(QLatin1String(inWorkingFolder ? "work/" : "program/") + name);
+    QVERIFY(isFolder ? QDir().mkdir(entry) : TestFiles::write(entry, "half a file"));
+
+    StartupFiles::removeLeftovers(root.filePath(QStringLiteral("program/")));
+
+    QDir::setCurrent(previous);
+    QCOMPARE(QFileInfo::exists(entry), !removed);
 }
 
 QTEST_GUILESS_MAIN(TestStartupFiles)

@@ -1,0 +1,74 @@
+#include "platform/atomicfile.h"
+
+#include "smallfilesystem.h"
+#include "testfiles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QByteArray kOld = QByteArrayLiteral("<config><tipoLan>DHCP</tipoLan></config>\r\n");
+
+} // namespace
+
+// The writer on a 64 KB file system that runs out of space or turns read-only.
+class TestAtomicFile : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Disk { Free, Full, ReadOnly };
+    Q_ENUM(Disk)
+
+private Q_SLOTS:
+    void writesWholeOrKeepsTheTarget_data();
+    void writesWholeOrKeepsTheTarget();
+};
+
+void TestAtomicFile::writesWholeOrKeepsTheTarget_data()
+{
+    QTest::addColumn<Disk>("disk");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QString>("reason"); // empty: written
+
+    QTest::newRow("fits") << Disk::Free << 20 * 1024 << QString();
+    QTest::newRow("empty file") << Disk::Free << 0 << QString();
+    QTest::newRow("full disk, a few bytes") << Disk::Full << 10 << QStringLiteral("No space left on device");
+    QTest::newRow("full disk, nothing to write") << Disk::Full << 0 << QString();
+    QTest::newRow("larger than the disk") << Disk::Free << 100 * 1024 << QStringLiteral("No space left on device");
+    QTest::newRow("read-only file system") << Disk::ReadOnly << 10 << QStringLiteral("is not writable");
+}
+
+void TestAtomicFile::writesWholeOrKeepsTheTarget()
+{
+    QFETCH(Disk, disk);
+    QFETCH(int, size);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    SmallFileSystem fileSystem(dir.path());
+    if (!fileSystem.isMounted())
+        QSKIP("mounting a small file system needs root");
+    const QString target = dir.filePath(QStringLiteral("ConfRede.xml"));
+    QVERIFY(TestFiles::write(target, kOld));
+    if (disk == Disk::Full)
+        QVERIFY(fileSystem.fill());
+    if (disk == Disk::ReadOnly)
+        QVERIFY(fileSystem.makeReadOnly());
+    const QByteArray bytes(size, 'x');
+
+    const QString problem = AtomicFile::write(target, bytes);
+
+    QVERIFY2(problem.contains(reason), qPrintable(problem));
+    QCOMPARE(problem.isEmpty(), reason.isEmpty());
+    QCOMPARE(TestFiles::read(target), reason.isEmpty() ? bytes : kOld);
+    // No temporary file is left behind.
+    QStringList expected{QStringLiteral("ConfRede.xml")};
+    if (disk == Disk::Full)
+        expected.append(SmallFileSystem::kFiller);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name), expected);
+}
+
+QTEST_GUILESS_MAIN(TestAtomicFile)
+#include "tst_atomicfile.moc"
