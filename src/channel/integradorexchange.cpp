@@ -1,7 +1,7 @@
 #include "channel/integradorexchange.h"
 
 #include "channel/commandsignature.h"
-#include "channel/integradormethod.h"
+#include "channel/commandtable.h"
 #include "channel/integradorrequest.h"
 #include "channel/randomgenerator.h"
 #include "channel/sessionnumber.h"
@@ -29,22 +29,22 @@ IntegradorExchange::IntegradorExchange(Clock &clock, RandomGenerator &generator)
 
 QByteArray IntegradorExchange::send(Command command, qint32 numeroSessao, const CommandArguments &arguments)
 {
-    const IntegradorMethod *method = IntegradorMethod::find(command);
-    if (!method)
+    const CommandRow &row = CommandTable::row(command);
+    if (!row.integrador.metodoNome)
         return {};
     Q_ASSERT(CommandSignature::accepts(command, arguments));
     const QString identificador = GeraIdentificador();
-    const IntegradorRequest request(*method, identificador);
+    const IntegradorRequest request(row.integrador, identificador);
     const QString path = IntegradorFolders::input() + u'/' + request.fileName();
     const QDateTime requestTime = clock_.now();
     // Atomic: the Integrador never sees half a request; a file of the same name is replaced.
     if (!AtomicFile::write(path, request.document(numeroSessao, arguments)).isEmpty())
         return missingFoldersReply();
     reader_.setRequestTime(requestTime);
-    reader_.setLimiteEspera(clock_.now().addSecs(TemposIntegrador::totalSeconds(method->temposRow)));
+    reader_.setLimiteEspera(clock_.now().addSecs(TemposIntegrador::totalSeconds(row.temposRow)));
     if (waitForReply(identificador.toInt()) == IntegradorReplyReader::Taken)
         return reader_.RespostaIntegrador().toUtf8(); // as the module library hands its texts
-    return busyReply(*method, numeroSessao);
+    return busyReply(command, numeroSessao);
 }
 
 int IntegradorExchange::waitForReply(int identifier)
@@ -82,13 +82,13 @@ QByteArray IntegradorExchange::missingFoldersReply()
         "Diretórios do Integrador não estão presentes.\n\rVerifique se o Integrador está devidamente instalado."));
 }
 
-QByteArray IntegradorExchange::busyReply(const IntegradorMethod &method, qint32 numeroSessao)
+QByteArray IntegradorExchange::busyReply(Command command, qint32 numeroSessao)
 {
     QByteArray reply = SessionNumber::text(numeroSessao).toLatin1();
     reply += '|';
-    reply += method.busyCode;
+    reply += CommandTable::busyCode(command).toLatin1();
     reply += '|';
-    if (method.extraBusyField)
+    if (CommandTable::row(command).extraBusyField)
         reply += "0000|";
     return reply + "SAT em processamento. Tente novamente.||";
 }

@@ -8,7 +8,6 @@
 #include <QString>
 
 class Clock;
-class IntegradorMethod;
 class RandomGenerator;
 
 // The Integrador road: writes one request file into the Input folder and
@@ -37,7 +36,7 @@ public:
     // The reply text when the request file cannot be written.
     static QByteArray missingFoldersReply();
     // The reply made when no reply came within the waiting time.
-    static QByteArray busyReply(const IntegradorMethod &method, qint32 numeroSessao);
+    static QByteArray busyReply(Command command, qint32 numeroSessao);
 
 private:
     int waitForReply(int identifier);

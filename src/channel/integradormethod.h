@@ -1,28 +1,24 @@
 #pragma once
 
-#include "channel/command.h"
 #include "channel/integradorparameter.h"
 
 #include <array>
 
-// One row of the Integrador exchange's command table: everything in which the
-// 16 exchange routines differ. numeroSessao is the first parameter of every
-// request and is not listed.
-class IntegradorMethod
-{
-public:
+// The Integrador's routine of one command: how its request is written.
+// numeroSessao is the first parameter of every request and is not listed.
+struct IntegradorMethod {
     static constexpr int kMaxParameters = 4;
 
-    Command command;
-    const char *metodoNome;
-    const char *filePrefix;
-    int parameterCount;
-    std::array<IntegradorParameter, kMaxParameters> parameters;
-    int temposRow; // row of TemposIntegrador, from 1
-    const char *busyCode;
-    bool extraBusyField; // the sale commands put "0000" before the busy message
-    bool otherIndent; // the two status routines indent five lines differently
+    const char *metodoNome = nullptr; // nullptr: the Integrador does not carry the command
+    const char *filePrefix = nullptr;
+    std::array<IntegradorParameter, kMaxParameters> parameters{}; // the unused ones have no name
+    bool otherIndent = false; // the two status routines indent five lines differently
 
-    // The row of a command; nullptr for a command without an exchange routine.
-    static const IntegradorMethod *find(Command command);
+    constexpr int parameterCount() const
+    {
+        int count = 0;
+        while (count < kMaxParameters && parameters[std::size_t(count)].name)
+            ++count;
+        return count;
+    }
 };

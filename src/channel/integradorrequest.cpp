@@ -104,7 +104,7 @@ QByteArray IntegradorRequest::document(qint32 numeroSessao, const CommandArgumen
     lines.add(indents.parametros, "<Parametros>");
     addParameter(lines, "numeroSessao", "<!--int-->", tagged("Valor", QByteArray::number(numeroSessao)), indents,
                  true);
-    for (int i = 0; i < method_.parameterCount; ++i) {
+    for (int i = 0; i < method_.parameterCount(); ++i) {
         const IntegradorParameter &parameter = method_.parameters[std::size_t(i)];
         const char *comment = parameter.type == IntegradorParameter::Type::Int ? "<!--int-->" : "<!--string-->";
         addParameter(lines, parameter.name, comment, valueLine(parameter, arguments), indents, false);

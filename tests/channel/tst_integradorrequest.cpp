@@ -1,4 +1,4 @@
-#include "channel/integradormethod.h"
+#include "channel/commandtable.h"
 #include "channel/integradorrequest.h"
 #include "integradorfixture.h"
 #include "integradorrequestdocument.h"
@@ -178,7 +178,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, codigo);
         QFETCH(QByteArray, dados);
 
-        const IntegradorRequest request(*IntegradorMethod::find(Command::EnviarDadosVenda), kIdentificador);
+        const IntegradorRequest request(CommandTable::row(Command::EnviarDadosVenda).integrador, kIdentificador);
         const IntegradorRequestDocument document(request.document(9, {codigo, dados}));
         QVERIFY(document.isValid());
         QCOMPARE(document.value("codigoDeAtivacao"), codigo);
@@ -201,7 +201,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, ansi);
         QFETCH(QByteArray, utf8);
 
-        const IntegradorRequest request(*IntegradorMethod::find(Command::EnviarDadosVenda), kIdentificador);
+        const IntegradorRequest request(CommandTable::row(Command::EnviarDadosVenda).integrador, kIdentificador);
         const QByteArray bytes = request.document(9, {ansi, QByteArray("<CFe/>")});
         QVERIFY(bytes.startsWith("<?xml version=\"1.0\" encoding=\"utf-8\" ?>\r\n"));
         QVERIFY(bytes.contains("          <Valor>" + utf8 + "</Valor>\r\n"));
@@ -232,14 +232,14 @@ private Q_SLOTS:
         QFETCH(QByteArray, dados);
         QFETCH(QByteArray, utf8);
 
-        const IntegradorRequest request(*IntegradorMethod::find(Command::EnviarDadosVenda), kIdentificador);
+        const IntegradorRequest request(CommandTable::row(Command::EnviarDadosVenda).integrador, kIdentificador);
         const QByteArray bytes = request.document(9, {QByteArray("12345678"), dados});
         QVERIFY(bytes.contains("          <Valor><![CDATA[" + utf8 + "]]></Valor>\r\n"));
     }
 
     void escapedForms()
     {
-        const IntegradorRequest request(*IntegradorMethod::find(Command::EnviarDadosVenda), kIdentificador);
+        const IntegradorRequest request(CommandTable::row(Command::EnviarDadosVenda).integrador, kIdentificador);
         const QByteArray document = request.document(9, {QByteArray("a&b<c>d"), QByteArray("x]]>y")});
         QVERIFY(document.contains("          <Valor>a&amp;b&lt;c&gt;d</Valor>\r\n"));
         QVERIFY(document.contains("          <Valor><![CDATA[x]]]]><![CDATA[>y]]></Valor>\r\n"));
@@ -247,14 +247,14 @@ private Q_SLOTS:
 
     void textArgumentsEndAtNul()
     {
-        const IntegradorRequest request(*IntegradorMethod::find(Command::BloquearSAT), kIdentificador);
+        const IntegradorRequest request(CommandTable::row(Command::BloquearSAT).integrador, kIdentificador);
         const IntegradorRequestDocument document(request.document(9, {QByteArray("abc\0def", 7)}));
         QCOMPARE(document.value("codigoDeAtivacao"), QByteArray("abc"));
     }
 
     void negativeIntegers()
     {
-        const IntegradorRequest request(*IntegradorMethod::find(Command::ConsultarNumeroSessao), kIdentificador);
+        const IntegradorRequest request(CommandTable::row(Command::ConsultarNumeroSessao).integrador, kIdentificador);
         const IntegradorRequestDocument document(request.document(-5, {QByteArray("12345678"), qint32(-123)}));
         QCOMPARE(document.value("numeroSessao"), QByteArray("-5"));
         QCOMPARE(document.value("cNumeroDeSessao"), QByteArray("-123"));
