@@ -109,7 +109,7 @@ void TestAssociationPage::association_data()
         << QByteArray() << QStringList{message("Arquivo especificado não foi encontrado!")} << QByteArray()
         << "EdtAssinatura";
     QTest::newRow("file that is a folder") << QStringList{"rgAssinatura=1", "EdtAssinatura={work}", "EdtCodAtiv3=1"}
-        << QByteArray() << QByteArray() << QStringList{message("Erro ao tentar acessar o arquivo especificado!")}
+        << QByteArray() << QByteArray() << QStringList{message("Arquivo especificado não foi encontrado!")}
         << QByteArray() << "EdtAssinatura";
     QTest::newRow("7 characters after the signature") << QStringList{"EdtCodAtiv3= 1234567"} << QByteArray()
         << QByteArray() << QStringList{message(OperationFrame::kCodigoCurto)} << QByteArray() << code;
