@@ -229,12 +229,13 @@ void OperationFrame::mostrastatus(const QString &reply)
 void OperationFrame::MostraMSefaz()
 {
     const QStringList &fields = state_.ListaRetorno;
-    if (fields.size() <= TRetornoSAT::codigoSefaz || fields.at(TRetornoSAT::codigoSefaz).isEmpty())
+    const int shift = TRetornoSAT::shift(fields);
+    const int code = TRetornoSAT::codigoSefaz + shift;
+    const int messageField = TRetornoSAT::mensagemSefaz + shift;
+    if (fields.size() <= code || fields.at(code).isEmpty())
         return;
-    const QString message =
-        fields.size() > TRetornoSAT::mensagemSefaz ? displayField(TRetornoSAT::mensagemSefaz) : QString();
-    sefaz_.MemoSefaz->setPlainText(QStringLiteral("Código: ") + displayField(TRetornoSAT::codigoSefaz)
-                                   + QStringLiteral("\n\n") + message);
+    const QString message = fields.size() > messageField ? displayField(messageField) : QString();
+    sefaz_.MemoSefaz->setPlainText(QStringLiteral("Código: ") + displayField(code) + QStringLiteral("\n\n") + message);
     interaction_.runDialog(sefaz_);
 }
 

@@ -120,6 +120,16 @@ void TestOperationFrame::sefazDialog_data()
     QTest::newRow("5 fields") << "1|2|3|C01|Mensagem" << QStringLiteral("Código: C01\n\nMensagem");
     QTest::newRow("5 fields, field 3 empty") << "1|2|3||Mensagem" << QString();
     QTest::newRow("6 fields") << "1|2|3|C01|M|extra" << QStringLiteral("Código: C01\n\nM");
+    // A four-character field 2 moves the code and the message one place on.
+    QTest::newRow("four-character field 2, fields 4 and 5 empty")
+        << "123456|12000|0000|Rede Configurada com Sucesso|||" << QString();
+    QTest::newRow("four-character field 2, no field 4") << "1|12000|0000|Rede Configurada com Sucesso" << QString();
+    QTest::newRow("four-character field 2, field 4 set")
+        << "1|12001|1234|Rede inválida|C01" << QStringLiteral("Código: C01\n\n");
+    QTest::newRow("four-character field 2, fields 4 and 5 set")
+        << "1|06000|0000|Emitido|C01|Mensagem|extra" << QStringLiteral("Código: C01\n\nMensagem");
+    QTest::newRow("three-character field 2") << "1|2|abc|C01|Mensagem" << QStringLiteral("Código: C01\n\nMensagem");
+    QTest::newRow("five-character field 2") << "1|2|abcde|C01|Mensagem" << QStringLiteral("Código: C01\n\nMensagem");
 }
 
 void TestOperationFrame::sefazDialog()
