@@ -46,6 +46,24 @@ QByteArray unreadableState()
     return fields.join('|') + '|';
 }
 
+// The full reply as modules send it, without a closing "|", with network
+// field 34 empty instead of "NA".
+QByteArray emptyNetworkFieldUnclosed()
+{
+    QList<QByteArray> fields = StatusReplies::mfeFields();
+    fields[34] = "";
+    return fields.join('|');
+}
+
+// Its listing: the full one with the header line of that field.
+QStringList emptyNetworkFieldListing()
+{
+    QStringList listing = StatusReplies::mfeListing();
+    listing.insert(listing.indexOf(QStringLiteral(" Configuração da rede 3 ..... ")),
+                   QStringLiteral(" Configuração da rede 2 ..... "));
+    return listing;
+}
+
 } // namespace
 
 class TestStatusPage : public QObject
@@ -137,6 +155,9 @@ void TestStatusPage::entries_data()
                                     << memoLines(StatusReplies::satListing()) << "12345678";
     QTest::newRow("MF-e full reply") << kMfe << "12345678" << StatusReplies::mfe() << QStringList()
                                      << memoLines(StatusReplies::mfeListing()) << "12345678";
+    QTest::newRow("MF-e empty network field, no closing bar")
+        << kMfe << "12345678" << emptyNetworkFieldUnclosed() << QStringList()
+        << memoLines(emptyNetworkFieldListing()) << "12345678";
 }
 
 void TestStatusPage::entries()
