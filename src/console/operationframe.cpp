@@ -222,7 +222,14 @@ void OperationFrame::mostrastatus(const QString &reply)
     // prefix decodes to more than the limit whenever the reply is longer:
     // a log reply of many megabytes is not decoded whole for 110 characters.
     constexpr qsizetype kPrefix = 3 * (kStatusLimit + 1) + 3;
-    const QString decoded = AnsiCodePage::utf8Display(reply.size() > kPrefix ? reply.left(kPrefix) : reply);
+    QString decoded = AnsiCodePage::utf8Display(reply.size() > kPrefix ? reply.left(kPrefix) : reply);
+    // The status bar keeps one line: a second one would push the window's
+    // content out of view.
+    for (QChar &character : decoded) {
+        if (character == u'\r' || character == u'\n' || character == QChar::LineSeparator
+            || character == QChar::ParagraphSeparator)
+            character = u' ';
+    }
     statusPanel_.setText(decoded.size() <= kStatusLimit ? decoded : decoded.left(kStatusLimit) + QStringLiteral(" ..."));
 }
 

@@ -13,6 +13,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QStackedWidget>
 #include <QTest>
 
@@ -29,6 +32,8 @@ private Q_SLOTS:
     void bothButtonsCheck();
     void failedCheckAfterSuccessTurnsRed();
     void moduleCheckOverIntegradorWithoutFolders();
+    void statusBarStaysOneLine();
+    void markupShownAsText();
     void moduleCheckOverIntegrador_data();
     void moduleCheckOverIntegrador();
     void statusAc_data();
@@ -164,6 +169,50 @@ void TestHomePage::moduleCheckOverIntegradorWithoutFolders()
     // The status bar decodes the ANSI accents as UTF-8: they become replacement characters.
     const QString status = console.find<QLabel>(QStringLiteral("StatusPanel"))->text();
     QVERIFY(status.startsWith(QStringLiteral("Diret\uFFFDrios")));
+}
+
+void TestHomePage::statusBarStaysOneLine()
+{
+    // The missing-folder text has a line break in its first 110 characters.
+    ConsoleFixture console;
+    QVERIFY(QDir(console.prefix.path()).removeRecursively());
+    TFAtivacao &window = console.start();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *statusBar = window.findChild<QStatusBar *>(QStringLiteral("StatusBar"));
+    const int oneLineHeight = statusBar->height();
+    QTest::mouseClick(console.find<QPushButton>(QStringLiteral("BitBtn6")), Qt::LeftButton);
+    // The layouts take the new text: the status bar's, then the window's.
+    for (int round = 0; round < 3; ++round)
+        QCoreApplication::processEvents();
+
+    QVERIFY(console.find<QLabel>(QStringLiteral("StatusPanel"))->text().contains(QStringLiteral("presentes.  Verifique")));
+    QCOMPARE(statusBar->height(), oneLineHeight);
+    auto *content = qobject_cast<QScrollArea *>(window.centralWidget());
+    QVERIFY(content);
+    QVERIFY(!content->verticalScrollBar()->isVisible());
+}
+
+void TestHomePage::markupShownAsText()
+{
+    // Shown as its characters: the label is as wide as the whole text, not
+    // as a bold "x" would make it.
+    const auto verifyPlain = [](const QLabel *label, const QString &text) {
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        QCOMPARE(label->text(), text);
+        QVERIFY(label->sizeHint().width() >= label->fontMetrics().horizontalAdvance(text));
+    };
+    BoundConsole bound;
+    bound.module.setReply(QStringLiteral("ConsultarSAT"), "{sessao}|08001|<b>x</b> &lt;y&gt;||");
+    bound.click(QStringLiteral("BtnPrincipal"));
+    verifyPlain(bound.find<QLabel>(QStringLiteral("StatusPanel")),
+                bound.sessionNumber() + QStringLiteral("|08001|<b>x</b> &lt;y&gt;||"));
+
+    // A library name from the command line.
+    ConsoleFixture console;
+    console.start({QStringLiteral("/DLL=<b>x</b>.so")});
+    verifyPlain(console.find<QLabel>(QStringLiteral("LblDllMfe")),
+                QStringLiteral("Procurando DLL: \"<b>x</b>.so\" ........ [ Não encontrada ]"));
 }
 
 void TestHomePage::moduleCheckOverIntegrador_data()
