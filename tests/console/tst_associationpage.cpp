@@ -1,4 +1,5 @@
 #include "boundconsole.h"
+#include "consoletexts.h"
 #include "integradorconsole.h"
 #include "pageinput.h"
 #include "testfiles.h"
@@ -112,7 +113,7 @@ void TestAssociationPage::association_data()
         << QByteArray() << QByteArray() << QStringList{message("Arquivo especificado não foi encontrado!")}
         << QByteArray() << "EdtAssinatura";
     QTest::newRow("7 characters after the signature") << QStringList{"EdtCodAtiv3= 1234567"} << QByteArray()
-        << QByteArray() << QStringList{message(OperationFrame::kCodigoCurto)} << QByteArray() << code;
+        << QByteArray() << QStringList{message(ConsoleTexts::kCodigoCurto)} << QByteArray() << code;
     QTest::newRow("blank text") << QStringList{"EdtAssinatura=  "} << QByteArray() << QByteArray()
         << QStringList{message("O campo \"Assinatura da Aplic. Comercial\" deve ser preenchido!")} << QByteArray()
         << "EdtAssinatura";

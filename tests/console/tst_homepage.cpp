@@ -1,5 +1,6 @@
 #include "boundconsole.h"
 #include "consolefixture.h"
+#include "consoletexts.h"
 #include "fakeintegrador.h"
 #include "fakemodule.h"
 
@@ -19,6 +20,11 @@
 #include <QStackedWidget>
 #include <QTest>
 
+namespace {
+// The module check's colours.
+const QColor kGreen(0, 128, 0);
+const QColor kRed(255, 0, 0);
+} // namespace
 
 class TestHomePage : public QObject
 {
@@ -103,7 +109,7 @@ void TestHomePage::moduleCheck()
     QCOMPARE(pages->currentIndex(), 0);
     QVERIFY(!bound.find<QLabel>(QStringLiteral("lbloperante"))->isHidden());
     QCOMPARE(bound.find<QLabel>(QStringLiteral("lbloperante"))->text(), shown);
-    const QColor colour = green ? WidgetStyle::green() : WidgetStyle::red();
+    const QColor colour = green ? kGreen : kRed;
     QCOMPARE(WidgetStyle::textColour(bound.find<QLabel>(QStringLiteral("lbloperante"))), colour);
     QCOMPARE(bound.find<QPushButton>(QStringLiteral("BtnPrincipal"))->palette().color(QPalette::ButtonText), colour);
     QCOMPARE(bound.console.interaction.events, events);
@@ -146,12 +152,12 @@ void TestHomePage::failedCheckAfterSuccessTurnsRed()
     BoundConsole bound;
     bound.module.setReply(QStringLiteral("ConsultarSAT"), "{sessao}|08000|ok||");
     QTest::mouseClick(bound.find<QPushButton>(QStringLiteral("BtnPrincipal")), Qt::LeftButton);
-    QCOMPARE(WidgetStyle::textColour(bound.find<QLabel>(QStringLiteral("lbloperante"))), WidgetStyle::green());
+    QCOMPARE(WidgetStyle::textColour(bound.find<QLabel>(QStringLiteral("lbloperante"))), kGreen);
     bound.module.setReply(QStringLiteral("ConsultarSAT"), "{sessao}|08098|ocupado||");
     QTest::mouseClick(bound.find<QPushButton>(QStringLiteral("BtnPrincipal")), Qt::LeftButton);
     QCOMPARE(bound.find<QLabel>(QStringLiteral("lbloperante"))->text(), QStringLiteral("MFE inoperante"));
-    QCOMPARE(WidgetStyle::textColour(bound.find<QLabel>(QStringLiteral("lbloperante"))), WidgetStyle::red());
-    QCOMPARE(bound.find<QPushButton>(QStringLiteral("BtnPrincipal"))->palette().color(QPalette::ButtonText), WidgetStyle::red());
+    QCOMPARE(WidgetStyle::textColour(bound.find<QLabel>(QStringLiteral("lbloperante"))), kRed);
+    QCOMPARE(bound.find<QPushButton>(QStringLiteral("BtnPrincipal"))->palette().color(QPalette::ButtonText), kRed);
 }
 
 void TestHomePage::moduleCheckOverIntegradorWithoutFolders()
@@ -270,7 +276,7 @@ void TestHomePage::statusAc_data()
 
     QTest::newRow("cancelled") << "12345678" << false << QStringList() << QString();
     QTest::newRow("too short") << " 1234567 " << true
-                               << QStringList{OperationFrame::kCodigoCurto} << QString();
+                               << QStringList{ConsoleTexts::kCodigoCurto} << QString();
     QTest::newRow("long enough") << "12345678" << true << QStringList()
                                  << QStringLiteral("Transmitido comando EnviarStatusAC");
 }

@@ -1,3 +1,4 @@
+#include "consoletexts.h"
 #include "networkconsole.h"
 #include "testfiles.h"
 
@@ -226,7 +227,7 @@ void TestNetworkPage::shortCodeSendsNothing()
     show(console);
     console.fill({{"CbotipoLan", 1}, {kCode, " 1234567 "}});
     console.click(QStringLiteral("BitEnviarConfRede"));
-    QCOMPARE(console.messages(), QStringList{OperationFrame::kCodigoCurto});
+    QCOMPARE(console.messages(), QStringList{ConsoleTexts::kCodigoCurto});
     QCOMPARE(console.text(kCode), QString());
     QVERIFY(console.module.calls().isEmpty());
     QCOMPARE(console.field(QStringLiteral("tipoLan")), QString());

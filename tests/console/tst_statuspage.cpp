@@ -1,5 +1,6 @@
 #include "boundconsole.h"
 #include "consolefixture.h"
+#include "consoletexts.h"
 #include "fakeintegrador.h"
 #include "statusreplies.h"
 
@@ -116,7 +117,7 @@ void TestStatusPage::entries_data()
     const QString invalid = QStringLiteral("message: Código de Ativação inválido");
     const QString unknown = QStringLiteral("message: Erro desconhecido");
     const QString sefaz = QStringLiteral("dialog: FMSefaz");
-    const QString shortCode = QStringLiteral("message: ") + OperationFrame::kCodigoCurto;
+    const QString shortCode = QStringLiteral("message: ") + ConsoleTexts::kCodigoCurto;
     const QStringList blank{QStringLiteral(" ")};
     const QStringList untilState = memoLines(StatusReplies::satListing().mid(0, 22));
 
