@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // TRetornoSAT: the reply of every command, fields separated by "|". Some
 // replies put a four-character code in field 2 and shift the later fields
@@ -15,4 +16,12 @@ public:
     static constexpr int mensagem = 2;
     static constexpr int codigoSefaz = 3;
     static constexpr int mensagemSefaz = 4;
+
+    // Places the later fields are moved on: 1 when field 2 holds the
+    // four-character code of that layout, else 0.
+    static int shift(const QStringList &fields)
+    {
+        constexpr int kCodeLength = 4;
+        return fields.size() > mensagem && fields.at(mensagem).size() == kCodeLength ? 1 : 0;
+    }
 };

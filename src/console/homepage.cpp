@@ -49,6 +49,7 @@ HomePage::HomePage(PageContext &context, QWidget *parent)
     Label4->setObjectName(QStringLiteral("Label4"));
     Label7 = new QLabel(QStringLiteral("Versão: 1.0.0.6"), Panel13);
     Label7->setObjectName(QStringLiteral("Label7"));
+    Label7->setTextFormat(Qt::PlainText); // it shows the library name typed on the command line
     Label7->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     placeFooter();
 
@@ -120,6 +121,7 @@ QLabel *HomePage::makeLibraryLabel(const QString &name, int top, const QColor &c
 {
     auto *label = new QLabel(this);
     label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText); // the library name comes from the command line
     label->setGeometry(11, top, 620, 16);
     label->setFont(WidgetStyle::lucidaConsole(10));
     WidgetStyle::setTextColour(label, colour);

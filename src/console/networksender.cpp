@@ -11,11 +11,6 @@
 #include <QFile>
 #include <QLineEdit>
 
-namespace {
-// A message field of this length is a code; the text follows it.
-constexpr int kCodeFieldLength = 4;
-}
-
 NetworkSender::NetworkSender(OperationFrame &frame, const QString &programFolder)
     : frame_(frame)
     , programFolder_(programFolder)
@@ -60,6 +55,6 @@ void NetworkSender::send(Command command, QLineEdit &codeEdit, const QByteArray 
 
 void NetworkSender::showMessageField() const
 {
-    const bool codeFirst = frame_.field(TRetornoSAT::mensagem).size() == kCodeFieldLength;
-    frame_.interaction().showMessage(frame_.displayField(codeFirst ? TRetornoSAT::codigoSefaz : TRetornoSAT::mensagem));
+    const int message = TRetornoSAT::mensagem + TRetornoSAT::shift(frame_.state().ListaRetorno);
+    frame_.interaction().showMessage(frame_.displayField(message));
 }

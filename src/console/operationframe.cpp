@@ -226,19 +226,27 @@ void OperationFrame::mostrastatus(const QString &reply)
     // prefix decodes to more than the limit whenever the reply is longer:
     // a log reply of many megabytes is not decoded whole for 110 characters.
     constexpr qsizetype kPrefix = 3 * (kStatusLimit + 1) + 3;
-    const QString decoded = AnsiCodePage::utf8Display(reply.size() > kPrefix ? reply.left(kPrefix) : reply);
+    QString decoded = AnsiCodePage::utf8Display(reply.size() > kPrefix ? reply.left(kPrefix) : reply);
+    // The status bar keeps one line: a second one would push the window's
+    // content out of view.
+    for (QChar &character : decoded) {
+        if (character == u'\r' || character == u'\n' || character == QChar::LineSeparator
+            || character == QChar::ParagraphSeparator)
+            character = u' ';
+    }
     statusPanel_.setText(decoded.size() <= kStatusLimit ? decoded : decoded.left(kStatusLimit) + QStringLiteral(" ..."));
 }
 
 void OperationFrame::MostraMSefaz()
 {
     const QStringList &fields = state_.ListaRetorno;
-    if (fields.size() <= TRetornoSAT::codigoSefaz || fields.at(TRetornoSAT::codigoSefaz).isEmpty())
+    const int shift = TRetornoSAT::shift(fields);
+    const int code = TRetornoSAT::codigoSefaz + shift;
+    const int messageField = TRetornoSAT::mensagemSefaz + shift;
+    if (fields.size() <= code || fields.at(code).isEmpty())
         return;
-    const QString message =
-        fields.size() > TRetornoSAT::mensagemSefaz ? displayField(TRetornoSAT::mensagemSefaz) : QString();
-    sefaz_.MemoSefaz->setPlainText(QStringLiteral("Código: ") + displayField(TRetornoSAT::codigoSefaz)
-                                   + QStringLiteral("\n\n") + message);
+    const QString message = fields.size() > messageField ? displayField(messageField) : QString();
+    sefaz_.MemoSefaz->setPlainText(QStringLiteral("Código: ") + displayField(code) + QStringLiteral("\n\n") + message);
     interaction_.runDialog(sefaz_);
 }
 

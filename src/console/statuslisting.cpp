@@ -9,6 +9,7 @@
 #include <exception>
 #include <initializer_list>
 #include <optional>
+#include <stdexcept>
 #include <utility>
 
 const std::array<QString, 53> StatusListing::RotulosStatus {
@@ -193,14 +194,28 @@ void addLine(QStringList &lines, int number, const QString &value)
     lines.append(StatusListing::statusLine(StatusListing::label(number), value));
 }
 
-// The header line, a blank line and the unescaped document, indented.
+// The unescaped document, indented; one that cannot be re-indented is shown
+// as received, and the fields after it are still listed.
+QString networkDocument(const QString &field)
+{
+    try {
+        return XmlFormatter::FormatXMLString(RemoveBarras(field));
+    } catch (const std::runtime_error &) {
+        return field;
+    }
+}
+
+// The header line, a blank line and the document; an empty field gives the
+// header line alone.
 void addNetworkDocument(QStringList &lines, int number, const QString &field)
 {
     if (field == QLatin1String("NA"))
         return;
     addLine(lines, number, QString());
+    if (field.isEmpty())
+        return;
     lines.append(QStringLiteral(" "));
-    lines.append(XmlFormatter::FormatXMLString(RemoveBarras(field)));
+    lines.append(networkDocument(field));
 }
 
 void renderSat(int number, const QString &field, QStringList &lines)
@@ -305,10 +320,15 @@ StatusListing::Result StatusListing::listSat(const QStringList &fields)
 StatusListing::Result StatusListing::listMfe(const QString &reply)
 {
     Result result;
+    // The first character never ends a field, even when it is a "|". Modules
+    // send the last field without a "|" after it; nothing after the last "|"
+    // is no field.
     qsizetype start = 0;
-    // The first character never ends a field, even when it is a "|".
-    for (qsizetype end = reply.indexOf(u'|', 1), number = 0; end >= 0; end = reply.indexOf(u'|', end + 1), ++number) {
-        if (number >= kFirstField && !listField(renderMfe, int(number), reply.mid(start, end - start), result))
+    for (int number = 0; start < reply.size(); ++number) {
+        qsizetype end = reply.indexOf(u'|', qMax<qsizetype>(start, 1));
+        if (end < 0)
+            end = reply.size();
+        if (number >= kFirstField && !listField(renderMfe, number, reply.mid(start, end - start), result))
             break;
         start = end + 1;
     }

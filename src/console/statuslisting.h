@@ -22,8 +22,8 @@ public:
 
     // Fields 5 to the last of fields (the reply split at every "|").
     [[nodiscard]] static Result listSat(const QStringList &fields);
-    // Every field of reply from 5 on that a "|" closes; a last field without
-    // its "|" is not listed.
+    // Every field of reply from 5 on, the last one with or without a "|"
+    // after it.
     [[nodiscard]] static Result listMfe(const QString &reply);
 
     // One blank, the label, one blank, 27 minus the label's length dots, one

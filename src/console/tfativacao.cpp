@@ -95,6 +95,7 @@ TFAtivacao::TFAtivacao(const QString &programFolder, const QStringList &argument
     StatusBar->setSizeGripEnabled(false);
     statusPanel_ = new QLabel(StatusBar);
     statusPanel_->setObjectName(QStringLiteral("StatusPanel"));
+    statusPanel_->setTextFormat(Qt::PlainText); // replies are shown as they are, never as markup
     statusPanel_->setMinimumWidth(150);
     StatusBar->addWidget(statusPanel_, 1);
     setStatusBar(StatusBar);

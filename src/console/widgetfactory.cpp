@@ -16,6 +16,8 @@ QLabel *WidgetFactory::label(QWidget *parent, const QString &name, const QString
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
+    // An outcome or a name is shown as it is, never as markup.
+    label->setTextFormat(Qt::PlainText);
     label->move(position);
     label->adjustSize();
     return label;

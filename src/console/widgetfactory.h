@@ -20,6 +20,7 @@ class RadioGroup;
 class WidgetFactory
 {
 public:
+    // Shows its text as plain text.
     static QLabel *label(QWidget *parent, const QString &name, const QString &text, const QPoint &position);
     // The caption stands above the edit; geometry is the edit's.
     static LabeledEdit *labeledEdit(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);

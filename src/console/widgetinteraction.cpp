@@ -16,16 +16,22 @@ void WidgetInteraction::setParentWindow(QWidget *window)
     parent_ = window;
 }
 
+int WidgetInteraction::runBox(QMessageBox::Icon icon, const QString &text, QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, applicationTitle_, text, buttons, parent_);
+    // Texts come from the module, the Integrador and files: shown as they are, never as markup.
+    box.setTextFormat(Qt::PlainText);
+    return box.exec();
+}
+
 void WidgetInteraction::showMessage(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, applicationTitle_, text, QMessageBox::Ok, parent_);
-    box.exec();
+    runBox(QMessageBox::NoIcon, text, QMessageBox::Ok);
 }
 
 bool WidgetInteraction::confirm(const QString &text)
 {
-    QMessageBox box(QMessageBox::Question, applicationTitle_, text, QMessageBox::Ok | QMessageBox::Cancel, parent_);
-    return box.exec() == QMessageBox::Ok;
+    return runBox(QMessageBox::Question, text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 QString WidgetInteraction::chooseOpenFile(const QString &title, const QString &filter)

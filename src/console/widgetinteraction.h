@@ -2,6 +2,7 @@
 
 #include "console/interaction.h"
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
 
@@ -23,6 +24,9 @@ public:
     void openWithShell(const QString &path) override;
 
 private:
+    // Runs a message box of the console's caption; the button pressed.
+    int runBox(QMessageBox::Icon icon, const QString &text, QMessageBox::StandardButtons buttons);
+
     QString applicationTitle_;
     QPointer<QWidget> parent_;
 };

@@ -2,13 +2,11 @@
 
 #include "platform/boundedfile.h"
 
-#include <QFileInfo>
-
 TextFileReader::Result TextFileReader::LeArquivo(const QString &fileName)
 {
-    if (fileName.isEmpty() || !QFileInfo::exists(fileName))
-        return {Status::NotFound, {}};
     const BoundedFile::Result file = BoundedFile::read(fileName, kMaxSize);
+    if (file.status == BoundedFile::Status::NotAFile)
+        return {Status::NotFound, {}};
     if (file.status != BoundedFile::Status::Read)
         return {Status::ReadError, {}};
     QByteArray content = file.bytes;

@@ -8,6 +8,7 @@
 class TextFileReader
 {
 public:
+    // NotFound: no regular file of that name, so also a folder, a pipe or a device.
     enum class Status { Read, NotFound, ReadError };
 
     struct Result {

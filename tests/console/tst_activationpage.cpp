@@ -1,4 +1,5 @@
 #include "boundconsole.h"
+#include "consoletexts.h"
 #include "integradorconsole.h"
 #include "pageinput.h"
 
@@ -108,10 +109,10 @@ void TestActivationPage::activation_data()
     const QString stored = QStringLiteral("11222333000181 25");
     const QStringList kept = {"EdtCodAtiv2= 12345678 ", "EdtCodAtiv2Conf=12345678\t"};
     QTest::newRow("7 characters within blanks") << QStringList{"EdtCodAtiv2= 1234567 "} << true << QByteArray()
-        << QStringList{message(OperationFrame::kCodigoCurto)} << QVariantList() << before
+        << QStringList{message(ConsoleTexts::kCodigoCurto)} << QVariantList() << before
         << QStringList{"EdtCodAtiv2=", "EdtCodAtiv2Conf=12345678\t", "focus=EdtCodAtiv2"};
     QTest::newRow("short confirmation") << QStringList{"EdtCodAtiv2Conf=1234567"} << true << QByteArray()
-        << QStringList{message(OperationFrame::kCodigoCurto)} << QVariantList() << before
+        << QStringList{message(ConsoleTexts::kCodigoCurto)} << QVariantList() << before
         << QStringList{"EdtCodAtiv2= 12345678 ", "EdtCodAtiv2Conf=", "focus=EdtCodAtiv2Conf"};
     QTest::newRow("codes differ in case") << QStringList{"EdtCodAtiv2=abcdefgh", "EdtCodAtiv2Conf=abcdefgH"} << true
         << QByteArray() << QStringList{message("Erro na confirmação do Código de Ativação.")} << QVariantList()

@@ -1,4 +1,5 @@
 #include "boundconsole.h"
+#include "consoletexts.h"
 #include "integradorconsole.h"
 #include "pageinput.h"
 #include "testfiles.h"
@@ -109,10 +110,10 @@ void TestAssociationPage::association_data()
         << QByteArray() << QStringList{message("Arquivo especificado não foi encontrado!")} << QByteArray()
         << "EdtAssinatura";
     QTest::newRow("file that is a folder") << QStringList{"rgAssinatura=1", "EdtAssinatura={work}", "EdtCodAtiv3=1"}
-        << QByteArray() << QByteArray() << QStringList{message("Erro ao tentar acessar o arquivo especificado!")}
+        << QByteArray() << QByteArray() << QStringList{message("Arquivo especificado não foi encontrado!")}
         << QByteArray() << "EdtAssinatura";
     QTest::newRow("7 characters after the signature") << QStringList{"EdtCodAtiv3= 1234567"} << QByteArray()
-        << QByteArray() << QStringList{message(OperationFrame::kCodigoCurto)} << QByteArray() << code;
+        << QByteArray() << QStringList{message(ConsoleTexts::kCodigoCurto)} << QByteArray() << code;
     QTest::newRow("blank text") << QStringList{"EdtAssinatura=  "} << QByteArray() << QByteArray()
         << QStringList{message("O campo \"Assinatura da Aplic. Comercial\" deve ser preenchido!")} << QByteArray()
         << "EdtAssinatura";

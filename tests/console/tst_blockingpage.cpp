@@ -1,7 +1,7 @@
+#include "consoletexts.h"
 #include "logmemoconsole.h"
 #include "fakeintegrador.h"
 
-#include "console/operationframe.h"
 #include "console/tfativacao.h"
 
 #include <QLineEdit>
@@ -146,7 +146,7 @@ void TestBlockingPage::shortCode_data()
     QTest::addColumn<QString>("action");
     QTest::addColumn<QStringList>("events");
 
-    const QString shortCode = QStringLiteral("message: ") + OperationFrame::kCodigoCurto;
+    const QString shortCode = QStringLiteral("message: ") + ConsoleTexts::kCodigoCurto;
     QTest::newRow("block") << "BitBloquSAT" << QStringList{shortCode};
     QTest::newRow("Enter") << "Enter" << QStringList{shortCode};
     QTest::newRow("confirmed deactivation") << "BitDesatSAT" << QStringList{kWarning, shortCode};

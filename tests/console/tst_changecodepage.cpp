@@ -71,7 +71,7 @@ void TestChangeCodePage::lockAndEmergencyLabel()
     QCOMPARE(PageInput::state(bound.console, {"focus"}), QStringList{"focus=EdtCodigo"});
     auto *label = bound.find<QLabel>(QStringLiteral("EdtCodigoLabel"));
     QCOMPARE(label->text(), QStringLiteral("Digite o Código de Ativação de Emergência:"));
-    QCOMPARE(WidgetStyle::textColour(label), WidgetStyle::red());
+    QCOMPARE(WidgetStyle::textColour(label), QColor(255, 0, 0));
 
     // Leaving and entering again keeps both ticks.
     bound.click(QStringLiteral("BtnAtivacao"));
@@ -99,7 +99,7 @@ void TestChangeCodePage::change_data()
     const QStringList emergencyKept = {"CheckMudaCodigo=1", "Checkemergencia=1", "EdtCodigo=", "EdtNovoCodigo=",
                                        "EdtNovoCodigo2=", "focus=EdtCodigo"};
     QTest::newRow("new code of 7 within blanks") << QStringList{"EdtNovoCodigo= abcdefg "} << QByteArray()
-        << QStringList{"message: " + OperationFrame::kNovoCodigoCurto} << 0
+        << QStringList{"message: Novo código de ativação deve ter no mínimo 8 caracteres."} << 0
         << QStringList{"EdtNovoCodigo=", "EdtNovoCodigo2=", "focus=EdtNovoCodigo"};
     QTest::newRow("confirmation differs in case") << QStringList{"EdtNovoCodigo2=ABCDEFGH"} << QByteArray()
         << QStringList{"message: Erro na confirmação do novo Código de Ativação."} << 0

@@ -1,5 +1,6 @@
 #include "boundconsole.h"
 #include "consolefixture.h"
+#include "consoletexts.h"
 #include "fakeintegrador.h"
 #include "fakemodule.h"
 
@@ -13,9 +14,17 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QStackedWidget>
 #include <QTest>
 
+namespace {
+// The module check's colours.
+const QColor kGreen(0, 128, 0);
+const QColor kRed(255, 0, 0);
+} // namespace
 
 class TestHomePage : public QObject
 {
@@ -29,6 +38,8 @@ private Q_SLOTS:
     void bothButtonsCheck();
     void failedCheckAfterSuccessTurnsRed();
     void moduleCheckOverIntegradorWithoutFolders();
+    void statusBarStaysOneLine();
+    void markupShownAsText();
     void moduleCheckOverIntegrador_data();
     void moduleCheckOverIntegrador();
     void statusAc_data();
@@ -98,7 +109,7 @@ void TestHomePage::moduleCheck()
     QCOMPARE(pages->currentIndex(), 0);
     QVERIFY(!bound.find<QLabel>(QStringLiteral("lbloperante"))->isHidden());
     QCOMPARE(bound.find<QLabel>(QStringLiteral("lbloperante"))->text(), shown);
-    const QColor colour = green ? WidgetStyle::green() : WidgetStyle::red();
+    const QColor colour = green ? kGreen : kRed;
     QCOMPARE(WidgetStyle::textColour(bound.find<QLabel>(QStringLiteral("lbloperante"))), colour);
     QCOMPARE(bound.find<QPushButton>(QStringLiteral("BtnPrincipal"))->palette().color(QPalette::ButtonText), colour);
     QCOMPARE(bound.console.interaction.events, events);
@@ -141,12 +152,12 @@ void TestHomePage::failedCheckAfterSuccessTurnsRed()
     BoundConsole bound;
     bound.module.setReply(QStringLiteral("ConsultarSAT"), "{sessao}|08000|ok||");
     QTest::mouseClick(bound.find<QPushButton>(QStringLiteral("BtnPrincipal")), Qt::LeftButton);
-    QCOMPARE(WidgetStyle::textColour(bound.find<QLabel>(QStringLiteral("lbloperante"))), WidgetStyle::green());
+    QCOMPARE(WidgetStyle::textColour(bound.find<QLabel>(QStringLiteral("lbloperante"))), kGreen);
     bound.module.setReply(QStringLiteral("ConsultarSAT"), "{sessao}|08098|ocupado||");
     QTest::mouseClick(bound.find<QPushButton>(QStringLiteral("BtnPrincipal")), Qt::LeftButton);
     QCOMPARE(bound.find<QLabel>(QStringLiteral("lbloperante"))->text(), QStringLiteral("MFE inoperante"));
-    QCOMPARE(WidgetStyle::textColour(bound.find<QLabel>(QStringLiteral("lbloperante"))), WidgetStyle::red());
-    QCOMPARE(bound.find<QPushButton>(QStringLiteral("BtnPrincipal"))->palette().color(QPalette::ButtonText), WidgetStyle::red());
+    QCOMPARE(WidgetStyle::textColour(bound.find<QLabel>(QStringLiteral("lbloperante"))), kRed);
+    QCOMPARE(bound.find<QPushButton>(QStringLiteral("BtnPrincipal"))->palette().color(QPalette::ButtonText), kRed);
 }
 
 void TestHomePage::moduleCheckOverIntegradorWithoutFolders()
@@ -164,6 +175,50 @@ void TestHomePage::moduleCheckOverIntegradorWithoutFolders()
     // The status bar decodes the ANSI accents as UTF-8: they become replacement characters.
     const QString status = console.find<QLabel>(QStringLiteral("StatusPanel"))->text();
     QVERIFY(status.startsWith(QStringLiteral("Diret\uFFFDrios")));
+}
+
+void TestHomePage::statusBarStaysOneLine()
+{
+    // The missing-folder text has a line break in its first 110 characters.
+    ConsoleFixture console;
+    QVERIFY(QDir(console.prefix.path()).removeRecursively());
+    TFAtivacao &window = console.start();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *statusBar = window.findChild<QStatusBar *>(QStringLiteral("StatusBar"));
+    const int oneLineHeight = statusBar->height();
+    QTest::mouseClick(console.find<QPushButton>(QStringLiteral("BitBtn6")), Qt::LeftButton);
+    // The layouts take the new text: the status bar's, then the window's.
+    for (int round = 0; round < 3; ++round)
+        QCoreApplication::processEvents();
+
+    QVERIFY(console.find<QLabel>(QStringLiteral("StatusPanel"))->text().contains(QStringLiteral("presentes.  Verifique")));
+    QCOMPARE(statusBar->height(), oneLineHeight);
+    auto *content = qobject_cast<QScrollArea *>(window.centralWidget());
+    QVERIFY(content);
+    QVERIFY(!content->verticalScrollBar()->isVisible());
+}
+
+void TestHomePage::markupShownAsText()
+{
+    // Shown as its characters: the label is as wide as the whole text, not
+    // as a bold "x" would make it.
+    const auto verifyPlain = [](const QLabel *label, const QString &text) {
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        QCOMPARE(label->text(), text);
+        QVERIFY(label->sizeHint().width() >= label->fontMetrics().horizontalAdvance(text));
+    };
+    BoundConsole bound;
+    bound.module.setReply(QStringLiteral("ConsultarSAT"), "{sessao}|08001|<b>x</b> &lt;y&gt;||");
+    bound.click(QStringLiteral("BtnPrincipal"));
+    verifyPlain(bound.find<QLabel>(QStringLiteral("StatusPanel")),
+                bound.sessionNumber() + QStringLiteral("|08001|<b>x</b> &lt;y&gt;||"));
+
+    // A library name from the command line.
+    ConsoleFixture console;
+    console.start({QStringLiteral("/DLL=<b>x</b>.so")});
+    verifyPlain(console.find<QLabel>(QStringLiteral("LblDllMfe")),
+                QStringLiteral("Procurando DLL: \"<b>x</b>.so\" ........ [ Não encontrada ]"));
 }
 
 void TestHomePage::moduleCheckOverIntegrador_data()
@@ -221,7 +276,7 @@ void TestHomePage::statusAc_data()
 
     QTest::newRow("cancelled") << "12345678" << false << QStringList() << QString();
     QTest::newRow("too short") << " 1234567 " << true
-                               << QStringList{OperationFrame::kCodigoCurto} << QString();
+                               << QStringList{ConsoleTexts::kCodigoCurto} << QString();
     QTest::newRow("long enough") << "12345678" << true << QStringList()
                                  << QStringLiteral("Transmitido comando EnviarStatusAC");
 }

@@ -1,4 +1,5 @@
 #include "boundconsole.h"
+#include "consoletexts.h"
 #include "fakeintegrador.h"
 
 #include "console/consolestate.h"
@@ -144,7 +145,7 @@ void TestLogPage::cancelledOrShortCode_data()
     QTest::newRow("cancelled, whole log") << "BitLogs" << "12345678" << false << "EXTRAÇÃO DOS LOGS" << QStringList();
     QTest::newRow("cancelled, SuperLog") << "BitSuperLog" << "12345678" << false << "SuperLog VANTEL" << QStringList();
     QTest::newRow("short code") << "BitSuperLog" << " 1234567 " << true << "SuperLog VANTEL"
-                                << QStringList{OperationFrame::kCodigoCurto};
+                                << QStringList{ConsoleTexts::kCodigoCurto};
 }
 
 void TestLogPage::cancelledOrShortCode()

@@ -1,3 +1,4 @@
+#include "consoletexts.h"
 #include "fakemodule.h"
 #include "integradorconsole.h"
 #include "integradorrequestdocument.h"
@@ -202,7 +203,13 @@ void TestNetworkPage::outcome_data()
     QTest::newRow("field 2 shown, decoded from UTF-8") << QByteArray("{sessao}|12000|Configura\xc3\xa7\xc3\xa3o ok||")
                                                        << QStringList{"message: Configuração ok"};
     QTest::newRow("four-character field 2 shows field 3") << QByteArray("{sessao}|12001|1234|Rede inválida|")
-                                                          << QStringList{"message: Rede inválida", "dialog: FMSefaz"};
+                                                          << QStringList{"message: Rede inválida"};
+    QTest::newRow("success with a four-character field 2")
+        << QByteArray("{sessao}|12000|0000|Rede Configurada com Sucesso|||")
+        << QStringList{"message: Rede Configurada com Sucesso"};
+    QTest::newRow("tax authority's fields after a four-character field 2")
+        << QByteArray("{sessao}|12001|1234|Rede inválida|77|sefaz")
+        << QStringList{"message: Rede inválida", "dialog: FMSefaz"};
     QTest::newRow("12098 communication failure") << QByteArray("{sessao}|12098|ocupado||")
                                                  << QStringList{"message: " + OperationFrame::kFalhaComunicacao};
     QTest::newRow("tax authority's message after the outcome")
@@ -275,7 +282,7 @@ void TestNetworkPage::shortCodeSendsNothing()
     show(console);
     console.fill({{"CbotipoLan", 1}, {kCode, " 1234567 "}});
     console.click(QStringLiteral("BitEnviarConfRede"));
-    QCOMPARE(console.messages(), QStringList{OperationFrame::kCodigoCurto});
+    QCOMPARE(console.messages(), QStringList{ConsoleTexts::kCodigoCurto});
     QCOMPARE(console.text(kCode), QString());
     QVERIFY(console.module.calls().isEmpty());
     QCOMPARE(console.field(QStringLiteral("tipoLan")), QString());

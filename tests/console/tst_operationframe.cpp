@@ -98,6 +98,14 @@ void TestOperationFrame::statusBar_data()
     QTest::newRow("110 three-byte characters whole") << euro.repeated(110) << QStringLiteral("€").repeated(110);
     QTest::newRow("a long reply of three-byte characters cut")
         << euro.repeated(5000) << QStringLiteral("€").repeated(110) + QStringLiteral(" ...");
+    // One line: every line break character is shown as a blank.
+    QTest::newRow("LF CR") << QStringLiteral("presentes.\n\rVerifique") << QStringLiteral("presentes.  Verifique");
+    QTest::newRow("CR LF and a final LF") << QStringLiteral("a\r\nb\n") << QStringLiteral("a  b ");
+    QTest::newRow("line and paragraph separators")
+        << AnsiCodePage::toUnicode("a\xe2\x80\xa8" "b\xe2\x80\xa9" "c") << QStringLiteral("a b c");
+    QTest::newRow("line break counts as one character")
+        << QStringLiteral("\n") + hundredTen << QStringLiteral(" ") + hundredTen.left(109) + QStringLiteral(" ...");
+    QTest::newRow("markup unchanged") << QStringLiteral("<b>x</b> &lt;") << QStringLiteral("<b>x</b> &lt;");
 }
 
 void TestOperationFrame::statusBar()
@@ -120,6 +128,17 @@ void TestOperationFrame::sefazDialog_data()
     QTest::newRow("5 fields") << "1|2|3|C01|Mensagem" << QStringLiteral("Código: C01\n\nMensagem");
     QTest::newRow("5 fields, field 3 empty") << "1|2|3||Mensagem" << QString();
     QTest::newRow("6 fields") << "1|2|3|C01|M|extra" << QStringLiteral("Código: C01\n\nM");
+    QTest::newRow("markup unchanged") << "1|2|3|<b>C</b>|&lt;M&gt;" << QStringLiteral("Código: <b>C</b>\n\n&lt;M&gt;");
+    // A four-character field 2 moves the code and the message one place on.
+    QTest::newRow("four-character field 2, fields 4 and 5 empty")
+        << "123456|12000|0000|Rede Configurada com Sucesso|||" << QString();
+    QTest::newRow("four-character field 2, no field 4") << "1|12000|0000|Rede Configurada com Sucesso" << QString();
+    QTest::newRow("four-character field 2, field 4 set")
+        << "1|12001|1234|Rede inválida|C01" << QStringLiteral("Código: C01\n\n");
+    QTest::newRow("four-character field 2, fields 4 and 5 set")
+        << "1|06000|0000|Emitido|C01|Mensagem|extra" << QStringLiteral("Código: C01\n\nMensagem");
+    QTest::newRow("three-character field 2") << "1|2|abc|C01|Mensagem" << QStringLiteral("Código: C01\n\nMensagem");
+    QTest::newRow("five-character field 2") << "1|2|abcde|C01|Mensagem" << QStringLiteral("Código: C01\n\nMensagem");
 }
 
 void TestOperationFrame::sefazDialog()

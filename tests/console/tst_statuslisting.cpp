@@ -49,6 +49,8 @@ private Q_SLOTS:
     void replyEnds();
     void unreadableFieldStops_data();
     void unreadableFieldStops();
+    void networkDocument_data();
+    void networkDocument();
     void fullReply_data();
     void fullReply();
     void mfeFieldWithoutClosingBar();
@@ -201,6 +203,8 @@ void TestStatusListing::replyEnds_data()
     QTest::newRow("SAT closing bar") << Page::Sat << QByteArray("000001|10000|ok|||900004019|")
         << QStringList{QStringLiteral(" Número de Série ............ 900004019"), QStringLiteral(" Tipo de Rede ............... ")};
     QTest::newRow("MF-e last field without bar") << Page::Mfe << QByteArray("000001|10000|ok|||900004019|IPFIX")
+        << QStringList{QStringLiteral(" Número de Série ............ 900004019"), QStringLiteral(" Tipo de Rede ............... IPFIX")};
+    QTest::newRow("MF-e field 5 without bar") << Page::Mfe << QByteArray("000001|10000|ok|||900004019")
         << QStringList{QStringLiteral(" Número de Série ............ 900004019")};
     QTest::newRow("MF-e closing bar") << Page::Mfe << QByteArray("000001|10000|ok|||900004019|IPFIX|")
         << QStringList{QStringLiteral(" Número de Série ............ 900004019"), QStringLiteral(" Tipo de Rede ............... IPFIX")};
@@ -236,8 +240,6 @@ void TestStatusListing::unreadableFieldStops_data()
     QTest::newRow("MF-e state not a number") << Page::Mfe << 27 << QByteArray("1O") << 22 << certificate;
     QTest::newRow("MF-e UF not a number") << Page::Mfe << 29 << QByteArray("SP") << 24
                                           << QStringLiteral(" Ambiente ................... TESTES");
-    QTest::newRow("MF-e network document not XML") << Page::Mfe << 33 << QByteArray("<config>") << 30 << " ";
-    QTest::newRow("MF-e network document empty") << Page::Mfe << 35 << QByteArray() << 33 << " ";
 }
 
 void TestStatusListing::unreadableFieldStops()
@@ -256,6 +258,49 @@ void TestStatusListing::unreadableFieldStops()
     QVERIFY(!result.error.isEmpty());
     QCOMPARE(result.lines.size(), listed);
     QCOMPARE(result.lines.last(), lastLine);
+}
+
+void TestStatusListing::networkDocument_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QStringList>("lines"); // the field's lines; the other fields are all listed
+
+    QTest::newRow("empty: header line alone") << 33 << QByteArray() << QStringList{" Configuração da rede 1 ..... "};
+    QTest::newRow("last one empty") << 36 << QByteArray() << QStringList{" Configuração da rede 4 ..... "};
+    QTest::newRow("not XML: as received") << 34 << QByteArray("<config>")
+                                          << QStringList{" Configuração da rede 2 ..... ", " ", "<config>"};
+    QTest::newRow("escaped, not XML: as received, escapes kept")
+        << 35 << QByteArray("<config x=\\\"1\\\">\\n") << QStringList{" Configuração da rede 3 ..... ", " ", "<config x=\\\"1\\\">\\n"};
+    QTest::newRow("two documents: as received") << 33 << QByteArray("<a/><b/>")
+                                                 << QStringList{" Configuração da rede 1 ..... ", " ", "<a/><b/>"};
+    QTest::newRow("blanks: as received") << 34 << QByteArray("  ")
+                                         << QStringList{" Configuração da rede 2 ..... ", " ", "  "};
+    QTest::newRow("well-formed: indented") << 36 << QByteArray("<a><b>1</b></a>")
+        << QStringList{" Configuração da rede 4 ..... ", " ", "<a>\r\n  <b>1</b>\r\n</a>\r\n"};
+}
+
+void TestStatusListing::networkDocument()
+{
+    QFETCH(int, field);
+    QFETCH(QByteArray, value);
+    QFETCH(QStringList, lines);
+
+    // The other network fields are "NA", so the field's lines stand where
+    // the first document's lines stand in the full listing.
+    QList<QByteArray> fields = StatusReplies::mfeFields("000001");
+    for (int network = 33; network <= 36; ++network)
+        fields[network] = network == field ? value : QByteArray("NA");
+    const QStringList full = StatusReplies::mfeListing();
+    const qsizetype first = full.indexOf(QStringLiteral(" Configuração da rede 1 ..... "));
+    const qsizetype after = full.indexOf(QStringLiteral(" Operadora do Celular ....... VIVO"));
+    const QStringList expected = full.mid(0, first) + lines + full.mid(after);
+
+    for (const QByteArray &closing : {QByteArray("|"), QByteArray()}) {
+        const StatusListing::Result result = list(Page::Mfe, fields.join('|') + closing);
+        QVERIFY2(result.complete(), qPrintable(result.error));
+        QCOMPARE(result.lines, expected);
+    }
 }
 
 void TestStatusListing::fullReply_data()
@@ -277,10 +322,10 @@ void TestStatusListing::fullReply()
 
 void TestStatusListing::mfeFieldWithoutClosingBar()
 {
-    // Field 57 is not listed; the listing ends with field 56.
-    const QStringList expected = StatusReplies::mfeListing();
+    // As modules send it: field 57 is listed all the same.
     const StatusListing::Result result = list(Page::Mfe, StatusReplies::mfeFields("000001").join('|'));
-    QCOMPARE(result.lines, expected.mid(0, expected.size() - 1));
+    QVERIFY(result.complete());
+    QCOMPARE(result.lines, StatusReplies::mfeListing());
 }
 
 QTEST_GUILESS_MAIN(TestStatusListing)

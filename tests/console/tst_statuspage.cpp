@@ -1,5 +1,6 @@
 #include "boundconsole.h"
 #include "consolefixture.h"
+#include "consoletexts.h"
 #include "fakeintegrador.h"
 #include "statusreplies.h"
 
@@ -44,6 +45,24 @@ QByteArray unreadableState()
     fields[4] = "Mensagem da Sefaz";
     fields[27] = "abc";
     return fields.join('|') + '|';
+}
+
+// The full reply as modules send it, without a closing "|", with network
+// field 34 empty instead of "NA".
+QByteArray emptyNetworkFieldUnclosed()
+{
+    QList<QByteArray> fields = StatusReplies::mfeFields();
+    fields[34] = "";
+    return fields.join('|');
+}
+
+// Its listing: the full one with the header line of that field.
+QStringList emptyNetworkFieldListing()
+{
+    QStringList listing = StatusReplies::mfeListing();
+    listing.insert(listing.indexOf(QStringLiteral(" Configuração da rede 3 ..... ")),
+                   QStringLiteral(" Configuração da rede 2 ..... "));
+    return listing;
 }
 
 } // namespace
@@ -98,7 +117,7 @@ void TestStatusPage::entries_data()
     const QString invalid = QStringLiteral("message: Código de Ativação inválido");
     const QString unknown = QStringLiteral("message: Erro desconhecido");
     const QString sefaz = QStringLiteral("dialog: FMSefaz");
-    const QString shortCode = QStringLiteral("message: ") + OperationFrame::kCodigoCurto;
+    const QString shortCode = QStringLiteral("message: ") + ConsoleTexts::kCodigoCurto;
     const QStringList blank{QStringLiteral(" ")};
     const QStringList untilState = memoLines(StatusReplies::satListing().mid(0, 22));
 
@@ -137,6 +156,9 @@ void TestStatusPage::entries_data()
                                     << memoLines(StatusReplies::satListing()) << "12345678";
     QTest::newRow("MF-e full reply") << kMfe << "12345678" << StatusReplies::mfe() << QStringList()
                                      << memoLines(StatusReplies::mfeListing()) << "12345678";
+    QTest::newRow("MF-e empty network field, no closing bar")
+        << kMfe << "12345678" << emptyNetworkFieldUnclosed() << QStringList()
+        << memoLines(emptyNetworkFieldListing()) << "12345678";
 }
 
 void TestStatusPage::entries()

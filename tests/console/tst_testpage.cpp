@@ -1,4 +1,5 @@
 #include "boundconsole.h"
+#include "consoletexts.h"
 #include "fakeintegrador.h"
 #include "salereplies.h"
 #include "testfiles.h"
@@ -291,6 +292,7 @@ void TestTestPage::saleOverIntegrador()
 
 void TestTestPage::sessionQuery_data()
 {
+    const QString invalidSession = QStringLiteral("Informe no campo \"Sessão:\" o número da sessão a consultar.");
     const QString kFalha = OperationFrame::kFalhaComunicacao;
     QTest::addColumn<QString>("queried");
     QTest::addColumn<QByteArray>("reply");
@@ -314,9 +316,9 @@ void TestTestPage::sessionQuery_data()
     QTest::newRow("another command") << "123456" << QByteArray("123456|04000|Ativado") << QStringList()
                                      << QStringList{kSep, "123456|04000|Ativado"}
                                      << QByteArray("123456\r\n04000\r\nAtivado\r\n");
-    QTest::newRow("empty session edit") << "" << QByteArray() << QStringList{TestPage::kSessaoInvalida}
+    QTest::newRow("empty session edit") << "" << QByteArray() << QStringList{invalidSession}
                                         << QStringList() << kOld;
-    QTest::newRow("letters in the session edit") << "12a" << QByteArray() << QStringList{TestPage::kSessaoInvalida}
+    QTest::newRow("letters in the session edit") << "12a" << QByteArray() << QStringList{invalidSession}
                                                  << QStringList() << kOld;
 }
 
@@ -471,7 +473,7 @@ void TestTestPage::shortCodeSendsNothing()
     page.answerPrompt(QStringLiteral(" 1234567 "));
     page.click(button);
     QCOMPARE(page.console.interaction.events,
-             (QStringList{"dialog: FValida", "message: " + OperationFrame::kCodigoCurto}));
+             (QStringList{"dialog: FValida", "message: " + ConsoleTexts::kCodigoCurto}));
     QVERIFY(page.module.calls().isEmpty());
 }
 

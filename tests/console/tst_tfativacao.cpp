@@ -29,6 +29,7 @@ const QStringList kAdministratorRow = {QStringLiteral("LblCFeFile"), QStringLite
                                        QStringLiteral("Button1"),    QStringLiteral("BitBtn10"),
                                        QStringLiteral("BitBtn8"),    QStringLiteral("BtnDir"),
                                        QStringLiteral("BtnEnviaDir")};
+const QString kCaption = QStringLiteral("MFE - VANTEL (Ativação - v1.0.0.6)");
 const QString kIntegradorSuffix = QStringLiteral("  --  Acesso direto ao Integrador  --  ");
 
 } // namespace
@@ -94,7 +95,7 @@ void TestTFAtivacao::commandLine()
     auto *memo = console.find<QPlainTextEdit>(QStringLiteral("MemoCFe"));
     QCOMPARE(memo->height(), memoHeight);
     QCOMPARE(!console.find<QLabel>(QStringLiteral("LblDllMfe"))->isHidden(), libraryLooked);
-    QCOMPARE(window.windowTitle(), libraryLooked ? TFAtivacao::kCaption + kIntegradorSuffix : TFAtivacao::kCaption);
+    QCOMPARE(window.windowTitle(), libraryLooked ? kCaption + kIntegradorSuffix : kCaption);
     QVERIFY(window.channel().binding().ArquivoDll().isEmpty());
     QCOMPARE(console.find<QLineEdit>(QStringLiteral("Edtproxy_senha"))->echoMode(), QLineEdit::Password);
 }
@@ -157,7 +158,7 @@ void TestTFAtivacao::binding()
         QCOMPARE(integrador->text(), QStringLiteral("*** Acessado direto ao Integrador ***"));
     }
     QCOMPARE(console.find<QLabel>(QStringLiteral("Label7"))->text(), version);
-    QCOMPARE(window.windowTitle(), TFAtivacao::kCaption + suffix);
+    QCOMPARE(window.windowTitle(), kCaption + suffix);
     QCOMPARE(window.channel().binding().ArquivoDll(), bound);
 }
 
@@ -165,7 +166,7 @@ void TestTFAtivacao::defaultState()
 {
     ConsoleFixture console;
     TFAtivacao &window = console.start();
-    QCOMPARE(window.windowTitle(), TFAtivacao::kCaption);
+    QCOMPARE(window.windowTitle(), kCaption);
     QVERIFY(!window.windowIcon().isNull());
     QCOMPARE(console.find<QStackedWidget>(QStringLiteral("PageControl"))->currentIndex(), 0);
     QCOMPARE(console.find<QLabel>(QStringLiteral("StatusPanel"))->text(), QString());

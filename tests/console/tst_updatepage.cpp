@@ -1,6 +1,6 @@
+#include "consoletexts.h"
 #include "logmemoconsole.h"
 
-#include "console/operationframe.h"
 #include "console/tfativacao.h"
 
 #include <QLabel>
@@ -125,7 +125,7 @@ void TestUpdatePage::shortCodeBlanksWithoutHiding()
 
     bound.code()->setText(QStringLiteral("1234567 "));
     bound.click(QStringLiteral("BtnAtualizarSW"));
-    QCOMPARE(bound.console.interaction.events, QStringList{"message: " + OperationFrame::kCodigoCurto});
+    QCOMPARE(bound.console.interaction.events, QStringList{"message: " + ConsoleTexts::kCodigoCurto});
     QCOMPARE(bound.outcome()->text(), QStringLiteral(" "));
     QCOMPARE(bound.outcome()->isVisible(), earlierOutcome);
     QCOMPARE(bound.code()->text(), QString());

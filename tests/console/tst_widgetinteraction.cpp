@@ -1,6 +1,5 @@
 #include "console/consolestate.h"
 #include "console/labelededit.h"
-#include "console/tfativacao.h"
 #include "console/tfvalida.h"
 #include "console/widgetinteraction.h"
 
@@ -11,6 +10,10 @@
 #include <QTest>
 #include <QTimer>
 
+namespace {
+const QString kTitle = QStringLiteral("Vantel - Programa de Ativação MFE");
+}
+
 // The program's own interaction, driven through real message boxes and a
 // real modal dialog run.
 class TestWidgetInteraction : public QObject
@@ -19,6 +22,8 @@ class TestWidgetInteraction : public QObject
 
 private Q_SLOTS:
     void messageBoxCarriesTitleAndText();
+    void markupShownAsText_data();
+    void markupShownAsText();
     void confirmation_data();
     void confirmation();
     void dialogRunsModally();
@@ -30,6 +35,7 @@ private:
 
     QString caption_;
     QString text_;
+    Qt::TextFormat format_ = Qt::AutoText;
 };
 
 void TestWidgetInteraction::answerNextBox(QMessageBox::StandardButton button)
@@ -39,17 +45,39 @@ void TestWidgetInteraction::answerNextBox(QMessageBox::StandardButton button)
         QVERIFY(box);
         caption_ = box->windowTitle();
         text_ = box->text();
+        format_ = box->textFormat();
         box->button(button)->click();
     });
 }
 
 void TestWidgetInteraction::messageBoxCarriesTitleAndText()
 {
-    WidgetInteraction interaction(TFAtivacao::kApplicationTitle);
+    WidgetInteraction interaction(kTitle);
     answerNextBox(QMessageBox::Ok);
     interaction.showMessage(QStringLiteral("Falha na comunicação. \n\rVerifique."));
     QCOMPARE(caption_, QStringLiteral("Vantel - Programa de Ativação MFE"));
     QCOMPARE(text_, QStringLiteral("Falha na comunicação. \n\rVerifique."));
+}
+
+void TestWidgetInteraction::markupShownAsText_data()
+{
+    QTest::addColumn<bool>("confirmation");
+    QTest::newRow("message") << false;
+    QTest::newRow("confirmation") << true;
+}
+
+void TestWidgetInteraction::markupShownAsText()
+{
+    QFETCH(bool, confirmation);
+    const QString text = QStringLiteral("123456|08001|<b>x</b> &lt;y&gt;||");
+    WidgetInteraction interaction(kTitle);
+    answerNextBox(QMessageBox::Ok);
+    if (confirmation)
+        QVERIFY(interaction.confirm(text));
+    else
+        interaction.showMessage(text);
+    QCOMPARE(format_, Qt::PlainText);
+    QCOMPARE(text_, text);
 }
 
 void TestWidgetInteraction::confirmation_data()
@@ -64,7 +92,7 @@ void TestWidgetInteraction::confirmation()
 {
     QFETCH(int, button);
     QFETCH(bool, accepted);
-    WidgetInteraction interaction(TFAtivacao::kApplicationTitle);
+    WidgetInteraction interaction(kTitle);
     answerNextBox(QMessageBox::StandardButton(button));
     QCOMPARE(interaction.confirm(QStringLiteral("Confirma?")), accepted);
     QCOMPARE(text_, QStringLiteral("Confirma?"));
@@ -74,7 +102,7 @@ void TestWidgetInteraction::dialogRunsModally()
 {
     ConsoleState state;
     TFValida prompt(state);
-    WidgetInteraction interaction(TFAtivacao::kApplicationTitle);
+    WidgetInteraction interaction(kTitle);
     QTimer::singleShot(0, &prompt, [&prompt] {
         QVERIFY(prompt.isModal() || QApplication::activeModalWidget() == &prompt);
         QTest::keyClicks(prompt.EdtCodigo, QStringLiteral("codigo-secreto"));

@@ -192,9 +192,13 @@ void TestConfRede::readBackFailures()
 {
     const TConfRede::ReadBack missing = TConfRede::readBack(folder(), TConfRede::kConfRedeMFE1);
     QCOMPARE(missing.message, QStringLiteral("Arquivo ConfRedeMFE1.xml não foi encontrado!"));
-    QVERIFY(QDir(folder()).mkdir(QStringLiteral("ConfRede.xml")));
-    const TConfRede::ReadBack unreadable = TConfRede::readBack(folder(), TConfRede::kConfRede);
-    QCOMPARE(unreadable.message, QStringLiteral("Erro ao tentar acessar o arquivo ConfRede.xml!"));
+    // A folder of that name is no file.
+    QVERIFY(TestFiles::makeUnreadable(folder() + QStringLiteral("ConfRede.xml"), QStringLiteral("folder")));
+    QCOMPARE(TConfRede::readBack(folder(), TConfRede::kConfRede).message,
+             QStringLiteral("Arquivo ConfRede.xml não foi encontrado!"));
+    QVERIFY(TestFiles::makeUnreadable(folder() + QStringLiteral("ConfRedeMFE2.xml"), QStringLiteral("large")));
+    const TConfRede::ReadBack unreadable = TConfRede::readBack(folder(), TConfRede::kConfRedeMFE2);
+    QCOMPARE(unreadable.message, QStringLiteral("Erro ao tentar acessar o arquivo ConfRedeMFE2.xml!"));
     QCOMPARE(unreadable.text, QByteArray());
 }
 

@@ -32,6 +32,8 @@ private Q_SLOTS:
     void writtenRecordsReadBackTheSame_data();
     void writtenRecordsReadBackTheSame();
     void fitsValuesReadFromTheFile();
+    void fieldNamesIgnoreLetterCase_data();
+    void fieldNamesIgnoreLetterCase();
     void rejectsWhatIsNotASettingsDatapacket_data();
     void rejectsWhatIsNotASettingsDatapacket();
 };
@@ -115,6 +117,34 @@ void TestDataPacket::fitsValuesReadFromTheFile()
     const DataPacket::ReadResult result = DataPacket::read(bytes);
     QVERIFY(result.ok);
     QCOMPARE(result.rows.front()[field("lanIP")], QStringLiteral("192.168.100.123"));
+}
+
+void TestDataPacket::fieldNamesIgnoreLetterCase_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray valid = defaultFile();
+    const QByteArray fieldList = QByteArray(valid)
+                                     .replace("attrname=\"tipoInter\"", "attrname=\"TIPOINTER\"")
+                                     .replace("attrname=\"uf\"", "attrname=\"Uf\"")
+                                     .replace("attrname=\"CNPJSH\"", "attrname=\"cnpjsh\"");
+    const auto respellRow = [](QByteArray bytes) {
+        return bytes.replace(" tipoInter=\"ETHE\"", " TipoInter=\"ETHE\"").replace(" uf=\"35\"", " UF=\"35\"");
+    };
+    QTest::newRow("field list") << fieldList;
+    QTest::newRow("row attributes") << respellRow(valid);
+    QTest::newRow("both") << respellRow(fieldList);
+}
+
+void TestDataPacket::fieldNamesIgnoreLetterCase()
+{
+    QFETCH(QByteArray, bytes);
+    QVERIFY(bytes != defaultFile());
+    const DataPacket::ReadResult result = DataPacket::read(bytes);
+    QVERIFY2(result.ok, qPrintable(result.problem));
+    QCOMPARE(result.rows.size(), std::size_t(1));
+    QCOMPARE(result.rows.front()[field("tipoInter")], QStringLiteral("ETHE"));
+    QCOMPARE(result.rows.front()[field("uf")], QStringLiteral("35"));
+    QCOMPARE(result.rows.front()[field("tipoLan")], QStringLiteral("DHCP"));
 }
 
 void TestDataPacket::rejectsWhatIsNotASettingsDatapacket_data()

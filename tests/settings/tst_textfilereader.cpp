@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+Q_DECLARE_METATYPE(TextFileReader::Status)
+
 class TestTextFileReader : public QObject
 {
     Q_OBJECT
@@ -13,7 +15,9 @@ class TestTextFileReader : public QObject
 private Q_SLOTS:
     void LeArquivo_data();
     void LeArquivo();
+    void failures_data();
     void failures();
+    void messages();
 };
 
 void TestTextFileReader::LeArquivo_data()
@@ -42,19 +46,40 @@ void TestTextFileReader::LeArquivo()
     QCOMPARE(result.content, content);
 }
 
+void TestTextFileReader::failures_data()
+{
+    QTest::addColumn<QString>("kind"); // of TestFiles::makeUnreadable
+    QTest::addColumn<TextFileReader::Status>("status");
+
+    // Only a regular file is a file of that name.
+    QTest::newRow("missing") << "missing" << TextFileReader::Status::NotFound;
+    QTest::newRow("folder") << "folder" << TextFileReader::Status::NotFound;
+#ifdef Q_OS_UNIX
+    QTest::newRow("pipe with no writer") << "pipe" << TextFileReader::Status::NotFound;
+#endif
+    QTest::newRow("300 MB") << "large" << TextFileReader::Status::ReadError;
+}
+
 void TestTextFileReader::failures()
 {
+    QFETCH(QString, kind);
+    QFETCH(TextFileReader::Status, status);
     QTemporaryDir folder;
-    const QString missing = folder.filePath(QStringLiteral("nada.txt"));
-    QCOMPARE(TextFileReader::LeArquivo(missing).status, TextFileReader::Status::NotFound);
-    QCOMPARE(TextFileReader::message(TextFileReader::Status::NotFound, missing),
-             QStringLiteral("Arquivo: ") + missing + QStringLiteral(" não foi encontrado!"));
+    const QString path = folder.filePath(QStringLiteral("cfe.xml"));
+    QVERIFY(TestFiles::makeUnreadable(path, kind));
+    const TextFileReader::Result result = TextFileReader::LeArquivo(path);
+    QCOMPARE(result.status, status);
+    QVERIFY(result.content.isEmpty());
+}
 
-    const TextFileReader::Result folderRead = TextFileReader::LeArquivo(folder.path());
-    QCOMPARE(folderRead.status, TextFileReader::Status::ReadError);
-    QVERIFY(folderRead.content.isEmpty());
-    QCOMPARE(TextFileReader::message(TextFileReader::Status::ReadError, folder.path()),
-             QStringLiteral("Erro ao tentar acessar o arquivo: ") + folder.path());
+void TestTextFileReader::messages()
+{
+    const QString name = QStringLiteral("C:\\CFe\\pasta");
+    QCOMPARE(TextFileReader::message(TextFileReader::Status::NotFound, name),
+             QStringLiteral("Arquivo: C:\\CFe\\pasta não foi encontrado!"));
+    QCOMPARE(TextFileReader::message(TextFileReader::Status::ReadError, name),
+             QStringLiteral("Erro ao tentar acessar o arquivo: C:\\CFe\\pasta"));
+    QCOMPARE(TextFileReader::message(TextFileReader::Status::Read, name), QString());
 }
 
 QTEST_GUILESS_MAIN(TestTextFileReader)
