@@ -130,7 +130,7 @@ void TestActivationPage::activation_data()
     QTest::newRow("04000 of two fields") << QStringList() << true << QByteArray("{sessao}|04000")
         << QStringList{kConfirm, kSuccess} << kSent << stored << kept;
     QTest::newRow("04098") << QStringList() << true << QByteArray("{sessao}|04098|ocupado||")
-        << QStringList{kConfirm, message(OperationFrame::kFalhaComunicacao)} << kSent << stored << kept;
+        << QStringList{kConfirm, message(ConsoleTexts::kFalhaComunicacao)} << kSent << stored << kept;
     QTest::newRow("refusal shows its message") << QStringList() << true
         << QByteArray("{sessao}|04003|C\xc3\xb3" "digo j\xc3\xa1 usado||") << QStringList{kConfirm, message("Código já usado")}
         << kSent << stored << kept;
@@ -180,7 +180,7 @@ void TestActivationPage::activationOverIntegrador()
     QCOMPARE(road.requestParameters(), (QStringList{"numeroSessao=681972", "subComando=1", "codigoDeAtivacao=12345678",
                                                     "CNPJ=16716114000172", "cUF=35"}));
     QCOMPARE(road.console.interaction.events, (QStringList{kConfirm, kSuccess}));
-    QCOMPARE(road.waitStates.first(), OperationFrame::kAguardando + QStringLiteral(" (wait cursor)"));
+    QCOMPARE(road.waitStates.first(), ConsoleTexts::kAguardando + QStringLiteral(" (wait cursor)"));
 }
 
 QTEST_MAIN(TestActivationPage)

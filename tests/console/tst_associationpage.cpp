@@ -125,7 +125,7 @@ void TestAssociationPage::association_data()
         {"13000", "Assinatura do AC Registrada"}, {"13001", "Código ativação inválido"},
         {"13002", "Erro de comunicação com a SEFAZ"}, {"13003", "Assinatura fora do padrão informado"},
         {"13004", "Divergencias entre os CNPJs e a assinatura informados"},
-        {"13098", OperationFrame::kFalhaComunicacao}, {"13099", "Erro desconhecido"}};
+        {"13098", ConsoleTexts::kFalhaComunicacao}, {"13099", "Erro desconhecido"}};
     for (const auto &[result, text] : results)
         QTest::newRow(result.constData()) << QStringList() << QByteArray() << "{sessao}|" + result + "|x||"
                                           << QStringList{message(text)} << typed << button;
@@ -178,7 +178,7 @@ void TestAssociationPage::associationOverIntegrador()
     QCOMPARE(road.requestParameters(), (QStringList{"numeroSessao=681972", "codigoDeAtivacao=12345678",
                                                     "cnpjValue=1122233300018116716114000172", "assinaturaCNPJs=guardada"}));
     QCOMPARE(road.console.interaction.events, QStringList{kRegistered});
-    QCOMPARE(road.waitStates.first(), OperationFrame::kAguardando + QStringLiteral(" (wait cursor)"));
+    QCOMPARE(road.waitStates.first(), ConsoleTexts::kAguardando + QStringLiteral(" (wait cursor)"));
 }
 
 QTEST_MAIN(TestAssociationPage)

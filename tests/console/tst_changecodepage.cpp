@@ -1,4 +1,5 @@
 #include "boundconsole.h"
+#include "consoletexts.h"
 #include "integradorconsole.h"
 #include "pageinput.h"
 
@@ -109,7 +110,7 @@ void TestChangeCodePage::change_data()
     QTest::newRow("18000 with the emergency code") << QStringList{"Checkemergencia=1"}
         << QByteArray("{sessao}|18000|ok|C1|Sefaz") << QStringList{kSuccess, "dialog: FMSefaz"} << 2 << locked;
     QTest::newRow("18098") << QStringList{"Checkemergencia=1"} << QByteArray("{sessao}|18098|ocupado||")
-        << QStringList{"message: " + OperationFrame::kFalhaComunicacao} << 2 << emergencyKept;
+        << QStringList{"message: " + ConsoleTexts::kFalhaComunicacao} << 2 << emergencyKept;
     QTest::newRow("other code") << QStringList() << QByteArray("{sessao}|18001|erro||") << QStringList{refused} << 1
         << QStringList{"CheckMudaCodigo=1", "EdtCodigo=", "EdtNovoCodigo=", "EdtNovoCodigo2=", "focus=EdtCodigo"};
     // Unguarded: the index error reaches the handler's edge and the codes stay.
@@ -157,7 +158,7 @@ void TestChangeCodePage::changeOverIntegrador()
     QCOMPARE(road.requestParameters(), (QStringList{"numeroSessao=681972", "codigoDeAtivacao=12345678", "opcao=2",
                                                     "novoCodigo=87654321", "confNovoCodigo=87654321"}));
     QCOMPARE(road.console.interaction.events, QStringList{kSuccess});
-    QCOMPARE(road.waitStates.first(), OperationFrame::kAguardando + QStringLiteral(" (wait cursor)"));
+    QCOMPARE(road.waitStates.first(), ConsoleTexts::kAguardando + QStringLiteral(" (wait cursor)"));
 }
 
 QTEST_MAIN(TestChangeCodePage)

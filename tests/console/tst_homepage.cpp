@@ -76,7 +76,7 @@ void TestHomePage::moduleCheck_data()
     QTest::addColumn<QStringList>("events");
     QTest::addColumn<QString>("sefaz");
 
-    const QString failure = QStringLiteral("message: ") + OperationFrame::kFalhaComunicacao;
+    const QString failure = QStringLiteral("message: ") + ConsoleTexts::kFalhaComunicacao;
     QTest::newRow("08000 in operation") << QByteArray("{sessao}|08000|MFE em operacao|||") << "MFE em operação" << true
                                         << QStringList() << QString();
     QTest::newRow("08000 with a tax authority code")
@@ -125,7 +125,7 @@ void TestHomePage::moduleCheck()
     QCOMPARE(calls.first().arguments.first().toInt(), session.toInt());
     QCOMPARE(bound.console.window().state().NumSessao, session);
     QVERIFY(bound.console.find<QLabel>(QStringLiteral("StatusPanel"))->text()
-            != OperationFrame::kAguardando);
+            != ConsoleTexts::kAguardando);
 }
 
 void TestHomePage::bothButtonsCheck_data()
@@ -233,7 +233,7 @@ void TestHomePage::moduleCheckOverIntegrador_data()
     QTest::newRow("answered") << QStringLiteral("{sessao}|08000|MFE em operação|||") << "MFE em operação"
                               << QStringList() << qint64(300) << QStringLiteral("|08000|MFE em operação|||");
     QTest::newRow("silent: busy reply after 14 s") << QString() << "MFE inoperante"
-                                                   << QStringList{OperationFrame::kFalhaComunicacao} << qint64(14000)
+                                                   << QStringList{ConsoleTexts::kFalhaComunicacao} << qint64(14000)
                                                    << QStringLiteral("|08098|SAT em processamento. Tente novamente.||");
 }
 

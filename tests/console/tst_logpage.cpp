@@ -100,7 +100,7 @@ void TestLogPage::extraction_data()
     QTest::newRow("15001 forgets the code") << logs << QByteArray("{sessao}|15001|x||") << QString()
                                             << QStringList{"message: Código de Ativação inválido"} << false;
     QTest::newRow("15098 busy") << superLog << QByteArray("{sessao}|15098") << QString()
-                                << QStringList{"message: " + OperationFrame::kFalhaComunicacao} << false;
+                                << QStringList{"message: " + ConsoleTexts::kFalhaComunicacao} << false;
     QTest::newRow("15099 unknown") << logs << QByteArray("{sessao}|15099|x||") << QString()
                                    << QStringList{"message: Erro desconhecido"} << false;
     QTest::newRow("other code: nothing") << logs << QByteArray("{sessao}|15002|x||") << QString() << none << true;
@@ -200,7 +200,7 @@ void TestLogPage::busyOverIntegrador()
         QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("BtnTrocarCod")), Qt::LeftButton);
     });
     QTest::mouseClick(console.find<QPushButton>(QStringLiteral("BitLogs")), Qt::LeftButton);
-    QCOMPARE(console.interaction.messages(), QStringList{OperationFrame::kFalhaComunicacao});
+    QCOMPARE(console.interaction.messages(), QStringList{ConsoleTexts::kFalhaComunicacao});
     QCOMPARE(integrador.requests().size(), 1);
     QVERIFY(integrador.requests().first().fileName.startsWith(QStringLiteral("ExtrairLogs")));
     QVERIFY(console.window().state().CodAtivacao.isEmpty());

@@ -211,7 +211,7 @@ void TestNetworkPage::outcome_data()
         << QByteArray("{sessao}|12001|1234|Rede inválida|77|sefaz")
         << QStringList{"message: Rede inválida", "dialog: FMSefaz"};
     QTest::newRow("12098 communication failure") << QByteArray("{sessao}|12098|ocupado||")
-                                                 << QStringList{"message: " + OperationFrame::kFalhaComunicacao};
+                                                 << QStringList{"message: " + ConsoleTexts::kFalhaComunicacao};
     QTest::newRow("tax authority's message after the outcome")
         << QByteArray("{sessao}|12000|ok|77|sefaz") << QStringList{"message: ok", "dialog: FMSefaz"};
     QTest::newRow("no field 3 after a four-character field 2 shows the reply")

@@ -1,4 +1,5 @@
 #include "consolefixture.h"
+#include "consoletexts.h"
 #include "fakeintegrador.h"
 #include "integradorconsole.h"
 
@@ -283,15 +284,15 @@ void TestOperationFrame::resultTable_data()
     const auto association = int(Command::AssociarAssinatura);
     QTest::newRow("listed code") << association << "13001" << QStringList{QStringLiteral("Código ativação inválido")};
     QTest::newRow("first row of a code wins") << association << "13002" << QStringList{QStringLiteral("primeira")};
-    QTest::newRow("the command's busy code") << association << "13098" << QStringList{OperationFrame::kFalhaComunicacao};
+    QTest::newRow("the command's busy code") << association << "13098" << QStringList{ConsoleTexts::kFalhaComunicacao};
     QTest::newRow("another family's busy code") << association << "04098" << QStringList{other};
     QTest::newRow("unlisted code") << association << "13005" << QStringList{other};
     QTest::newRow("busy code of the activation") << int(Command::AtivarSAT) << "04098"
-                                                 << QStringList{OperationFrame::kFalhaComunicacao};
+                                                 << QStringList{ConsoleTexts::kFalhaComunicacao};
     QTest::newRow("MF-e status shares the status family") << int(Command::ConsultarStatusOperacionalMFE) << "10098"
-                                                          << QStringList{OperationFrame::kFalhaComunicacao};
+                                                          << QStringList{ConsoleTexts::kFalhaComunicacao};
     QTest::newRow("MF-e network shares the network family") << int(Command::ConfigurarInterfaceDeRedeMFE) << "12098"
-                                                            << QStringList{OperationFrame::kFalhaComunicacao};
+                                                            << QStringList{ConsoleTexts::kFalhaComunicacao};
     QTest::newRow("busy code listed in the table") << int(Command::ConsultarNumeroSessao) << "11098"
                                                    << QStringList{QStringLiteral("mensagem própria")};
 }
@@ -474,7 +475,7 @@ void TestOperationFrame::commandErrorReachesHandlerEdge()
 
 void TestOperationFrame::standardMessages()
 {
-    QCOMPARE(OperationFrame::kFalhaComunicacao,
+    QCOMPARE(ConsoleTexts::kFalhaComunicacao,
              QStringLiteral("Falha na comunicação. ") + QChar(0x0A) + QChar(0x0D)
                  + QStringLiteral("Verifique se o DriverMFE e o Integrador estão em execução."));
 }

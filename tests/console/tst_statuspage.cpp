@@ -113,7 +113,7 @@ void TestStatusPage::entries_data()
     QTest::addColumn<QStringList>("memo");
     QTest::addColumn<QString>("codAtivacao");
 
-    const QString failure = QStringLiteral("message: ") + OperationFrame::kFalhaComunicacao;
+    const QString failure = QStringLiteral("message: ") + ConsoleTexts::kFalhaComunicacao;
     const QString invalid = QStringLiteral("message: Código de Ativação inválido");
     const QString unknown = QStringLiteral("message: Erro desconhecido");
     const QString sefaz = QStringLiteral("dialog: FMSefaz");

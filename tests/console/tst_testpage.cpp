@@ -140,7 +140,7 @@ void TestTestPage::defaultState()
 
 void TestTestPage::cfeOperations_data()
 {
-    const QString kFalha = OperationFrame::kFalhaComunicacao;
+    const QString kFalha = ConsoleTexts::kFalhaComunicacao;
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("exportName");
     QTest::addColumn<QByteArray>("reply");
@@ -293,7 +293,7 @@ void TestTestPage::saleOverIntegrador()
 void TestTestPage::sessionQuery_data()
 {
     const QString invalidSession = QStringLiteral("Informe no campo \"Sessão:\" o número da sessão a consultar.");
-    const QString kFalha = OperationFrame::kFalhaComunicacao;
+    const QString kFalha = ConsoleTexts::kFalhaComunicacao;
     QTest::addColumn<QString>("queried");
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<QStringList>("messages");
@@ -346,12 +346,12 @@ void TestTestPage::sessionQuery()
     if (sent)
         QCOMPARE(page.onlyCall(QStringLiteral("ConsultarNumeroSessao")),
                  (QList<QVariant>{page.sessionNumber().toInt(), kCode.toLatin1(), 123456}));
-    QCOMPARE(page.statusText() == OperationFrame::kAguardando, false);
+    QCOMPARE(page.statusText() == ConsoleTexts::kAguardando, false);
 }
 
 void TestTestPage::endToEnd_data()
 {
-    const QString kFalha = OperationFrame::kFalhaComunicacao;
+    const QString kFalha = ConsoleTexts::kFalhaComunicacao;
     QTest::addColumn<QString>("button");
     QTest::addColumn<QStringList>("entries"); // taxpayer, IE, software house, choice, signature; "ok" to confirm
     QTest::addColumn<QByteArray>("reply");
