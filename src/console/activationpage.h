@@ -9,6 +9,7 @@ class QLabel;
 class QPushButton;
 class QTextEdit;
 class RadioGroup;
+class Reply;
 
 // Page 2: activation of a module that has not been activated yet. The
 // taxpayer's CNPJ and state are stored before the confirmation, so they stay
@@ -43,5 +44,5 @@ private:
     // The stored state as a row of the list; -1 when it names no row.
     int storedStateRow() const;
     void clearCodes();
-    void showResult();
+    void showResult(const Reply &reply);
 };

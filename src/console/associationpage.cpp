@@ -88,9 +88,10 @@ void AssociationPage::BitAssociarClick()
     // Software house first, then the taxpayer.
     const QByteArray cnpjValue = AnsiCodePage::fromUnicode(EdtCNPJSw->digits() + EdtCNPJContrib2->digits());
     storeSignature(signature);
-    frame().run(Command::AssociarAssinatura,
-                OperationFrame::codeArgument(*EdtCodAtiv3) + CommandArguments{cnpjValue, AnsiCodePage::fromUnicode(signature)},
-                {[this] { frame().showResult(Command::AssociarAssinatura, results()); }});
+    const Reply reply = frame().send(Command::AssociarAssinatura,
+                                     OperationFrame::codeArgument(*EdtCodAtiv3)
+                                         + CommandArguments{cnpjValue, AnsiCodePage::fromUnicode(signature)});
+    frame().readReply(reply, [&] { frame().showResult(Command::AssociarAssinatura, reply, results()); });
 }
 
 bool AssociationPage::takeSignature(QString &signature)

@@ -4,6 +4,7 @@
 #include "console/consolepage.h"
 
 class LabeledEdit;
+class Reply;
 class QPushButton;
 class QTextEdit;
 
@@ -36,4 +37,5 @@ protected:
 
 private:
     void sendCommand(Command command);
+    void showOutcome(Command command, const Reply &reply);
 };

@@ -6,6 +6,7 @@ class LabeledEdit;
 class QCheckBox;
 class QPushButton;
 class QTextEdit;
+class Reply;
 
 // Page 1: change of the activation code, proven by the current code or the
 // emergency code. Its controls stay locked until CheckMudaCodigo is ticked,
@@ -36,7 +37,7 @@ private:
     void CheckMudaCodigoClick(bool checked);
     void CheckemergenciaClick(bool checked);
     bool checkNewCode();
-    void showResult();
+    void showResult(const Reply &reply);
     void lock();
     void clearCodes();
 };

@@ -1,6 +1,5 @@
 #include "console/logpage.h"
 
-#include "console/consolestate.h"
 #include "console/interaction.h"
 #include "console/labelededit.h"
 #include "console/logdecoder.h"
@@ -67,7 +66,7 @@ void LogPage::BitSuperLogClick()
 
 void LogPage::enter(int mode)
 {
-    frame().state().CodAtivacao.clear();
+    frame().forgetCode();
     MemoLogs->clear();
     frame().mostrastatus(QString());
     const bool confirmed = frame().askCode();
@@ -84,24 +83,21 @@ void LogPage::BtnLogsClick()
     if (!frame().takePromptedCode(*EdtCodAtiv5))
         return;
     MemoLogs->clear();
-    frame().run(Command::ExtrairLogs, OperationFrame::codeArgument(*EdtCodAtiv5),
-                {[this] { readLog(); }, OperationFrame::Guard::Silent});
+    const Reply reply = frame().send(Command::ExtrairLogs, OperationFrame::codeArgument(*EdtCodAtiv5));
+    frame().readReply(reply, [&] { readLog(reply); }, OperationFrame::Guard::Silent);
 }
 
-void LogPage::readLog()
+void LogPage::readLog(const Reply &reply)
 {
-    if (frame().resultCode() == kSucesso) {
-        showLog(LogDecoder::text(mode_, frame().field(kCampoLog)));
+    if (reply.resultCode() == kSucesso) {
+        showLog(LogDecoder::text(mode_, reply.field(kCampoLog)));
         return;
     }
     // The codes the table answers, the busy one among them, forget the code.
-    bool answered = true;
-    frame().showResult(Command::ExtrairLogs,
-                       {{QStringLiteral("15001"), QStringLiteral("Código de Ativação inválido")},
-                        {QStringLiteral("15099"), OperationFrame::kErroDesconhecido}},
-                       [&answered] { answered = false; });
-    if (answered)
-        frame().state().CodAtivacao.clear();
+    if (frame().showResult(Command::ExtrairLogs, reply,
+                           {{QStringLiteral("15001"), QStringLiteral("Código de Ativação inválido")},
+                            {QStringLiteral("15099"), OperationFrame::kErroDesconhecido}}))
+        frame().forgetCode();
 }
 
 void LogPage::showLog(const QString &text)

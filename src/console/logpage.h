@@ -5,6 +5,7 @@
 class LabeledEdit;
 class QPlainTextEdit;
 class QPushButton;
+class Reply;
 
 // Page 9: the module's log, whole or reduced to its last SuperLog block,
 // and saving it to a file.
@@ -40,7 +41,7 @@ Q_SIGNALS:
 
 private:
     void enter(int mode);
-    void readLog();
+    void readLog(const Reply &reply);
     void showLog(const QString &text);
 
     int mode_ = 1;

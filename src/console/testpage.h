@@ -14,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class Reply;
 class ReturnedCfe;
 class TFFimAFim;
 
@@ -77,26 +78,22 @@ private:
     void connectHandlers();
     void placeMemo();
 
-    // The activation-code prompt and the code's length check.
-    bool promptCode();
-    QByteArray activationCode() const;
-
     void runEndToEnd(bool production);
     std::optional<QString> productionDocument();
     std::optional<QString> activationDocument();
-    void readEndToEndReply(bool production);
-    void acceptEndToEndCfe();
+    void readEndToEndReply(const Reply &reply, bool production);
+    void acceptEndToEndCfe(const Reply &reply);
 
     // The reading of a sale or cancellation reply: successCode brings a CF-e,
     // shown under heading; any other code is a refusal.
-    void readCfeReply(Command command, const QString &successCode,
+    void readCfeReply(Command command, const Reply &reply, const QString &successCode,
                       const std::function<QStringList(const ReturnedCfe &)> &heading);
-    void refuseCfe(Command command);
-    void readQueriedReply();
+    void refuseCfe(Command command, const Reply &reply);
+    void readQueriedReply(const Reply &reply);
 
     // The session number and the access key of a sale's reply, between
     // separators.
-    QStringList saleHeading(const ReturnedCfe &cfe) const;
+    static QStringList saleHeading(const Reply &reply, const ReturnedCfe &cfe);
     // Each line of each text as a line of the memo; an empty text as one
     // empty line.
     void addLines(const QStringList &texts);

@@ -6,6 +6,7 @@ class LabeledEdit;
 class QLabel;
 class QPushButton;
 class QTextEdit;
+class Reply;
 
 // Page 10: the update of the module's basic software, its outcome in a label.
 class UpdatePage : public ConsolePage
@@ -35,5 +36,5 @@ protected:
     void shown() override;
 
 private:
-    void showOutcome();
+    void showOutcome(const Reply &reply);
 };
