@@ -37,9 +37,6 @@ protected:
     void shown() override;
 
 private:
-    // The signature typed, or read from the file the edit names; false with
-    // the file's message when it cannot be read.
-    bool takeSignature(QString &signature);
     void storeSignature(const QString &signature);
 
     SignatureInput *signature_;

@@ -4,6 +4,8 @@
 #include "console/labelededit.h"
 #include "console/radiogroup.h"
 #include "console/widgetfactory.h"
+#include "settings/signaturefile.h"
+#include "settings/texttrim.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -33,9 +35,17 @@ SignatureInput::SignatureInput(QWidget *parent, Interaction &interaction, const 
     connect(Button3, &QPushButton::clicked, this, &SignatureInput::Button3Click);
 }
 
-bool SignatureInput::fromFile() const
+std::optional<QString> SignatureInput::read() const
 {
-    return rgAssinatura->itemIndex() == Arquivo;
+    if (rgAssinatura->itemIndex() != Arquivo)
+        return TextTrim::trim(EdtAssinatura->text());
+    const SignatureFile::Result file = SignatureFile::read(EdtAssinatura->text());
+    if (!file.read) {
+        interaction_.showMessage(file.message);
+        EdtAssinatura->setFocus();
+        return std::nullopt;
+    }
+    return file.signature;
 }
 
 void SignatureInput::rgAssinaturaClick(int index)

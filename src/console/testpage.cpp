@@ -6,18 +6,14 @@
 #include "console/endtoenddocument.h"
 #include "console/interaction.h"
 #include "console/labelededit.h"
-#include "console/maskededit.h"
 #include "console/operationframe.h"
-#include "console/radiogroup.h"
 #include "console/returnedcfe.h"
 #include "console/textlines.h"
-#include "console/signatureinput.h"
 #include "console/tffimafim.h"
 #include "console/widgetfactory.h"
 #include "platform/ansicodepage.h"
 #include "settings/cnpjcheck.h"
-#include "settings/signaturefile.h"
-#include "settings/xmlformatter.h"
+#include "settings/textfilereader.h"
 #include "settings/texttrim.h"
 
 #include <QDir>
@@ -37,7 +33,6 @@ constexpr int kMemoLeft = 8;
 constexpr int kMemoTop = 150;
 constexpr int kBrowseWidth = 25;
 constexpr int kBrowseHeight = 21;
-constexpr int kCfeField = 5; // the end-to-end test's CF-e in Base64
 
 const QString kSaleSuccess = QStringLiteral("06000");
 const QString kCancellationSuccess = QStringLiteral("07000");
@@ -174,15 +169,12 @@ void TestPage::runEndToEnd(bool production)
 
 std::optional<QString> TestPage::productionDocument()
 {
-    const QString taxpayer = FFimAFim_.EdtCNPJContrib2->digits();
-    const QString ie = FFimAFim_.EdtIEContrib->digits();
-    const QString softwareHouse = FFimAFim_.EdtCNPJSw->digits();
-    const QString signatureText = TextTrim::trim(FFimAFim_.EdtAssinatura->text());
+    const TFFimAFim::Entries entries = FFimAFim_.entries();
     const std::pair<QString, QString> required[] = {
-        {taxpayer, QStringLiteral("CNPJ do Contribuinte inválido.")},
-        {ie, QStringLiteral("IE do Contribuinte inválido.")},
-        {softwareHouse, QStringLiteral("CNPJ da Software House inválido.")},
-        {signatureText, QStringLiteral("Assinatura não pode estar em branco.")},
+        {entries.taxpayer, QStringLiteral("CNPJ do Contribuinte inválido.")},
+        {entries.ie, QStringLiteral("IE do Contribuinte inválido.")},
+        {entries.softwareHouse, QStringLiteral("CNPJ da Software House inválido.")},
+        {entries.signature, QStringLiteral("Assinatura não pode estar em branco.")},
     };
     for (const auto &[value, message] : required) {
         if (value.isEmpty()) {
@@ -190,21 +182,15 @@ std::optional<QString> TestPage::productionDocument()
             return std::nullopt;
         }
     }
-    QString signature = signatureText;
-    if (FFimAFim_.rgAssinatura->itemIndex() == SignatureInput::Arquivo) {
-        const SignatureFile::Result file = SignatureFile::read(FFimAFim_.EdtAssinatura->text());
-        if (!file.read) {
-            interaction().showMessage(file.message);
-            return std::nullopt;
-        }
-        signature = file.signature;
-    }
-    return EndToEndDocument::production(softwareHouse, signature, taxpayer, ie);
+    const std::optional<QString> signature = FFimAFim_.readSignature();
+    if (!signature)
+        return std::nullopt;
+    return EndToEndDocument::production(entries.softwareHouse, *signature, entries.taxpayer, entries.ie);
 }
 
 std::optional<QString> TestPage::activationDocument()
 {
-    const QString taxpayer = FFimAFim_.EdtCNPJContrib2->digits();
+    const QString taxpayer = FFimAFim_.entries().taxpayer;
     if (!CnpjCheck::isCNPJ(taxpayer)) {
         interaction().showMessage(QStringLiteral("CNPJ do Contribuinte inválido."));
         return std::nullopt;
@@ -234,9 +220,9 @@ void TestPage::acceptEndToEndCfe(const Reply &reply)
 {
     interaction().showMessage(reply.displayField(TRetornoSAT::mensagem));
     frame().MostraMSefaz(reply);
-    const QByteArrayList lines = ReturnedCfe::decode(reply.field(kCfeField));
+    const QByteArrayList lines = ReturnedCfe::endToEndLines(reply);
     addLines({kSeparator});
-    addLines({XmlFormatter::FormatXMLString(QString::fromUtf8(lines.join("\r\n"))), kSeparator});
+    addLines({ReturnedCfe::indented(lines), kSeparator});
     if (saveCfe(lines))
         BtnNaveg->setEnabled(true);
 }
