@@ -65,6 +65,12 @@ void ActivationPage::BtnAtivacaoClick()
     showPage();
 }
 
+void ActivationPage::fillStateList()
+{
+    for (int row = 0; row < TabelaUF::count(); ++row)
+        cbo->addItem(TabelaUF::abbreviation(row));
+}
+
 void ActivationPage::shown()
 {
     EdtCodAtiv2->setFocus();

@@ -22,21 +22,14 @@ public:
     ActivationPage(PageContext &context, QWidget *parent);
 
     void BtnAtivacaoClick();
-    void BitAtivaSATClick();
-
-    LabeledEdit *EdtCodAtiv2;
-    LabeledEdit *EdtCodAtiv2Conf;
-    RadioGroup *rgTipoCert;
-    MaskedEdit *EdtCNPJContrib;
-    QLabel *LblUF;
-    QComboBox *cbo; // the state list, filled at start-up: item index = TabelaUF row
-    QPushButton *BtnAtivar;
-    QTextEdit *Memo3;
+    // The state list, filled at start-up: item index = TabelaUF row.
+    void fillStateList();
 
 protected:
     void shown() override;
 
 private:
+    void BitAtivaSATClick();
     void rgTipoCertClick(int index);
     bool checkCodes();
     bool checkCnpjAndState();
@@ -45,4 +38,13 @@ private:
     int storedStateRow() const;
     void clearCodes();
     void showResult(const Reply &reply);
+
+    LabeledEdit *EdtCodAtiv2;
+    LabeledEdit *EdtCodAtiv2Conf;
+    RadioGroup *rgTipoCert;
+    MaskedEdit *EdtCNPJContrib;
+    QLabel *LblUF;
+    QComboBox *cbo;
+    QPushButton *BtnAtivar;
+    QTextEdit *Memo3;
 };

@@ -21,7 +21,13 @@ public:
     AssociationPage(PageContext &context, QWidget *parent);
 
     void BtnAssocAssinClick();
+
+protected:
+    void shown() override;
+
+private:
     void BitAssociarClick();
+    void storeSignature(const QString &signature);
 
     LabeledEdit *EdtCodAtiv3;
     MaskedEdit *EdtCNPJContrib2;
@@ -32,12 +38,6 @@ public:
     QPushButton *Button3;
     QPushButton *BitAssociar;
     QTextEdit *Memo4;
-
-protected:
-    void shown() override;
-
-private:
-    void storeSignature(const QString &signature);
 
     SignatureInput *signature_;
 };

@@ -19,7 +19,19 @@ public:
     ChangeCodePage(PageContext &context, QWidget *parent);
 
     void BtnCodAtivacaoClick();
+
+protected:
+    // TabCodAtivaShow: the enabled states follow CheckMudaCodigo again.
+    void shown() override;
+
+private:
     void BtnTrocarCodClick();
+    void CheckMudaCodigoClick(bool checked);
+    void CheckemergenciaClick(bool checked);
+    bool checkNewCode();
+    void showResult(const Reply &reply);
+    void lock();
+    void clearCodes();
 
     QCheckBox *CheckMudaCodigo;
     LabeledEdit *EdtCodigo;
@@ -28,16 +40,4 @@ public:
     LabeledEdit *EdtNovoCodigo2;
     QPushButton *BtnTrocarCod;
     QTextEdit *Memo2;
-
-protected:
-    // TabCodAtivaShow: the enabled states follow CheckMudaCodigo again.
-    void shown() override;
-
-private:
-    void CheckMudaCodigoClick(bool checked);
-    void CheckemergenciaClick(bool checked);
-    bool checkNewCode();
-    void showResult(const Reply &reply);
-    void lock();
-    void clearCodes();
 };

@@ -16,9 +16,9 @@ namespace {
 constexpr int kCampoLog = 5;
 const QString kSucesso = QStringLiteral("15000");
 
-QString titleOf(int mode)
+QString titleOf(LogDecoder::Mode mode)
 {
-    return mode == int(LogDecoder::Mode::WholeLog) ? QStringLiteral("EXTRAÇÃO DOS LOGS")
+    return mode == LogDecoder::Mode::WholeLog ? QStringLiteral("EXTRAÇÃO DOS LOGS")
                                                    : QStringLiteral("SuperLog VANTEL");
 }
 
@@ -32,7 +32,7 @@ QString memoLines(const QPlainTextEdit &memo)
 } // namespace
 
 LogPage::LogPage(PageContext &context, QWidget *parent)
-    : ConsolePage(context, QStringLiteral("TabLog"), QStringLiteral("Panel11"), titleOf(int(LogDecoder::Mode::WholeLog)),
+    : ConsolePage(context, QStringLiteral("TabLog"), QStringLiteral("Panel11"), titleOf(LogDecoder::Mode::WholeLog),
                   parent)
     , EdtCodAtiv5(WidgetFactory::passwordEdit(this, QStringLiteral("EdtCodAtiv5"), QString(), {8, 48, 200, 21}))
     , BtnLogs(WidgetFactory::button(this, QStringLiteral("BtnLogs"), QStringLiteral("Extrair Logs"), 216, 44))
@@ -56,15 +56,15 @@ LogPage::LogPage(PageContext &context, QWidget *parent)
 
 void LogPage::BitLogsClick()
 {
-    enter(int(LogDecoder::Mode::WholeLog));
+    enter(LogDecoder::Mode::WholeLog);
 }
 
 void LogPage::BitSuperLogClick()
 {
-    enter(int(LogDecoder::Mode::SuperLog));
+    enter(LogDecoder::Mode::SuperLog);
 }
 
-void LogPage::enter(int mode)
+void LogPage::enter(LogDecoder::Mode mode)
 {
     frame().forgetCode();
     MemoLogs->clear();
@@ -104,7 +104,7 @@ void LogPage::showLog(const QString &text)
 {
     // One assignment: a long log is laid out once, not line by line.
     MemoLogs->setPlainText(text);
-    if (mode_ == int(LogDecoder::Mode::WholeLog)) {
+    if (mode_ == LogDecoder::Mode::WholeLog) {
         MemoLogs->moveCursor(QTextCursor::End);
         MemoLogs->ensureCursorVisible();
     }

@@ -20,17 +20,13 @@ public:
     StatusPage(PageContext &context, QWidget *parent);
 
     void BitBtnStatusClick();
-    void BtnStatusClick();
     void BitBtnStatusMFEClick();
-
-    LabeledEdit *EdtCodAtiv4;
-    QPushButton *BtnStatus;
-    QPlainTextEdit *MemoStatus;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void BtnStatusClick();
     // The start of both entries: emptied code, memo and status bar, the title.
     void prepare(const QString &title, Qt::ScrollBarPolicy scrollBars);
     // The messages of the failure codes, which also forget the code; true,
@@ -40,4 +36,8 @@ private:
     bool showListing(const StatusListing::Result &listing);
     void startMemo();
     void placeMemo();
+
+    LabeledEdit *EdtCodAtiv4;
+    QPushButton *BtnStatus;
+    QPlainTextEdit *MemoStatus;
 };

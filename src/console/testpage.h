@@ -40,6 +40,16 @@ public:
 
     // Entry of the left-column button "Testes".
     void BtnTestefimafimClick();
+
+    static const QString kSeparator;
+    static const QString kSessaoInvalida;
+
+    static constexpr int kMemoDesignHeight = 308;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
     void BtnTesteAtivacaoClick();
     void BtnTesteProducaoClick();
     void BitBtn6Click(); // test sale
@@ -50,31 +60,6 @@ public:
     void BtnNavegClick();
     // Opens a file or address with the program the system associates with it.
     void OpenURL(const QString &target);
-
-    static const QString kSeparator;
-    static const QString kSessaoInvalida;
-
-    QPushButton *BtnTesteAtivacao;
-    QPushButton *BtnTesteProducao;
-    QPushButton *BtnNaveg;
-    QLabel *Label15;
-    QLineEdit *Edit1;
-    QPushButton *BitBtn7;
-    LabeledEdit *LblCFeFile;
-    QPushButton *Button1;
-    QPushButton *BitBtn10;
-    QPushButton *BitBtn8;
-    LabeledEdit *LblCFeDir;
-    QPushButton *BtnDir;
-    QPushButton *BtnEnviaDir;
-    QPlainTextEdit *MemoCFe;
-
-    static constexpr int kMemoDesignHeight = 308;
-
-protected:
-    void resizeEvent(QResizeEvent *event) override;
-
-private:
     void connectHandlers();
     void placeMemo();
 
@@ -101,6 +86,21 @@ private:
     void addCfeLines(const QByteArrayList &lines);
     // True when "CFe.xml" was written; otherwise the technician is told why.
     bool saveCfe(const QByteArrayList &lines);
+
+    QPushButton *BtnTesteAtivacao;
+    QPushButton *BtnTesteProducao;
+    QPushButton *BtnNaveg;
+    QLabel *Label15;
+    QLineEdit *Edit1;
+    QPushButton *BitBtn7;
+    LabeledEdit *LblCFeFile;
+    QPushButton *Button1;
+    QPushButton *BitBtn10;
+    QPushButton *BitBtn8;
+    LabeledEdit *LblCFeDir;
+    QPushButton *BtnDir;
+    QPushButton *BtnEnviaDir;
+    QPlainTextEdit *MemoCFe;
 
     TFFimAFim &FFimAFim_;
     CfeFile cfeFile_;

@@ -17,12 +17,6 @@ public:
     UpdatePage(PageContext &context, QWidget *parent);
 
     void BitAtualizaSWClick();
-    void BtnAtualizarSWClick();
-
-    LabeledEdit *EdtCodAtiv7;
-    QPushButton *BtnAtualizarSW;
-    QLabel *LblAtualiza;
-    QTextEdit *Memo5;
 
 public Q_SLOTS:
     // The outcome becomes a single blank; the label keeps its visibility.
@@ -36,5 +30,11 @@ protected:
     void shown() override;
 
 private:
+    void BtnAtualizarSWClick();
     void showOutcome(const Reply &reply);
+
+    LabeledEdit *EdtCodAtiv7;
+    QPushButton *BtnAtualizarSW;
+    QLabel *LblAtualiza;
+    QTextEdit *Memo5;
 };
