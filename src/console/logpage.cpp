@@ -39,15 +39,13 @@ LogPage::LogPage(PageContext &context, QWidget *parent)
     , MemoLogs(WidgetFactory::memo(this, QStringLiteral("MemoLogs"), {8, 33, 624, 370}))
     , EdtLogs(WidgetFactory::labeledEdit(this, QStringLiteral("EdtLogs"), QStringLiteral("Salvar em:"),
                                          {8, 430, 440, 21}))
-    , BtnLog1(new QPushButton(QStringLiteral("..."), this))
+    , BtnLog1(WidgetFactory::pickerButton(this, QStringLiteral("BtnLog1"), {452, 429, 25, 23}))
     , BtnLog2(WidgetFactory::button(this, QStringLiteral("BtnLog2"), QStringLiteral("Salvar"), 494, 426))
 {
     EdtCodAtiv5->hide();
     BtnLogs->hide();
     MemoLogs->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MemoLogs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    BtnLog1->setObjectName(QStringLiteral("BtnLog1"));
-    BtnLog1->setGeometry(452, 429, 25, 23);
 
     frame().onClick(BtnLogs, [this] { BtnLogsClick(); });
     frame().onClick(BtnLog1, [this] { BtnLog1Click(); });

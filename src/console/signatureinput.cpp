@@ -26,9 +26,7 @@ SignatureInput::SignatureInput(QWidget *parent, Interaction &interaction, const 
     rgAssinatura->setItemIndex(Texto);
     EdtAssinatura = WidgetFactory::labeledEdit(parent, QStringLiteral("EdtAssinatura"), QStringLiteral("Texto:"),
                                                layout.edit);
-    Button3 = new QPushButton(QStringLiteral("..."), parent);
-    Button3->setObjectName(QStringLiteral("Button3"));
-    Button3->setGeometry(layout.button);
+    Button3 = WidgetFactory::pickerButton(parent, QStringLiteral("Button3"), layout.button);
     Button3->hide();
 
     connect(rgAssinatura, &RadioGroup::itemIndexChanged, this, &SignatureInput::rgAssinaturaClick);

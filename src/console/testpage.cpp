@@ -46,12 +46,9 @@ QByteArrayList toAnsi(const QStringList &lines)
     return bytes;
 }
 
-QPushButton *browseButton(QWidget *parent, const QString &name, int top)
+QRect pickerPlace(int top)
 {
-    auto *button = new QPushButton(QStringLiteral("..."), parent);
-    button->setObjectName(name);
-    button->setGeometry(312, top, kBrowseWidth, kBrowseHeight);
-    return button;
+    return {312, top, kBrowseWidth, kBrowseHeight};
 }
 
 } // namespace
@@ -80,13 +77,13 @@ TestPage::TestPage(PageContext &context, TFFimAFim &FFimAFim, QWidget *parent)
     LblCFeFile = WidgetFactory::labeledEdit(this, QStringLiteral("LblCFeFile"),
                                             QStringLiteral("XML da CFe a ser transmitida/Cancelada:"),
                                             {kMemoLeft, 78, 300, 21});
-    Button1 = browseButton(this, QStringLiteral("Button1"), 78);
+    Button1 = WidgetFactory::pickerButton(this, QStringLiteral("Button1"), pickerPlace(78));
     BitBtn10 = WidgetFactory::button(this, QStringLiteral("BitBtn10"), QStringLiteral("Enviar CFe"), 344, 74);
     BitBtn8 = WidgetFactory::button(this, QStringLiteral("BitBtn8"), QStringLiteral("Cancelar CFe"), 478, 74);
     LblCFeDir = WidgetFactory::labeledEdit(this, QStringLiteral("LblCFeDir"),
                                            QStringLiteral("Diretório com os XMLs a serem transmitidos:"),
                                            {kMemoLeft, 118, 300, 21});
-    BtnDir = browseButton(this, QStringLiteral("BtnDir"), 118);
+    BtnDir = WidgetFactory::pickerButton(this, QStringLiteral("BtnDir"), pickerPlace(118));
     BtnEnviaDir =
         WidgetFactory::button(this, QStringLiteral("BtnEnviaDir"), QStringLiteral("Enviar todos do Dir."), 344, 114);
 
