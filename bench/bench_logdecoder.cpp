@@ -101,10 +101,10 @@ void measureWholeLog(QPlainTextEdit &memo)
     const QByteArray log = logOfSize(10 * 1024 * 1024);
     const QString payload = QString::fromLatin1(log.toBase64());
     std::printf("whole log: %.1f MB, %lld lines\n", log.size() / 1048576.0, log.count('\n'));
-    const double decodeMs = medianMs([&payload] { LogDecoder::text(1, payload); });
+    const double decodeMs = medianMs([&payload] { LogDecoder::text(LogDecoder::Mode::WholeLog, payload); });
     const double showMs = medianMs([&payload, &memo] {
         memo.clear();
-        memo.setPlainText(LogDecoder::text(1, payload));
+        memo.setPlainText(LogDecoder::text(LogDecoder::Mode::WholeLog, payload));
         memo.moveCursor(QTextCursor::End);
         memo.ensureCursorVisible();
         memo.repaint();
@@ -120,7 +120,7 @@ void measureSuperLog()
     const QString payload = QString::fromLatin1(log.toBase64());
     std::printf("SuperLog: %d lines, %.1f MB, block at line 10\n", 100000, log.size() / 1048576.0);
     const double searchMs = medianMs([&log] { LogDecoder::superLog(log); });
-    const double decodeMs = medianMs([&payload] { LogDecoder::text(2, payload); });
+    const double decodeMs = medianMs([&payload] { LogDecoder::text(LogDecoder::Mode::SuperLog, payload); });
     std::printf("  search: %.2f ms; decode and search: %.1f ms; plain copy of the log: %.2f ms\n", searchMs, decodeMs,
                 copyMs(log));
 }

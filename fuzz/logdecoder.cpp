@@ -100,10 +100,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (form == 0 && !built.contains('\0') && !built.contains('\r'))
         FUZZ_CHECK(log == built);
 
-    const QString wholeLog = LogDecoder::text(int(LogDecoder::Mode::WholeLog), payload);
-    const QString superLog =
-        LogDecoder::text(superLogMode == int(LogDecoder::Mode::WholeLog) ? int(LogDecoder::Mode::SuperLog) : superLogMode,
-                         payload);
+    const QString wholeLog = LogDecoder::text(LogDecoder::Mode::WholeLog, payload);
+    const QString superLog = LogDecoder::text(
+        superLogMode == int(LogDecoder::Mode::WholeLog) ? LogDecoder::Mode::SuperLog : LogDecoder::Mode(superLogMode),
+        payload);
     FUZZ_CHECK(wholeLog == LogDecoder::wholeLog(log) && superLog == LogDecoder::superLog(log));
     checkTexts(log, wholeLog, superLog);
     return 0;

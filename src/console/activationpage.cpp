@@ -65,6 +65,12 @@ void ActivationPage::BtnAtivacaoClick()
     showPage();
 }
 
+void ActivationPage::fillStateList()
+{
+    for (int row = 0; row < TabelaUF::count(); ++row)
+        cbo->addItem(TabelaUF::abbreviation(row));
+}
+
 void ActivationPage::shown()
 {
     EdtCodAtiv2->setFocus();
@@ -88,10 +94,10 @@ void ActivationPage::BitAtivaSATClick()
         return;
     }
     const qint32 cUF = TabelaUF::code(storedStateRow()).toInt();
-    frame().run(Command::AtivarSAT,
-                CommandArguments{subComando} + OperationFrame::codeArgument(*EdtCodAtiv2)
-                    + CommandArguments{AnsiCodePage::fromUnicode(EdtCNPJContrib->digits()), cUF},
-                {[this] { showResult(); }});
+    const Reply reply = frame().send(Command::AtivarSAT,
+                                     CommandArguments{subComando} + OperationFrame::codeArgument(*EdtCodAtiv2)
+                                         + CommandArguments{AnsiCodePage::fromUnicode(EdtCNPJContrib->digits()), cUF});
+    frame().readReply(reply, [&] { showResult(reply); });
 }
 
 bool ActivationPage::checkCodes()
@@ -139,10 +145,10 @@ void ActivationPage::clearCodes()
     EdtCodAtiv2Conf->clear();
 }
 
-void ActivationPage::showResult()
+void ActivationPage::showResult(const Reply &reply)
 {
-    frame().showResult(Command::AtivarSAT,
-                       {{QStringLiteral("04000"),
-                         QStringLiteral("MFE Ativado corretamente, faltando associá-lo ao Aplic. Comercial.")}},
-                       [this] { interaction().showMessage(frame().displayField(TRetornoSAT::mensagem)); });
+    if (!frame().showResult(Command::AtivarSAT, reply,
+                            {{QStringLiteral("04000"),
+                              QStringLiteral("MFE Ativado corretamente, faltando associá-lo ao Aplic. Comercial.")}}))
+        interaction().showMessage(reply.displayField(TRetornoSAT::mensagem));
 }

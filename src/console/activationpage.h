@@ -9,6 +9,7 @@ class QLabel;
 class QPushButton;
 class QTextEdit;
 class RadioGroup;
+class Reply;
 
 // Page 2: activation of a module that has not been activated yet. The
 // taxpayer's CNPJ and state are stored before the confirmation, so they stay
@@ -21,21 +22,14 @@ public:
     ActivationPage(PageContext &context, QWidget *parent);
 
     void BtnAtivacaoClick();
-    void BitAtivaSATClick();
-
-    LabeledEdit *EdtCodAtiv2;
-    LabeledEdit *EdtCodAtiv2Conf;
-    RadioGroup *rgTipoCert;
-    MaskedEdit *EdtCNPJContrib;
-    QLabel *LblUF;
-    QComboBox *cbo; // the state list, filled at start-up: item index = TabelaUF row
-    QPushButton *BtnAtivar;
-    QTextEdit *Memo3;
+    // The state list, filled at start-up: item index = TabelaUF row.
+    void fillStateList();
 
 protected:
     void shown() override;
 
 private:
+    void BitAtivaSATClick();
     void rgTipoCertClick(int index);
     bool checkCodes();
     bool checkCnpjAndState();
@@ -43,5 +37,14 @@ private:
     // The stored state as a row of the list; -1 when it names no row.
     int storedStateRow() const;
     void clearCodes();
-    void showResult();
+    void showResult(const Reply &reply);
+
+    LabeledEdit *EdtCodAtiv2;
+    LabeledEdit *EdtCodAtiv2Conf;
+    RadioGroup *rgTipoCert;
+    MaskedEdit *EdtCNPJContrib;
+    QLabel *LblUF;
+    QComboBox *cbo;
+    QPushButton *BtnAtivar;
+    QTextEdit *Memo3;
 };

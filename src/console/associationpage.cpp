@@ -9,7 +9,6 @@
 #include "console/widgetfactory.h"
 #include "platform/ansicodepage.h"
 #include "settings/clientdataset.h"
-#include "settings/signaturefile.h"
 #include "settings/texttrim.h"
 
 #include <QLabel>
@@ -74,10 +73,11 @@ void AssociationPage::shown()
 
 void AssociationPage::BitAssociarClick()
 {
-    QString signature;
     if (!frame().checkCnpj(*EdtCNPJContrib2, QStringLiteral("CNPJ Contribuinte inválido."))
-        || !frame().checkCnpj(*EdtCNPJSw, QStringLiteral("CNPJ Software House inválido.")) || !takeSignature(signature)
-        || !frame().checkCode(*EdtCodAtiv3))
+        || !frame().checkCnpj(*EdtCNPJSw, QStringLiteral("CNPJ Software House inválido.")))
+        return;
+    const std::optional<QString> signature = signature_->read();
+    if (!signature || !frame().checkCode(*EdtCodAtiv3))
         return;
     // In file mode this looks at the file name: an empty file is sent as it is.
     if (TextTrim::trim(EdtAssinatura->text()).isEmpty()) {
@@ -87,26 +87,11 @@ void AssociationPage::BitAssociarClick()
     }
     // Software house first, then the taxpayer.
     const QByteArray cnpjValue = AnsiCodePage::fromUnicode(EdtCNPJSw->digits() + EdtCNPJContrib2->digits());
-    storeSignature(signature);
-    frame().run(Command::AssociarAssinatura,
-                OperationFrame::codeArgument(*EdtCodAtiv3) + CommandArguments{cnpjValue, AnsiCodePage::fromUnicode(signature)},
-                {[this] { frame().showResult(Command::AssociarAssinatura, results()); }});
-}
-
-bool AssociationPage::takeSignature(QString &signature)
-{
-    if (!signature_->fromFile()) {
-        signature = TextTrim::trim(EdtAssinatura->text());
-        return true;
-    }
-    const SignatureFile::Result file = SignatureFile::read(EdtAssinatura->text());
-    if (!file.read) {
-        interaction().showMessage(file.message);
-        EdtAssinatura->setFocus();
-        return false;
-    }
-    signature = file.signature;
-    return true;
+    storeSignature(*signature);
+    const Reply reply = frame().send(Command::AssociarAssinatura,
+                                     OperationFrame::codeArgument(*EdtCodAtiv3)
+                                         + CommandArguments{cnpjValue, AnsiCodePage::fromUnicode(*signature)});
+    frame().readReply(reply, [&] { frame().showResult(Command::AssociarAssinatura, reply, results()); });
 }
 
 void AssociationPage::storeSignature(const QString &signature)

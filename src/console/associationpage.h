@@ -21,7 +21,13 @@ public:
     AssociationPage(PageContext &context, QWidget *parent);
 
     void BtnAssocAssinClick();
+
+protected:
+    void shown() override;
+
+private:
     void BitAssociarClick();
+    void storeSignature(const QString &signature);
 
     LabeledEdit *EdtCodAtiv3;
     MaskedEdit *EdtCNPJContrib2;
@@ -32,15 +38,6 @@ public:
     QPushButton *Button3;
     QPushButton *BitAssociar;
     QTextEdit *Memo4;
-
-protected:
-    void shown() override;
-
-private:
-    // The signature typed, or read from the file the edit names; false with
-    // the file's message when it cannot be read.
-    bool takeSignature(QString &signature);
-    void storeSignature(const QString &signature);
 
     SignatureInput *signature_;
 };

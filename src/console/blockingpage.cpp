@@ -78,11 +78,16 @@ void BlockingPage::sendCommand(Command command)
 {
     if (frame().checkCode(*EdtCodAtiv6)) {
         Q_EMIT aboutToSend();
-        // The busy code has the communication-failure message; every other
-        // code, success included, the module's own message.
-        const auto showMessage = [this] { interaction().showMessage(frame().displayField(TRetornoSAT::mensagem)); };
-        frame().run(command, OperationFrame::codeArgument(*EdtCodAtiv6),
-                    {[this, command, showMessage] { frame().showResult(command, {}, showMessage); }});
+        const Reply reply = frame().send(command, OperationFrame::codeArgument(*EdtCodAtiv6));
+        frame().readReply(reply, [&] { showOutcome(command, reply); });
     }
     EdtCodAtiv6->clear();
+}
+
+void BlockingPage::showOutcome(Command command, const Reply &reply)
+{
+    // The busy code has the communication-failure message; every other
+    // code, success included, the module's own message.
+    if (!frame().showResult(command, reply, {}))
+        interaction().showMessage(reply.displayField(TRetornoSAT::mensagem));
 }

@@ -4,6 +4,7 @@
 #include "console/consolepage.h"
 
 class LabeledEdit;
+class Reply;
 class QPushButton;
 class QTextEdit;
 
@@ -17,15 +18,6 @@ public:
     BlockingPage(PageContext &context, QWidget *parent);
 
     void BtnBloquearSATClick();
-    void BitBloquSATClick();
-    void BitBtn5Click();
-    void BitDesatSATClick();
-
-    LabeledEdit *EdtCodAtiv6;
-    QPushButton *BitBtn5;
-    QPushButton *BitBloquSAT;
-    QPushButton *BitDesatSAT;
-    QTextEdit *Memo1;
 
 Q_SIGNALS:
     // A command is about to be sent: the log page's memo is cleared.
@@ -35,5 +27,15 @@ protected:
     void shown() override;
 
 private:
+    void BitBloquSATClick();
+    void BitBtn5Click();
+    void BitDesatSATClick();
     void sendCommand(Command command);
+    void showOutcome(Command command, const Reply &reply);
+
+    LabeledEdit *EdtCodAtiv6;
+    QPushButton *BitBtn5;
+    QPushButton *BitBloquSAT;
+    QPushButton *BitDesatSAT;
+    QTextEdit *Memo1;
 };

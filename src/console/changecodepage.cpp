@@ -96,10 +96,11 @@ void ChangeCodePage::BtnTrocarCodClick()
     // The code that proves the right to change is sent as typed, trimmed,
     // whatever its length: the module judges it.
     const qint32 opcao = Checkemergencia->isChecked() ? kOpcaoEmergencia : kOpcaoAtual;
-    frame().run(Command::TrocarCodigoDeAtivacao,
-                OperationFrame::codeArgument(*EdtCodigo) + CommandArguments{opcao}
-                    + OperationFrame::codeArgument(*EdtNovoCodigo) + OperationFrame::codeArgument(*EdtNovoCodigo2),
-                {[this] { showResult(); }, OperationFrame::Guard::None});
+    const Reply reply = frame().send(Command::TrocarCodigoDeAtivacao,
+                                     OperationFrame::codeArgument(*EdtCodigo) + CommandArguments{opcao}
+                                         + OperationFrame::codeArgument(*EdtNovoCodigo)
+                                         + OperationFrame::codeArgument(*EdtNovoCodigo2));
+    frame().readReply(reply, [&] { showResult(reply); }, OperationFrame::Guard::None);
     repaint();
 }
 
@@ -115,12 +116,12 @@ bool ChangeCodePage::checkNewCode()
     return false;
 }
 
-void ChangeCodePage::showResult()
+void ChangeCodePage::showResult(const Reply &reply)
 {
-    frame().showResult(Command::TrocarCodigoDeAtivacao,
-                       {{kSucesso, QStringLiteral("Código de Ativação alterado com sucesso.")}},
-                       [this] { interaction().showMessage(QStringLiteral("Erro ao tentar alterar o código de ativação.")); });
-    if (frame().resultCode() == kSucesso) {
+    if (!frame().showResult(Command::TrocarCodigoDeAtivacao, reply,
+                            {{kSucesso, QStringLiteral("Código de Ativação alterado com sucesso.")}}))
+        interaction().showMessage(QStringLiteral("Erro ao tentar alterar o código de ativação."));
+    if (reply.resultCode() == kSucesso) {
         lock();
         return;
     }

@@ -6,6 +6,7 @@ class LabeledEdit;
 class QCheckBox;
 class QPushButton;
 class QTextEdit;
+class Reply;
 
 // Page 1: change of the activation code, proven by the current code or the
 // emergency code. Its controls stay locked until CheckMudaCodigo is ticked,
@@ -18,7 +19,19 @@ public:
     ChangeCodePage(PageContext &context, QWidget *parent);
 
     void BtnCodAtivacaoClick();
+
+protected:
+    // TabCodAtivaShow: the enabled states follow CheckMudaCodigo again.
+    void shown() override;
+
+private:
     void BtnTrocarCodClick();
+    void CheckMudaCodigoClick(bool checked);
+    void CheckemergenciaClick(bool checked);
+    bool checkNewCode();
+    void showResult(const Reply &reply);
+    void lock();
+    void clearCodes();
 
     QCheckBox *CheckMudaCodigo;
     LabeledEdit *EdtCodigo;
@@ -27,16 +40,4 @@ public:
     LabeledEdit *EdtNovoCodigo2;
     QPushButton *BtnTrocarCod;
     QTextEdit *Memo2;
-
-protected:
-    // TabCodAtivaShow: the enabled states follow CheckMudaCodigo again.
-    void shown() override;
-
-private:
-    void CheckMudaCodigoClick(bool checked);
-    void CheckemergenciaClick(bool checked);
-    bool checkNewCode();
-    void showResult();
-    void lock();
-    void clearCodes();
 };

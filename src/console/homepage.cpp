@@ -1,7 +1,5 @@
 #include "console/homepage.h"
 
-#include "console/consolestate.h"
-#include "console/interaction.h"
 #include "console/operationframe.h"
 #include "console/widgetfactory.h"
 #include "console/widgetstyle.h"
@@ -81,31 +79,29 @@ void HomePage::showBinding(LibraryBinding::Outcome outcome, const QString &name)
 void HomePage::BtnPrincipalClick()
 {
     showPage();
-    frame().send(Command::ConsultarSAT, {});
+    const Reply reply = frame().send(Command::ConsultarSAT, {});
     lbloperante->show();
-    OperationFrame::ReplyReading reading;
-    reading.readFields = [this] {
-        showOperating(frame().resultCode() == QLatin1String("08000"));
-        frame().showResult(Command::ConsultarSAT, {});
-    };
-    reading.beforeRawReply = [this] { showOperating(false); };
-    frame().readReply(reading);
+    const bool read = frame().readGuarded(
+        reply,
+        [&] {
+            showOperating(reply.resultCode() == QLatin1String("08000"));
+            frame().showResult(Command::ConsultarSAT, reply, {});
+        },
+        OperationFrame::Guard::Silent);
+    if (!read) {
+        showOperating(false);
+        frame().showRawReply(reply);
+    }
+    frame().MostraMSefaz(reply);
     showPage();
     window()->repaint();
 }
 
 void HomePage::BtnStatusACClick()
 {
-    if (!frame().askCode())
+    if (!frame().promptCode())
         return;
-    if (!OperationFrame::isCodeLong(frame().state().CodAtivacao)) {
-        interaction().showMessage(OperationFrame::kCodigoCurto);
-        return;
-    }
-    frame().CursorWait();
-    frame().state().NumSessao = frame().geranumsessao();
-    frame().CursorDefault();
-    frame().showSessionNumber();
+    frame().drawSessionNumber();
     frame().mostrastatus(QStringLiteral("Transmitido comando EnviarStatusAC"));
 }
 

@@ -19,7 +19,19 @@ public:
     void showBinding(LibraryBinding::Outcome outcome, const QString &name);
 
     void BtnPrincipalClick();
+
+Q_SIGNALS:
+    // The outcome of a module check; the left-column button takes its colour.
+    void moduleChecked(bool operating);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
     void BtnStatusACClick();
+    void showOperating(bool operating);
+    QLabel *makeLibraryLabel(const QString &name, int top, const QColor &colour);
+    void placeFooter();
 
     QLabel *Label8;
     QLabel *lbloperante;
@@ -32,16 +44,4 @@ public:
     QWidget *Panel13;
     QLabel *Label4;
     QLabel *Label7;
-
-Q_SIGNALS:
-    // The outcome of a module check; the left-column button takes its colour.
-    void moduleChecked(bool operating);
-
-protected:
-    void resizeEvent(QResizeEvent *event) override;
-
-private:
-    void showOperating(bool operating);
-    QLabel *makeLibraryLabel(const QString &name, int top, const QColor &colour);
-    void placeFooter();
 };

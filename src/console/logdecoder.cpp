@@ -81,8 +81,8 @@ QString LogDecoder::superLog(const QByteArray &log)
     return QStringLiteral("\n\n") + kSemSuperLog + QStringLiteral("\n\n");
 }
 
-QString LogDecoder::text(int mode, const QString &payload)
+QString LogDecoder::text(Mode mode, const QString &payload)
 {
     const QByteArray log = decode(payload);
-    return mode == int(Mode::WholeLog) ? wholeLog(log) : superLog(log);
+    return mode == Mode::WholeLog ? wholeLog(log) : superLog(log);
 }

@@ -27,5 +27,5 @@ public:
     static QString superLog(const QByteArray &log);
 
     // The memo text for a payload; any mode but the whole log is the SuperLog.
-    static QString text(int mode, const QString &payload);
+    static QString text(Mode mode, const QString &payload);
 };

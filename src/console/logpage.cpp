@@ -1,6 +1,5 @@
 #include "console/logpage.h"
 
-#include "console/consolestate.h"
 #include "console/interaction.h"
 #include "console/labelededit.h"
 #include "console/logdecoder.h"
@@ -17,9 +16,9 @@ namespace {
 constexpr int kCampoLog = 5;
 const QString kSucesso = QStringLiteral("15000");
 
-QString titleOf(int mode)
+QString titleOf(LogDecoder::Mode mode)
 {
-    return mode == int(LogDecoder::Mode::WholeLog) ? QStringLiteral("EXTRAÇÃO DOS LOGS")
+    return mode == LogDecoder::Mode::WholeLog ? QStringLiteral("EXTRAÇÃO DOS LOGS")
                                                    : QStringLiteral("SuperLog VANTEL");
 }
 
@@ -33,22 +32,20 @@ QString memoLines(const QPlainTextEdit &memo)
 } // namespace
 
 LogPage::LogPage(PageContext &context, QWidget *parent)
-    : ConsolePage(context, QStringLiteral("TabLog"), QStringLiteral("Panel11"), titleOf(int(LogDecoder::Mode::WholeLog)),
+    : ConsolePage(context, QStringLiteral("TabLog"), QStringLiteral("Panel11"), titleOf(LogDecoder::Mode::WholeLog),
                   parent)
     , EdtCodAtiv5(WidgetFactory::passwordEdit(this, QStringLiteral("EdtCodAtiv5"), QString(), {8, 48, 200, 21}))
     , BtnLogs(WidgetFactory::button(this, QStringLiteral("BtnLogs"), QStringLiteral("Extrair Logs"), 216, 44))
     , MemoLogs(WidgetFactory::memo(this, QStringLiteral("MemoLogs"), {8, 33, 624, 370}))
     , EdtLogs(WidgetFactory::labeledEdit(this, QStringLiteral("EdtLogs"), QStringLiteral("Salvar em:"),
                                          {8, 430, 440, 21}))
-    , BtnLog1(new QPushButton(QStringLiteral("..."), this))
+    , BtnLog1(WidgetFactory::pickerButton(this, QStringLiteral("BtnLog1"), {452, 429, 25, 23}))
     , BtnLog2(WidgetFactory::button(this, QStringLiteral("BtnLog2"), QStringLiteral("Salvar"), 494, 426))
 {
     EdtCodAtiv5->hide();
     BtnLogs->hide();
     MemoLogs->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MemoLogs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    BtnLog1->setObjectName(QStringLiteral("BtnLog1"));
-    BtnLog1->setGeometry(452, 429, 25, 23);
 
     frame().onClick(BtnLogs, [this] { BtnLogsClick(); });
     frame().onClick(BtnLog1, [this] { BtnLog1Click(); });
@@ -57,17 +54,17 @@ LogPage::LogPage(PageContext &context, QWidget *parent)
 
 void LogPage::BitLogsClick()
 {
-    enter(int(LogDecoder::Mode::WholeLog));
+    enter(LogDecoder::Mode::WholeLog);
 }
 
 void LogPage::BitSuperLogClick()
 {
-    enter(int(LogDecoder::Mode::SuperLog));
+    enter(LogDecoder::Mode::SuperLog);
 }
 
-void LogPage::enter(int mode)
+void LogPage::enter(LogDecoder::Mode mode)
 {
-    frame().state().CodAtivacao.clear();
+    frame().forgetCode();
     MemoLogs->clear();
     frame().mostrastatus(QString());
     const bool confirmed = frame().askCode();
@@ -84,31 +81,28 @@ void LogPage::BtnLogsClick()
     if (!frame().takePromptedCode(*EdtCodAtiv5))
         return;
     MemoLogs->clear();
-    frame().run(Command::ExtrairLogs, OperationFrame::codeArgument(*EdtCodAtiv5),
-                {[this] { readLog(); }, OperationFrame::Guard::Silent});
+    const Reply reply = frame().send(Command::ExtrairLogs, OperationFrame::codeArgument(*EdtCodAtiv5));
+    frame().readReply(reply, [&] { readLog(reply); }, OperationFrame::Guard::Silent);
 }
 
-void LogPage::readLog()
+void LogPage::readLog(const Reply &reply)
 {
-    if (frame().resultCode() == kSucesso) {
-        showLog(LogDecoder::text(mode_, frame().field(kCampoLog)));
+    if (reply.resultCode() == kSucesso) {
+        showLog(LogDecoder::text(mode_, reply.field(kCampoLog)));
         return;
     }
     // The codes the table answers, the busy one among them, forget the code.
-    bool answered = true;
-    frame().showResult(Command::ExtrairLogs,
-                       {{QStringLiteral("15001"), QStringLiteral("Código de Ativação inválido")},
-                        {QStringLiteral("15099"), OperationFrame::kErroDesconhecido}},
-                       [&answered] { answered = false; });
-    if (answered)
-        frame().state().CodAtivacao.clear();
+    if (frame().showResult(Command::ExtrairLogs, reply,
+                           {{QStringLiteral("15001"), QStringLiteral("Código de Ativação inválido")},
+                            {QStringLiteral("15099"), OperationFrame::kErroDesconhecido}}))
+        frame().forgetCode();
 }
 
 void LogPage::showLog(const QString &text)
 {
     // One assignment: a long log is laid out once, not line by line.
     MemoLogs->setPlainText(text);
-    if (mode_ == int(LogDecoder::Mode::WholeLog)) {
+    if (mode_ == LogDecoder::Mode::WholeLog) {
         MemoLogs->moveCursor(QTextCursor::End);
         MemoLogs->ensureCursorVisible();
     }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "console/consolepage.h"
+#include "console/logdecoder.h"
 
 class LabeledEdit;
 class QPlainTextEdit;
 class QPushButton;
+class Reply;
 
 // Page 9: the module's log, whole or reduced to its last SuperLog block,
 // and saving it to a file.
@@ -17,19 +19,6 @@ public:
 
     void BitLogsClick();
     void BitSuperLogClick();
-    void BtnLogsClick();
-    void BtnLog1Click();
-    void BtnLog2Click();
-
-    // The page's mode (the title panel's tag): 1 whole log, 2 SuperLog.
-    int mode() const { return mode_; }
-
-    LabeledEdit *EdtCodAtiv5;
-    QPushButton *BtnLogs;
-    QPlainTextEdit *MemoLogs;
-    LabeledEdit *EdtLogs;
-    QPushButton *BtnLog1;
-    QPushButton *BtnLog2;
 
 public Q_SLOTS:
     void clearLog();
@@ -39,9 +28,20 @@ Q_SIGNALS:
     void entered();
 
 private:
-    void enter(int mode);
-    void readLog();
+    void BtnLogsClick();
+    void BtnLog1Click();
+    void BtnLog2Click();
+    void enter(LogDecoder::Mode mode);
+    void readLog(const Reply &reply);
     void showLog(const QString &text);
 
-    int mode_ = 1;
+    LabeledEdit *EdtCodAtiv5;
+    QPushButton *BtnLogs;
+    QPlainTextEdit *MemoLogs;
+    LabeledEdit *EdtLogs;
+    QPushButton *BtnLog1;
+    QPushButton *BtnLog2;
+
+    // The page's mode (the title panel's tag).
+    LogDecoder::Mode mode_ = LogDecoder::Mode::WholeLog;
 };

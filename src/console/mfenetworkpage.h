@@ -30,6 +30,11 @@ public:
     MfeNetworkPage(PageContext &context, QWidget *parent);
 
     void BtnConfRedeMFEClick();
+
+protected:
+    void shown() override;
+
+private:
     void TabConfRedeMFEShow();
     void CboMFERede1Change();
     void CboMFEProxy1Change();
@@ -41,6 +46,11 @@ public:
     void BitTIMClick();
     void BitVIVOClick();
     void BitEnviarMFEConfRedeClick();
+    void setAccessData(const Carrier &carrier);
+    // Both documents deleted and written again; false once a failure was shown.
+    bool writeDocuments();
+    // Four slots: interface 1, interface 2 or nothing, two empty.
+    std::optional<QByteArray> payload() const;
 
     LabeledEdit *EdtMFEInter1;
     QComboBox *CboMFERede1;
@@ -81,16 +91,6 @@ public:
     QPushButton *BitVIVO;
     LabeledEdit *LblEdtMFECodRede;
     QPushButton *BitEnviarMFEConfRede;
-
-protected:
-    void shown() override;
-
-private:
-    void setAccessData(const Carrier &carrier);
-    // Both documents deleted and written again; false once a failure was shown.
-    bool writeDocuments();
-    // Four slots: interface 1, interface 2 or nothing, two empty.
-    std::optional<QByteArray> payload() const;
 
     NetworkInterface interface1_;
     NetworkInterface interface2_;

@@ -75,6 +75,11 @@ void NetworkPage::BtnConfRedeClick()
     showPage();
 }
 
+void NetworkPage::hideProxyPassword()
+{
+    Edtproxy_senha->setEchoMode(QLineEdit::Password);
+}
+
 void NetworkPage::shown()
 {
     TabConfRedeShow();

@@ -19,6 +19,13 @@ public:
     NetworkPage(PageContext &context, QWidget *parent);
 
     void BtnConfRedeClick();
+    // The user layout shows the proxy password as asterisks.
+    void hideProxyPassword();
+
+protected:
+    void shown() override;
+
+private:
     void TabConfRedeShow();
     void CbotipoLanChange();
     void cboProxyChange();
@@ -39,10 +46,6 @@ public:
     LabeledEdit *LblEdtCodRede;
     QPushButton *BitEnviarConfRede;
 
-protected:
-    void shown() override;
-
-private:
     NetworkInterface interface_;
     NetworkSender sender_;
 };

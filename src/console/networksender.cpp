@@ -1,7 +1,6 @@
 #include "console/networksender.h"
 
 #include "channel/retornosat.h"
-#include "console/consolestate.h"
 #include "console/interaction.h"
 #include "console/operationframe.h"
 #include "platform/ansicodepage.h"
@@ -47,14 +46,17 @@ std::optional<QByteArray> NetworkSender::read(const QString &fileName) const
 
 void NetworkSender::send(Command command, QLineEdit &codeEdit, const QByteArray &payload) const
 {
-    frame_.send(command, {AnsiCodePage::fromUnicode(TextTrim::withoutControls(codeEdit.text())), payload}, false);
-    frame_.readReply({[this, command] { frame_.showResult(command, {}, [this] { showMessageField(); }); }});
-    frame_.mostrastatus(frame_.state().Retorno);
+    const Reply reply = frame_.send(
+        command, {AnsiCodePage::fromUnicode(TextTrim::withoutControls(codeEdit.text())), payload}, false);
+    frame_.readReply(reply, [&] { showOutcome(command, reply); });
+    frame_.mostrastatus(reply.text());
     codeEdit.clear();
 }
 
-void NetworkSender::showMessageField() const
+void NetworkSender::showOutcome(Command command, const Reply &reply) const
 {
-    const int message = TRetornoSAT::mensagem + TRetornoSAT::shift(frame_.state().ListaRetorno);
-    frame_.interaction().showMessage(frame_.displayField(message));
+    if (frame_.showResult(command, reply, {}))
+        return;
+    const int message = TRetornoSAT::mensagem + TRetornoSAT::shift(reply.fields());
+    frame_.interaction().showMessage(reply.displayField(message));
 }

@@ -8,6 +8,7 @@
 
 class OperationFrame;
 class QLineEdit;
+class Reply;
 
 // The steps both network pages share once their values are in the settings
 // record: the documents written into the program's folder and read back, the
@@ -36,7 +37,7 @@ public:
     void send(Command command, QLineEdit &codeEdit, const QByteArray &payload) const;
 
 private:
-    void showMessageField() const;
+    void showOutcome(Command command, const Reply &reply) const;
 
     OperationFrame &frame_;
     QString programFolder_;

@@ -2,7 +2,6 @@
 
 #include "channel/commandchannel.h"
 #include "channel/commandtable.h"
-#include "channel/replyfields.h"
 #include "channel/retornosat.h"
 #include "channel/sessionnumber.h"
 #include "console/consolestate.h"
@@ -52,9 +51,34 @@ OperationFrame::OperationFrame(ConsoleState &state, CommandChannel &channel, Int
 
 bool OperationFrame::askCode()
 {
-    state_.CodAtivacao.clear();
-    interaction_.runDialog(prompt_);
+    forgetCode();
+    return runConfirmed(prompt_);
+}
+
+std::optional<QString> OperationFrame::promptCode()
+{
+    if (!askCode())
+        return std::nullopt;
+    if (isCodeLong(state_.CodAtivacao))
+        return state_.CodAtivacao;
+    interaction_.showMessage(kCodigoCurto);
+    return std::nullopt;
+}
+
+bool OperationFrame::runConfirmed(QDialog &dialog)
+{
+    interaction_.runDialog(dialog);
     return state_.Cancelado == 0;
+}
+
+void OperationFrame::forgetCode()
+{
+    state_.CodAtivacao.clear();
+}
+
+const QString &OperationFrame::sessionNumber() const
+{
+    return state_.NumSessao;
 }
 
 bool OperationFrame::isCodeLong(const QString &code)
@@ -106,10 +130,10 @@ bool OperationFrame::checkCnpj(MaskedEdit &edit, const QString &message)
     return false;
 }
 
-void OperationFrame::send(Command command, const CommandArguments &arguments, bool showStatus)
+Reply OperationFrame::send(Command command, const CommandArguments &arguments, bool showStatus)
 {
     CursorWait();
-    state_.NumSessao = geranumsessao();
+    nextSessionNumber();
     const qint32 numeroSessao = state_.NumSessao.toInt();
     QByteArray reply;
     worker_.run([this, command, numeroSessao, &arguments, &reply] {
@@ -120,64 +144,51 @@ void OperationFrame::send(Command command, const CommandArguments &arguments, bo
     showSessionNumber();
     if (showStatus)
         mostrastatus(state_.Retorno);
+    return Reply(state_.Retorno);
 }
 
-void OperationFrame::readReply(const ReplyReading &reading)
+void OperationFrame::drawSessionNumber()
 {
-    state_.ListaRetorno.clear();
-    const auto split = [this, &reading] {
-        const auto splitter = reading.dropEmptyFields ? &ReplyFields::ExtractStrings : &ReplyFields::ExtractStrings2;
-        splitter(QByteArrayLiteral("|"), QByteArray(), state_.Retorno, &state_.ListaRetorno);
-        reading.readFields();
-    };
-    if (reading.guard == Guard::None) {
-        // Unguarded: the tax authority's step and the release still run
-        // before the error goes on to the handler's edge.
-        try {
-            split();
-        } catch (const std::exception &) {
-            if (reading.showSefaz)
-                MostraMSefaz();
-            state_.ListaRetorno.clear();
-            throw;
-        }
-    } else {
-        try {
-            split();
-        } catch (const std::exception &) {
-            if (reading.guard == Guard::ShowRawReply) {
-                if (reading.beforeRawReply)
-                    reading.beforeRawReply();
-                interaction_.showMessage(state_.Retorno);
-            }
-        }
+    CursorWait();
+    nextSessionNumber();
+    CursorDefault();
+    showSessionNumber();
+}
+
+bool OperationFrame::readGuarded(const Reply &reply, const std::function<void()> &reading, Guard guard)
+{
+    if (guard == Guard::None) {
+        reading();
+        return true;
     }
-    if (reading.showSefaz)
-        MostraMSefaz();
-    state_.ListaRetorno.clear();
+    try {
+        reading();
+        return true;
+    } catch (const std::exception &) {
+        if (guard == Guard::ShowRawReply)
+            showRawReply(reply);
+        return false;
+    }
 }
 
-void OperationFrame::run(Command command, const CommandArguments &arguments, const ReplyReading &reading)
+bool OperationFrame::readReply(const Reply &reply, const std::function<void()> &reading, Guard guard)
 {
-    send(command, arguments);
-    readReply(reading);
+    bool read = false;
+    try {
+        read = readGuarded(reply, reading, guard);
+    } catch (const std::exception &) {
+        // Unguarded: the tax authority's step still runs before the error
+        // goes on to the handler's edge.
+        MostraMSefaz(reply);
+        throw;
+    }
+    MostraMSefaz(reply);
+    return read;
 }
 
-const QString &OperationFrame::field(int index) const
+void OperationFrame::showRawReply(const Reply &reply)
 {
-    if (index < 0 || index >= state_.ListaRetorno.size())
-        throw std::out_of_range(QStringLiteral("Índice da lista fora dos limites (%1)").arg(index).toStdString());
-    return state_.ListaRetorno.at(index);
-}
-
-QString OperationFrame::displayField(int index) const
-{
-    return AnsiCodePage::utf8Display(field(index));
-}
-
-const QString &OperationFrame::resultCode() const
-{
-    return field(TRetornoSAT::codigoRetorno);
+    interaction_.showMessage(reply.text());
 }
 
 const QString *OperationFrame::find(const ResultTable &table, const QString &code)
@@ -189,15 +200,15 @@ const QString *OperationFrame::find(const ResultTable &table, const QString &cod
     return nullptr;
 }
 
-void OperationFrame::showResult(Command command, const ResultTable &table, const std::function<void()> &otherwise)
+bool OperationFrame::showResult(Command command, const Reply &reply, const ResultTable &table)
 {
-    const QString &code = resultCode();
-    if (const QString *text = find(table, code))
+    const QString &code = reply.resultCode();
+    const QString *text = find(table, code);
+    if (!text && code == CommandTable::busyCode(command))
+        text = &kFalhaComunicacao;
+    if (text)
         interaction_.showMessage(*text);
-    else if (code == CommandTable::busyCode(command))
-        interaction_.showMessage(kFalhaComunicacao);
-    else if (otherwise)
-        otherwise();
+    return text != nullptr;
 }
 
 void OperationFrame::CursorWait()
@@ -237,22 +248,27 @@ void OperationFrame::mostrastatus(const QString &reply)
     statusPanel_.setText(decoded.size() <= kStatusLimit ? decoded : decoded.left(kStatusLimit) + QStringLiteral(" ..."));
 }
 
-void OperationFrame::MostraMSefaz()
+void OperationFrame::MostraMSefaz(const Reply &reply)
 {
-    const QStringList &fields = state_.ListaRetorno;
+    const QStringList &fields = reply.fields();
     const int shift = TRetornoSAT::shift(fields);
     const int code = TRetornoSAT::codigoSefaz + shift;
     const int messageField = TRetornoSAT::mensagemSefaz + shift;
     if (fields.size() <= code || fields.at(code).isEmpty())
         return;
-    const QString message = fields.size() > messageField ? displayField(messageField) : QString();
-    sefaz_.MemoSefaz->setPlainText(QStringLiteral("Código: ") + displayField(code) + QStringLiteral("\n\n") + message);
+    const QString message = fields.size() > messageField ? reply.displayField(messageField) : QString();
+    sefaz_.MemoSefaz->setPlainText(QStringLiteral("Código: ") + reply.displayField(code) + QStringLiteral("\n\n") + message);
     interaction_.runDialog(sefaz_);
 }
 
 QString OperationFrame::geranumsessao()
 {
     return SessionNumber::geranumsessao(channel_.clock().now().time(), channel_.generator());
+}
+
+void OperationFrame::nextSessionNumber()
+{
+    state_.NumSessao = geranumsessao();
 }
 
 void OperationFrame::showSessionNumber()

@@ -2,15 +2,18 @@
 
 #include "channel/command.h"
 #include "console/inputblock.h"
+#include "console/reply.h"
 #include "platform/workerthread.h"
 
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class CommandChannel;
 class QAbstractButton;
+class QDialog;
 class Interaction;
 class MaskedEdit;
 class QLabel;
@@ -20,15 +23,16 @@ class TFValida;
 struct ConsoleState;
 
 // The road every operation follows: prompt, wait state, session number,
-// command, reply in the status bar, split into fields, the page's reading of
-// the fields under the reply guard, the tax authority's message. Pages keep
-// only their checks, their arguments and what they show.
-//
-// A page handler is then a few lines:
+// command, reply in the status bar, the page's reading of the reply under the
+// reply guard, the tax authority's message. Each step returns what the page
+// needs (the prompted code, the reply, whether a message was shown), so a
+// page handler reads top to bottom as its steps, and only its checks, its
+// arguments and what it shows are its own:
 //     if (!frame().checkCode(*EdtCodAtiv3))
 //         return;
-//     frame().run(Command::AssociarAssinatura, arguments,
-//                 {[this] { frame().showResult(Command::AssociarAssinatura, kResults); }});
+//     const Reply reply = frame().send(Command::AssociarAssinatura, arguments);
+//     frame().readReply(reply, [&] { frame().showResult(Command::AssociarAssinatura, reply, kResults); });
+// The guard runs the page's reading at once and keeps nothing of it.
 class OperationFrame : public QObject
 {
     Q_OBJECT
@@ -51,18 +55,6 @@ public:
         Silent,       // dropped
         None,         // the tax authority's step still runs, then the error reaches the handler's edge
     };
-    struct ReplyReading {
-        ReplyReading(std::function<void()> read = {}, Guard guardKind = Guard::ShowRawReply)
-            : readFields(std::move(read))
-            , guard(guardKind)
-        {
-        }
-        std::function<void()> readFields;
-        Guard guard;
-        std::function<void()> beforeRawReply; // a page's own step before the raw reply is shown
-        bool showSefaz = true;
-        bool dropEmptyFields = false; // split by ExtractStrings instead of ExtractStrings2
-    };
 
     // A result code and the message a page shows for it.
     struct ResultMessage {
@@ -73,6 +65,16 @@ public:
 
     // Asks for the activation code; true when the prompt was confirmed.
     bool askCode();
+    // askCode with the code's length check: the code, or nothing when the
+    // prompt was closed or the code was short (after its message).
+    std::optional<QString> promptCode();
+    // Runs a dialog that reports in Cancelado how it was closed; true when it
+    // was confirmed.
+    bool runConfirmed(QDialog &dialog);
+    // The prompted code is forgotten.
+    void forgetCode();
+    // NumSessao: the session number of the last command.
+    const QString &sessionNumber() const;
 
     // True when the code, trimmed, has the minimum length.
     static bool isCodeLong(const QString &code);
@@ -95,24 +97,24 @@ public:
     // number and, unless the page shows it later, the reply in the status bar.
     // The command runs on the worker thread: meanwhile the window repaints
     // and takes no input (see CursorWait).
-    void send(Command command, const CommandArguments &arguments, bool showStatus = true);
-    // Splits Retorno into ListaRetorno, runs the page's reading under the
-    // guard, shows the tax authority's message and frees the list.
-    void readReply(const ReplyReading &reading);
-    // send, then readReply.
-    void run(Command command, const CommandArguments &arguments, const ReplyReading &reading);
+    Reply send(Command command, const CommandArguments &arguments, bool showStatus = true);
+    // The steps of send around a command that is not sent: wait, fresh
+    // session number, end of waiting, the session number.
+    void drawSessionNumber();
 
-    // Field index of ListaRetorno; throws when the reply has fewer fields.
-    const QString &field(int index) const;
-    // The same field decoded from UTF-8 for display.
-    QString displayField(int index) const;
-    // Field 1, the result code.
-    const QString &resultCode() const;
+    // The reply guard: runs the page's reading of reply at once and reports
+    // whether it read the reply. An error the reading throws shows the raw
+    // reply or is dropped, as guard says; unguarded it goes on.
+    bool readGuarded(const Reply &reply, const std::function<void()> &reading, Guard guard = Guard::ShowRawReply);
+    // readGuarded, then the tax authority's message (unguarded, before the
+    // error goes on).
+    bool readReply(const Reply &reply, const std::function<void()> &reading, Guard guard = Guard::ShowRawReply);
+    void showRawReply(const Reply &reply);
 
     // The message of the first row of table whose code is the reply's result
     // code; else, for the command's busy code, the communication-failure
-    // message; else otherwise (nothing when empty).
-    void showResult(Command command, const ResultTable &table, const std::function<void()> &otherwise = {});
+    // message. False when it showed nothing.
+    bool showResult(Command command, const Reply &reply, const ResultTable &table);
     // The text of the first row for code, if any.
     static const QString *find(const ResultTable &table, const QString &code);
 
@@ -121,10 +123,8 @@ public:
     void CursorWait();
     void CursorDefault();
     void mostrastatus(const QString &reply);
-    void MostraMSefaz();
+    void MostraMSefaz(const Reply &reply);
     QString geranumsessao();
-    // The test page's "Sessão:" edit shows NumSessao.
-    void showSessionNumber();
 
     // Runs handler on each click, at the handler's edge: an error that escapes
     // it ends the wait state and is shown in a plain message box. A close of
@@ -133,7 +133,6 @@ public:
 
     void recover();
 
-    ConsoleState &state() { return state_; }
     Interaction &interaction() { return interaction_; }
 
 Q_SIGNALS:
@@ -144,6 +143,9 @@ Q_SIGNALS:
     void closeForced();
 
 private:
+    void nextSessionNumber();
+    // The test page's "Sessão:" edit shows NumSessao.
+    void showSessionNumber();
     void answerHeldClose(QWidget *window, int requests);
 
     ConsoleState &state_;

@@ -1,25 +1,24 @@
 #include "console/returnedcfe.h"
 
-#include "channel/replyfields.h"
 #include "console/textlines.h"
 #include "platform/ansicodepage.h"
-
-#include <stdexcept>
+#include "settings/xmlformatter.h"
 
 namespace {
 constexpr int kCfeField = 6;
 constexpr int kKeyField = 8;
+constexpr int kEndToEndCfeField = 5;
 }
 
 ReturnedCfe::ReturnedCfe(const QString &reply)
+    : reply_(reply)
 {
-    ReplyFields::ExtractStrings2(QByteArrayLiteral("|"), QByteArray(), reply, &fields_);
 }
 
 QString ReturnedCfe::base64() const
 {
     // Modules may break the Base64 text over several lines.
-    QString text = field(kCfeField);
+    QString text = reply_.field(kCfeField);
     text.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
     return text;
 }
@@ -31,7 +30,7 @@ QByteArrayList ReturnedCfe::lines() const
 
 const QString &ReturnedCfe::key() const
 {
-    return field(kKeyField);
+    return reply_.field(kKeyField);
 }
 
 QByteArrayList ReturnedCfe::decode(const QString &base64)
@@ -39,9 +38,12 @@ QByteArrayList ReturnedCfe::decode(const QString &base64)
     return TextLines::split(QByteArray::fromBase64(AnsiCodePage::fromUnicode(base64)));
 }
 
-const QString &ReturnedCfe::field(int index) const
+QByteArrayList ReturnedCfe::endToEndLines(const Reply &reply)
 {
-    if (index >= fields_.size())
-        throw std::out_of_range(QStringLiteral("Índice da lista fora dos limites (%1)").arg(index).toStdString());
-    return fields_.at(index);
+    return decode(reply.field(kEndToEndCfeField));
+}
+
+QString ReturnedCfe::indented(const QByteArrayList &lines)
+{
+    return XmlFormatter::FormatXMLString(QString::fromUtf8(lines.join("\r\n")));
 }

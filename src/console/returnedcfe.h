@@ -1,8 +1,9 @@
 #pragma once
 
+#include "console/reply.h"
+
 #include <QByteArrayList>
 #include <QString>
-#include <QStringList>
 
 // The CF-e and the access key of a sale or cancellation reply, taken by their
 // places in the command set's layout, empty fields kept:
@@ -26,9 +27,12 @@ public:
     // The lines of a CF-e sent in Base64: its bytes as returned (UTF-8), cut
     // at CR LF, CR or LF.
     static QByteArrayList decode(const QString &base64);
+    // The lines of the CF-e an end-to-end test's reply carries in field 5;
+    // throws std::out_of_range when the reply stops before it.
+    static QByteArrayList endToEndLines(const Reply &reply);
+    // Lines of a CF-e as one text, re-indented for display.
+    static QString indented(const QByteArrayList &lines);
 
 private:
-    const QString &field(int index) const;
-
-    QStringList fields_;
+    Reply reply_;
 };

@@ -4,6 +4,8 @@
 #include "console/labelededit.h"
 #include "console/radiogroup.h"
 #include "console/widgetfactory.h"
+#include "settings/signaturefile.h"
+#include "settings/texttrim.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -24,18 +26,24 @@ SignatureInput::SignatureInput(QWidget *parent, Interaction &interaction, const 
     rgAssinatura->setItemIndex(Texto);
     EdtAssinatura = WidgetFactory::labeledEdit(parent, QStringLiteral("EdtAssinatura"), QStringLiteral("Texto:"),
                                                layout.edit);
-    Button3 = new QPushButton(QStringLiteral("..."), parent);
-    Button3->setObjectName(QStringLiteral("Button3"));
-    Button3->setGeometry(layout.button);
+    Button3 = WidgetFactory::pickerButton(parent, QStringLiteral("Button3"), layout.button);
     Button3->hide();
 
     connect(rgAssinatura, &RadioGroup::itemIndexChanged, this, &SignatureInput::rgAssinaturaClick);
     connect(Button3, &QPushButton::clicked, this, &SignatureInput::Button3Click);
 }
 
-bool SignatureInput::fromFile() const
+std::optional<QString> SignatureInput::read() const
 {
-    return rgAssinatura->itemIndex() == Arquivo;
+    if (rgAssinatura->itemIndex() != Arquivo)
+        return TextTrim::trim(EdtAssinatura->text());
+    const SignatureFile::Result file = SignatureFile::read(EdtAssinatura->text());
+    if (!file.read) {
+        interaction_.showMessage(file.message);
+        EdtAssinatura->setFocus();
+        return std::nullopt;
+    }
+    return file.signature;
 }
 
 void SignatureInput::rgAssinaturaClick(int index)

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QPoint>
 #include <QRect>
+#include <QString>
+#include <optional>
 
 class Interaction;
 class LabeledEdit;
@@ -32,7 +34,10 @@ public:
 
     SignatureInput(QWidget *parent, Interaction &interaction, const Layout &layout);
 
-    bool fromFile() const;
+    // The signature typed, trimmed, or read from the file the edit names;
+    // nothing once the technician was told why the file cannot be read (the
+    // edit then has the focus).
+    std::optional<QString> read() const;
 
     QLabel *LblAssinatura;
     RadioGroup *rgAssinatura;

@@ -1,6 +1,5 @@
 #include "console/statuspage.h"
 
-#include "console/consolestate.h"
 #include "console/interaction.h"
 #include "console/labelededit.h"
 #include "console/operationframe.h"
@@ -9,7 +8,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <stdexcept>
 
 namespace {
 
@@ -52,11 +50,13 @@ void StatusPage::BtnStatusClick()
 {
     if (!frame().takePromptedCode(*EdtCodAtiv4))
         return;
-    OperationFrame::ReplyReading reading([this] {
-        readStatus(Command::ConsultarStatusOperacional,
-                   [this] { return StatusListing::listSat(frame().state().ListaRetorno); });
+    const Command command = Command::ConsultarStatusOperacional;
+    const Reply reply = frame().send(command, OperationFrame::codeArgument(*EdtCodAtiv4));
+    frame().readReply(reply, [&] {
+        // The lines listed so far stay; the raw reply tells the rest.
+        if (isListed(command, reply) && !showListing(StatusListing::listSat(reply.fields())))
+            frame().showRawReply(reply);
     });
-    frame().run(Command::ConsultarStatusOperacional, OperationFrame::codeArgument(*EdtCodAtiv4), reading);
 }
 
 void StatusPage::BitBtnStatusMFEClick()
@@ -69,20 +69,21 @@ void StatusPage::BitBtnStatusMFEClick()
     showPage();
     if (!confirmed || !frame().takePromptedCode(*EdtCodAtiv4))
         return;
-    frame().send(Command::ConsultarStatusOperacionalMFE, OperationFrame::codeArgument(*EdtCodAtiv4));
+    const Command command = Command::ConsultarStatusOperacionalMFE;
+    const Reply reply = frame().send(command, OperationFrame::codeArgument(*EdtCodAtiv4));
     startMemo();
-    OperationFrame::ReplyReading reading(
-        [this] {
-            readStatus(Command::ConsultarStatusOperacionalMFE,
-                       [this] { return StatusListing::listMfe(frame().state().Retorno); });
+    frame().readReply(
+        reply,
+        [&] {
+            if (isListed(command, reply))
+                showListing(StatusListing::listMfe(reply.text()));
         },
         OperationFrame::Guard::Silent);
-    frame().readReply(reading);
 }
 
 void StatusPage::prepare(const QString &title, Qt::ScrollBarPolicy scrollBars)
 {
-    frame().state().CodAtivacao.clear();
+    frame().forgetCode();
     MemoStatus->clear();
     MemoStatus->setHorizontalScrollBarPolicy(scrollBars);
     MemoStatus->setVerticalScrollBarPolicy(scrollBars);
@@ -90,27 +91,27 @@ void StatusPage::prepare(const QString &title, Qt::ScrollBarPolicy scrollBars)
     setTitle(title);
 }
 
-void StatusPage::readStatus(Command command, const std::function<StatusListing::Result()> &list)
+bool StatusPage::isListed(Command command, const Reply &reply)
 {
     const OperationFrame::ResultTable messages = {
         {QStringLiteral("10001"), QStringLiteral("Código de Ativação inválido")},
         {QStringLiteral("10099"), OperationFrame::kErroDesconhecido},
     };
-    bool messageShown = true; // the frame calls the last step only when it showed no message
-    frame().showResult(command, messages, [this, &list, &messageShown] {
-        messageShown = false;
-        if (frame().resultCode() != kListed)
-            return;
-        startMemo();
-        const StatusListing::Result listing = list();
-        if (!listing.lines.isEmpty())
-            MemoStatus->appendPlainText(listing.lines.join(u'\n').replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-        // The lines listed so far stay; the page's guard takes the rest.
-        if (!listing.complete())
-            throw std::runtime_error(listing.error.toStdString());
-    });
-    if (messageShown)
-        frame().state().CodAtivacao.clear();
+    if (frame().showResult(command, reply, messages)) {
+        frame().forgetCode();
+        return false;
+    }
+    if (reply.resultCode() != kListed)
+        return false;
+    startMemo();
+    return true;
+}
+
+bool StatusPage::showListing(const StatusListing::Result &listing)
+{
+    if (!listing.lines.isEmpty())
+        MemoStatus->appendPlainText(listing.lines.join(u'\n').replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    return listing.complete();
 }
 
 void StatusPage::startMemo()

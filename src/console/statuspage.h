@@ -4,11 +4,10 @@
 #include "console/consolepage.h"
 #include "console/statuslisting.h"
 
-#include <functional>
-
 class LabeledEdit;
 class QPlainTextEdit;
 class QPushButton;
+class Reply;
 
 // Page 8: the module's operational status, one labelled line per reply field
 // in MemoStatus, in the SAT form (BitBtnStatusClick, which presses the hidden
@@ -21,23 +20,24 @@ public:
     StatusPage(PageContext &context, QWidget *parent);
 
     void BitBtnStatusClick();
-    void BtnStatusClick();
     void BitBtnStatusMFEClick();
-
-    LabeledEdit *EdtCodAtiv4;
-    QPushButton *BtnStatus;
-    QPlainTextEdit *MemoStatus;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void BtnStatusClick();
     // The start of both entries: emptied code, memo and status bar, the title.
     void prepare(const QString &title, Qt::ScrollBarPolicy scrollBars);
-    // EdtCodAtiv4 takes the prompt's code; false, after the message, when it is short.
-    // The messages of the failure codes, which also forget the code; for
-    // "10000" the listing that list makes.
-    void readStatus(Command command, const std::function<StatusListing::Result()> &list);
+    // The messages of the failure codes, which also forget the code; true,
+    // with a fresh memo, for "10000", whose fields are listed.
+    bool isListed(Command command, const Reply &reply);
+    // The lines listed; false when the listing stopped before the end.
+    bool showListing(const StatusListing::Result &listing);
     void startMemo();
     void placeMemo();
+
+    LabeledEdit *EdtCodAtiv4;
+    QPushButton *BtnStatus;
+    QPlainTextEdit *MemoStatus;
 };

@@ -1,25 +1,19 @@
 #include "console/testpage.h"
 
 #include "channel/command.h"
-#include "channel/commandtable.h"
 #include "channel/retornosat.h"
 #include "console/cancellationdocument.h"
-#include "console/consolestate.h"
 #include "console/endtoenddocument.h"
 #include "console/interaction.h"
 #include "console/labelededit.h"
-#include "console/maskededit.h"
 #include "console/operationframe.h"
-#include "console/radiogroup.h"
 #include "console/returnedcfe.h"
 #include "console/textlines.h"
-#include "console/signatureinput.h"
 #include "console/tffimafim.h"
 #include "console/widgetfactory.h"
 #include "platform/ansicodepage.h"
 #include "settings/cnpjcheck.h"
-#include "settings/signaturefile.h"
-#include "settings/xmlformatter.h"
+#include "settings/textfilereader.h"
 #include "settings/texttrim.h"
 
 #include <QDir>
@@ -39,7 +33,6 @@ constexpr int kMemoLeft = 8;
 constexpr int kMemoTop = 150;
 constexpr int kBrowseWidth = 25;
 constexpr int kBrowseHeight = 21;
-constexpr int kCfeField = 5; // the end-to-end test's CF-e in Base64
 
 const QString kSaleSuccess = QStringLiteral("06000");
 const QString kCancellationSuccess = QStringLiteral("07000");
@@ -53,12 +46,9 @@ QByteArrayList toAnsi(const QStringList &lines)
     return bytes;
 }
 
-QPushButton *browseButton(QWidget *parent, const QString &name, int top)
+QRect pickerPlace(int top)
 {
-    auto *button = new QPushButton(QStringLiteral("..."), parent);
-    button->setObjectName(name);
-    button->setGeometry(312, top, kBrowseWidth, kBrowseHeight);
-    return button;
+    return {312, top, kBrowseWidth, kBrowseHeight};
 }
 
 } // namespace
@@ -87,13 +77,13 @@ TestPage::TestPage(PageContext &context, TFFimAFim &FFimAFim, QWidget *parent)
     LblCFeFile = WidgetFactory::labeledEdit(this, QStringLiteral("LblCFeFile"),
                                             QStringLiteral("XML da CFe a ser transmitida/Cancelada:"),
                                             {kMemoLeft, 78, 300, 21});
-    Button1 = browseButton(this, QStringLiteral("Button1"), 78);
+    Button1 = WidgetFactory::pickerButton(this, QStringLiteral("Button1"), pickerPlace(78));
     BitBtn10 = WidgetFactory::button(this, QStringLiteral("BitBtn10"), QStringLiteral("Enviar CFe"), 344, 74);
     BitBtn8 = WidgetFactory::button(this, QStringLiteral("BitBtn8"), QStringLiteral("Cancelar CFe"), 478, 74);
     LblCFeDir = WidgetFactory::labeledEdit(this, QStringLiteral("LblCFeDir"),
                                            QStringLiteral("Diretório com os XMLs a serem transmitidos:"),
                                            {kMemoLeft, 118, 300, 21});
-    BtnDir = browseButton(this, QStringLiteral("BtnDir"), 118);
+    BtnDir = WidgetFactory::pickerButton(this, QStringLiteral("BtnDir"), pickerPlace(118));
     BtnEnviaDir =
         WidgetFactory::button(this, QStringLiteral("BtnEnviaDir"), QStringLiteral("Enviar todos do Dir."), 344, 114);
 
@@ -155,50 +145,33 @@ void TestPage::BtnTesteProducaoClick()
     runEndToEnd(true);
 }
 
-bool TestPage::promptCode()
-{
-    if (!frame().askCode())
-        return false;
-    if (OperationFrame::isCodeLong(frame().state().CodAtivacao))
-        return true;
-    interaction().showMessage(OperationFrame::kCodigoCurto);
-    return false;
-}
-
-QByteArray TestPage::activationCode() const
-{
-    return AnsiCodePage::fromUnicode(frame().state().CodAtivacao);
-}
-
 void TestPage::runEndToEnd(bool production)
 {
     MemoCFe->clear();
-    if (!promptCode())
+    const std::optional<QString> code = frame().promptCode();
+    if (!code)
         return;
     setTitle(production ? QStringLiteral("FIM-A-FIM PRODUÇÃO") : QStringLiteral("FIM-A-FIM ATIVAÇÃO"));
     FFimAFim_.setProductionEntries(production);
-    interaction().runDialog(FFimAFim_);
-    if (frame().state().Cancelado != 0)
+    if (!frame().runConfirmed(FFimAFim_))
         return;
     const std::optional<QString> document = production ? productionDocument() : activationDocument();
     if (!document)
         return;
-    OperationFrame::ReplyReading reading([this, production] { readEndToEndReply(production); });
-    reading.showSefaz = false; // each branch shows it at its own step
-    frame().run(Command::TesteFimAFim, {activationCode(), AnsiCodePage::fromUnicode(*document)}, reading);
+    const Reply reply = frame().send(Command::TesteFimAFim,
+                                     {AnsiCodePage::fromUnicode(*code), AnsiCodePage::fromUnicode(*document)});
+    // Each branch shows the tax authority's message at its own step.
+    frame().readGuarded(reply, [&] { readEndToEndReply(reply, production); });
 }
 
 std::optional<QString> TestPage::productionDocument()
 {
-    const QString taxpayer = FFimAFim_.EdtCNPJContrib2->digits();
-    const QString ie = FFimAFim_.EdtIEContrib->digits();
-    const QString softwareHouse = FFimAFim_.EdtCNPJSw->digits();
-    const QString signatureText = TextTrim::trim(FFimAFim_.EdtAssinatura->text());
+    const TFFimAFim::Entries entries = FFimAFim_.entries();
     const std::pair<QString, QString> required[] = {
-        {taxpayer, QStringLiteral("CNPJ do Contribuinte inválido.")},
-        {ie, QStringLiteral("IE do Contribuinte inválido.")},
-        {softwareHouse, QStringLiteral("CNPJ da Software House inválido.")},
-        {signatureText, QStringLiteral("Assinatura não pode estar em branco.")},
+        {entries.taxpayer, QStringLiteral("CNPJ do Contribuinte inválido.")},
+        {entries.ie, QStringLiteral("IE do Contribuinte inválido.")},
+        {entries.softwareHouse, QStringLiteral("CNPJ da Software House inválido.")},
+        {entries.signature, QStringLiteral("Assinatura não pode estar em branco.")},
     };
     for (const auto &[value, message] : required) {
         if (value.isEmpty()) {
@@ -206,21 +179,15 @@ std::optional<QString> TestPage::productionDocument()
             return std::nullopt;
         }
     }
-    QString signature = signatureText;
-    if (FFimAFim_.rgAssinatura->itemIndex() == SignatureInput::Arquivo) {
-        const SignatureFile::Result file = SignatureFile::read(FFimAFim_.EdtAssinatura->text());
-        if (!file.read) {
-            interaction().showMessage(file.message);
-            return std::nullopt;
-        }
-        signature = file.signature;
-    }
-    return EndToEndDocument::production(softwareHouse, signature, taxpayer, ie);
+    const std::optional<QString> signature = FFimAFim_.readSignature();
+    if (!signature)
+        return std::nullopt;
+    return EndToEndDocument::production(entries.softwareHouse, *signature, entries.taxpayer, entries.ie);
 }
 
 std::optional<QString> TestPage::activationDocument()
 {
-    const QString taxpayer = FFimAFim_.EdtCNPJContrib2->digits();
+    const QString taxpayer = FFimAFim_.entries().taxpayer;
     if (!CnpjCheck::isCNPJ(taxpayer)) {
         interaction().showMessage(QStringLiteral("CNPJ do Contribuinte inválido."));
         return std::nullopt;
@@ -228,76 +195,80 @@ std::optional<QString> TestPage::activationDocument()
     return EndToEndDocument::activation(taxpayer);
 }
 
-void TestPage::readEndToEndReply(bool production)
+void TestPage::readEndToEndReply(const Reply &reply, bool production)
 {
-    const QString &code = frame().resultCode();
-    if (code == kEndToEndSuccess) {
-        acceptEndToEndCfe();
+    if (reply.resultCode() == kEndToEndSuccess) {
+        acceptEndToEndCfe(reply);
         return;
     }
-    const bool busy = code == CommandTable::busyCode(Command::TesteFimAFim);
     if (production) {
-        if (busy)
-            interaction().showMessage(OperationFrame::kFalhaComunicacao);
+        frame().showResult(Command::TesteFimAFim, reply, {});
         cfeFile_.remove();
-        interaction().showMessage(frame().displayField(TRetornoSAT::mensagem));
+        interaction().showMessage(reply.displayField(TRetornoSAT::mensagem));
     } else {
         cfeFile_.remove();
-        interaction().showMessage(busy ? OperationFrame::kFalhaComunicacao
-                                       : frame().displayField(TRetornoSAT::mensagem));
+        if (!frame().showResult(Command::TesteFimAFim, reply, {}))
+            interaction().showMessage(reply.displayField(TRetornoSAT::mensagem));
     }
-    frame().MostraMSefaz();
+    frame().MostraMSefaz(reply);
 }
 
-void TestPage::acceptEndToEndCfe()
+void TestPage::acceptEndToEndCfe(const Reply &reply)
 {
-    interaction().showMessage(frame().displayField(TRetornoSAT::mensagem));
-    frame().MostraMSefaz();
-    const QByteArrayList lines = ReturnedCfe::decode(frame().field(kCfeField));
+    interaction().showMessage(reply.displayField(TRetornoSAT::mensagem));
+    frame().MostraMSefaz(reply);
+    const QByteArrayList lines = ReturnedCfe::endToEndLines(reply);
     addLines({kSeparator});
-    addLines({XmlFormatter::FormatXMLString(QString::fromUtf8(lines.join("\r\n"))), kSeparator});
+    addLines({ReturnedCfe::indented(lines), kSeparator});
     if (saveCfe(lines))
         BtnNaveg->setEnabled(true);
 }
 
 void TestPage::BitBtn6Click()
 {
-    if (!promptCode())
+    const std::optional<QString> code = frame().promptCode();
+    if (!code)
         return;
     const QString fileName = LblCFeFile->text();
     const TextFileReader::Result file = TextFileReader::LeArquivo(fileName);
     if (file.status != TextFileReader::Status::Read)
         interaction().showMessage(TextFileReader::message(file.status, fileName));
     MemoCFe->clear();
-    frame().send(Command::EnviarDadosVenda, {activationCode(), file.content});
-    addLines({kSeparator, AnsiCodePage::utf8Display(frame().state().Retorno)});
-    readCfeReply(Command::EnviarDadosVenda, kSaleSuccess, [this](const ReturnedCfe &cfe) { return saleHeading(cfe); });
+    const Reply reply = frame().send(Command::EnviarDadosVenda, {AnsiCodePage::fromUnicode(*code), file.content});
+    addLines({kSeparator, AnsiCodePage::utf8Display(reply.text())});
+    readCfeReply(Command::EnviarDadosVenda, reply, kSaleSuccess,
+                 [this, &reply](const ReturnedCfe &cfe) { return saleHeading(reply, cfe); });
 }
 
 void TestPage::BitBtn8Click()
 {
-    if (!promptCode())
+    const std::optional<QString> code = frame().promptCode();
+    if (!code)
         return;
     const CancellationDocument::Values cfe = CancellationDocument::read(TextTrim::trim(LblCFeFile->text()));
     const QString document = CancellationDocument::dadosCancelamento(cfe);
     MemoCFe->clear();
-    frame().send(Command::CancelarUltimaVenda,
-                 {activationCode(), AnsiCodePage::fromUnicode(cfe.key), AnsiCodePage::fromUnicode(document)});
-    addLines({kSeparator, frame().state().Retorno, kSeparator});
-    readCfeReply(Command::CancelarUltimaVenda, kCancellationSuccess, [](const ReturnedCfe &) { return QStringList(); });
+    const Reply reply = frame().send(Command::CancelarUltimaVenda, {AnsiCodePage::fromUnicode(*code),
+                                                                    AnsiCodePage::fromUnicode(cfe.key),
+                                                                    AnsiCodePage::fromUnicode(document)});
+    addLines({kSeparator, reply.text(), kSeparator});
+    readCfeReply(Command::CancelarUltimaVenda, reply, kCancellationSuccess,
+                 [](const ReturnedCfe &) { return QStringList(); });
 }
 
-void TestPage::readCfeReply(Command command, const QString &successCode,
+void TestPage::readCfeReply(Command command, const Reply &reply, const QString &successCode,
                             const std::function<QStringList(const ReturnedCfe &)> &heading)
 {
-    OperationFrame::ReplyReading reading([this, command, successCode, heading] {
-        if (frame().resultCode() != successCode) {
-            refuseCfe(command);
+    // The messages count only the filled fields.
+    const Reply filled(reply.text(), Reply::Fields::NonEmpty);
+    frame().readGuarded(filled, [&] {
+        if (filled.resultCode() != successCode) {
+            refuseCfe(command, filled);
             return;
         }
-        const ReturnedCfe cfe(frame().state().Retorno);
+        const ReturnedCfe cfe(reply.text());
         const QStringList headingLines = heading(cfe);
-        interaction().showMessage(frame().displayField(TRetornoSAT::codigoSefaz));
+        interaction().showMessage(filled.displayField(TRetornoSAT::codigoSefaz));
         const QString base64 = cfe.base64();
         const QByteArrayList lines = ReturnedCfe::decode(base64);
         addLines(headingLines + QStringList{base64, kSeparator});
@@ -305,24 +276,21 @@ void TestPage::readCfeReply(Command command, const QString &successCode,
         if (saveCfe(lines))
             BtnNaveg->setEnabled(true);
     });
-    reading.showSefaz = false;
-    reading.dropEmptyFields = true;
-    frame().readReply(reading);
 }
 
-void TestPage::refuseCfe(Command command)
+void TestPage::refuseCfe(Command command, const Reply &reply)
 {
-    if (frame().resultCode() == CommandTable::busyCode(command))
-        interaction().showMessage(OperationFrame::kFalhaComunicacao);
+    frame().showResult(command, reply, {});
     cfeFile_.remove();
-    interaction().showMessage(frame().displayField(TRetornoSAT::mensagem) + QStringLiteral(": ")
-                              + frame().displayField(TRetornoSAT::codigoSefaz));
+    interaction().showMessage(reply.displayField(TRetornoSAT::mensagem) + QStringLiteral(": ")
+                              + reply.displayField(TRetornoSAT::codigoSefaz));
 }
 
 void TestPage::BitBtn7Click()
 {
     MemoCFe->clear();
-    if (!promptCode())
+    const std::optional<QString> code = frame().promptCode();
+    if (!code)
         return;
     setTitle(QStringLiteral("CONSULTAR NÚMERO DE SESSÃO"));
     // The edit may hold anything typed by hand; a query needs a number.
@@ -332,31 +300,27 @@ void TestPage::BitBtn7Click()
         interaction().showMessage(kSessaoInvalida);
         return;
     }
-    OperationFrame::ReplyReading reading([this] { readQueriedReply(); });
-    reading.showSefaz = false;
-    frame().run(Command::ConsultarNumeroSessao, {activationCode(), queried}, reading);
+    const Reply reply = frame().send(Command::ConsultarNumeroSessao, {AnsiCodePage::fromUnicode(*code), queried});
+    frame().readGuarded(reply, [&] { readQueriedReply(reply); });
 }
 
-void TestPage::readQueriedReply()
+void TestPage::readQueriedReply(const Reply &reply)
 {
-    const ConsoleState &state = frame().state();
-    if (frame().field(TRetornoSAT::numeroSessao) == state.NumSessao) {
+    if (reply.field(TRetornoSAT::numeroSessao) == frame().sessionNumber()) {
         // The query's own answer, not the queried command's reply.
-        interaction().showMessage(frame().displayField(TRetornoSAT::mensagem));
+        interaction().showMessage(reply.displayField(TRetornoSAT::mensagem));
         return;
     }
-    addLines({kSeparator, state.Retorno});
+    addLines({kSeparator, reply.text()});
     QByteArrayList saved;
-    const QString &code = frame().resultCode();
-    if (code == kSaleSuccess) {
-        const ReturnedCfe cfe(state.Retorno);
-        addLines(saleHeading(cfe));
+    if (reply.resultCode() == kSaleSuccess) {
+        const ReturnedCfe cfe(reply.text());
+        addLines(saleHeading(reply, cfe));
         saved = cfe.lines();
         addCfeLines(saved);
     } else {
-        if (code == CommandTable::busyCode(Command::EnviarDadosVenda))
-            interaction().showMessage(OperationFrame::kFalhaComunicacao);
-        saved = toAnsi(state.ListaRetorno);
+        frame().showResult(Command::EnviarDadosVenda, reply, {});
+        saved = toAnsi(reply.fields());
     }
     saveCfe(saved);
 }
@@ -386,9 +350,9 @@ void TestPage::OpenURL(const QString &target)
     interaction().openWithShell(target);
 }
 
-QStringList TestPage::saleHeading(const ReturnedCfe &cfe) const
+QStringList TestPage::saleHeading(const Reply &reply, const ReturnedCfe &cfe)
 {
-    return {kSeparator, QStringLiteral("Sessão: ") + frame().field(TRetornoSAT::numeroSessao),
+    return {kSeparator, QStringLiteral("Sessão: ") + reply.field(TRetornoSAT::numeroSessao),
             QStringLiteral("Chave: ") + cfe.key(), kSeparator};
 }
 

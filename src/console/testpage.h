@@ -14,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class Reply;
 class ReturnedCfe;
 class TFFimAFim;
 
@@ -39,6 +40,16 @@ public:
 
     // Entry of the left-column button "Testes".
     void BtnTestefimafimClick();
+
+    static const QString kSeparator;
+    static const QString kSessaoInvalida;
+
+    static constexpr int kMemoDesignHeight = 308;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
     void BtnTesteAtivacaoClick();
     void BtnTesteProducaoClick();
     void BitBtn6Click(); // test sale
@@ -49,9 +60,32 @@ public:
     void BtnNavegClick();
     // Opens a file or address with the program the system associates with it.
     void OpenURL(const QString &target);
+    void connectHandlers();
+    void placeMemo();
 
-    static const QString kSeparator;
-    static const QString kSessaoInvalida;
+    void runEndToEnd(bool production);
+    std::optional<QString> productionDocument();
+    std::optional<QString> activationDocument();
+    void readEndToEndReply(const Reply &reply, bool production);
+    void acceptEndToEndCfe(const Reply &reply);
+
+    // The reading of a sale or cancellation reply: successCode brings a CF-e,
+    // shown under heading; any other code is a refusal.
+    void readCfeReply(Command command, const Reply &reply, const QString &successCode,
+                      const std::function<QStringList(const ReturnedCfe &)> &heading);
+    void refuseCfe(Command command, const Reply &reply);
+    void readQueriedReply(const Reply &reply);
+
+    // The session number and the access key of a sale's reply, between
+    // separators.
+    static QStringList saleHeading(const Reply &reply, const ReturnedCfe &cfe);
+    // Each line of each text as a line of the memo; an empty text as one
+    // empty line.
+    void addLines(const QStringList &texts);
+    // The CF-e's lines decoded from UTF-8, then the separator.
+    void addCfeLines(const QByteArrayList &lines);
+    // True when "CFe.xml" was written; otherwise the technician is told why.
+    bool saveCfe(const QByteArrayList &lines);
 
     QPushButton *BtnTesteAtivacao;
     QPushButton *BtnTesteProducao;
@@ -67,43 +101,6 @@ public:
     QPushButton *BtnDir;
     QPushButton *BtnEnviaDir;
     QPlainTextEdit *MemoCFe;
-
-    static constexpr int kMemoDesignHeight = 308;
-
-protected:
-    void resizeEvent(QResizeEvent *event) override;
-
-private:
-    void connectHandlers();
-    void placeMemo();
-
-    // The activation-code prompt and the code's length check.
-    bool promptCode();
-    QByteArray activationCode() const;
-
-    void runEndToEnd(bool production);
-    std::optional<QString> productionDocument();
-    std::optional<QString> activationDocument();
-    void readEndToEndReply(bool production);
-    void acceptEndToEndCfe();
-
-    // The reading of a sale or cancellation reply: successCode brings a CF-e,
-    // shown under heading; any other code is a refusal.
-    void readCfeReply(Command command, const QString &successCode,
-                      const std::function<QStringList(const ReturnedCfe &)> &heading);
-    void refuseCfe(Command command);
-    void readQueriedReply();
-
-    // The session number and the access key of a sale's reply, between
-    // separators.
-    QStringList saleHeading(const ReturnedCfe &cfe) const;
-    // Each line of each text as a line of the memo; an empty text as one
-    // empty line.
-    void addLines(const QStringList &texts);
-    // The CF-e's lines decoded from UTF-8, then the separator.
-    void addCfeLines(const QByteArrayList &lines);
-    // True when "CFe.xml" was written; otherwise the technician is told why.
-    bool saveCfe(const QByteArrayList &lines);
 
     TFFimAFim &FFimAFim_;
     CfeFile cfeFile_;

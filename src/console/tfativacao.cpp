@@ -8,7 +8,6 @@
 #include "console/commandline.h"
 #include "console/homepage.h"
 #include "console/interaction.h"
-#include "console/labelededit.h"
 #include "console/logpage.h"
 #include "console/mfenetworkpage.h"
 #include "console/networkpage.h"
@@ -23,13 +22,10 @@
 #include "console/widgetfactory.h"
 #include "console/widgetstyle.h"
 #include "platform/usbserialprobe.h"
-#include "settings/tabelauf.h"
 
-#include <QComboBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -238,13 +234,12 @@ void TFAtivacao::openSettings()
 void TFAtivacao::FormCreate(const QStringList &arguments)
 {
     testPage_->showSessionNumber(state_.NumSessao);
-    for (int row = 0; row < TabelaUF::count(); ++row)
-        activationPage_->cbo->addItem(TabelaUF::abbreviation(row));
+    activationPage_->fillStateList();
 
     const CommandLine commandLine(arguments);
     switch (commandLine.layout()) {
     case CommandLine::TestPageLayout::User:
-        networkPage_->Edtproxy_senha->setEchoMode(QLineEdit::Password);
+        networkPage_->hideProxyPassword();
         testPage_->setAdministratorRowVisible(false);
         testPage_->setMemoHeight(kUserMemoHeight);
         break;

@@ -11,13 +11,13 @@
 // A technician's click on a left-column button runs the entry handler its row
 // names (for example StatusPage::BitBtnStatusClick) at the handler's edge
 // (OperationFrame::onClick). The handler checks its fields, then
-// OperationFrame::run draws the session number and calls CommandChannel, which
+// OperationFrame::send draws the session number and calls CommandChannel, which
 // reaches the module through the bound library (LibraryBinding) or the
-// Integrador's folders (IntegradorExchange). The reply comes back into
-// ConsoleState::Retorno; the frame splits it into ListaRetorno and hands it to
-// the page, which shows what the result code means (OperationFrame::showResult),
-// and the tax authority's message follows in TFMSefaz. What one page changes
-// on another travels by signals connected here.
+// Integrador's folders (IntegradorExchange). The reply comes back to the page
+// split into fields (Reply); the page reads it under the frame's reply guard
+// (OperationFrame::readReply) and shows what the result code means
+// (OperationFrame::showResult), and the tax authority's message follows in
+// TFMSefaz. What one page changes on another travels by signals connected here.
 
 #include "channel/commandchannel.h"
 #include "console/consolestate.h"

@@ -8,6 +8,7 @@
 #include "console/widgetfactory.h"
 #include "console/widgetstyle.h"
 #include "settings/clientdataset.h"
+#include "settings/texttrim.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -37,13 +38,13 @@ TFFimAFim::TFFimAFim(ConsoleState &state, ClientDataSet &cds, Interaction &inter
     EdtIEContrib->place(kLeft, 68, kEditWidth);
     EdtCNPJSw = WidgetFactory::cnpjEdit(this, QStringLiteral("EdtCNPJSw"), QStringLiteral("CNPJ Software House:"),
                                         {kLeft, 112, kEditWidth, 21});
-    auto *signature = new SignatureInput(this, interaction,
-                                         {{kLeft, 142}, {kLeft, 158, 336, 42}, {kLeft, 222, 300, 21}, {320, 222, 32, 21}});
-    LblAssinatura = signature->LblAssinatura;
-    rgAssinatura = signature->rgAssinatura;
-    EdtAssinatura = signature->EdtAssinatura;
+    signature_ = new SignatureInput(this, interaction,
+                                    {{kLeft, 142}, {kLeft, 158, 336, 42}, {kLeft, 222, 300, 21}, {320, 222, 32, 21}});
+    LblAssinatura = signature_->LblAssinatura;
+    rgAssinatura = signature_->rgAssinatura;
+    EdtAssinatura = signature_->EdtAssinatura;
     EdtAssinatura->setMaxLength(kSignatureLength);
-    Button3 = signature->Button3;
+    Button3 = signature_->Button3;
     BtnOk = WidgetFactory::button(this, QStringLiteral("BtnOk"), QStringLiteral("Ok"), 119, 250);
     BtnOk->setDefault(true);
 
@@ -56,6 +57,17 @@ void TFFimAFim::setProductionEntries(bool enabled)
     for (QWidget *entry :
          std::initializer_list<QWidget *>{EdtCNPJSw, EdtIEContrib, rgAssinatura, EdtAssinatura, Button3})
         entry->setEnabled(enabled);
+}
+
+TFFimAFim::Entries TFFimAFim::entries() const
+{
+    return {EdtCNPJContrib2->digits(), EdtIEContrib->digits(), EdtCNPJSw->digits(),
+            TextTrim::trim(EdtAssinatura->text())};
+}
+
+std::optional<QString> TFFimAFim::readSignature() const
+{
+    return signature_->read();
 }
 
 void TFFimAFim::showEvent(QShowEvent *event)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
+#include <optional>
 
 class ClientDataSet;
 class Interaction;
@@ -9,10 +11,11 @@ class MaskedEdit;
 class QLabel;
 class QPushButton;
 class RadioGroup;
+class SignatureInput;
 struct ConsoleState;
 
 // The end-to-end test dialog. It reports how it was closed in Cancelado; the
-// test page reads its edits.
+// test page reads its entries.
 class TFFimAFim : public QDialog
 {
     Q_OBJECT
@@ -23,6 +26,18 @@ public:
     // The production test takes every entry; the activation test only the
     // taxpayer's CNPJ.
     void setProductionEntries(bool enabled);
+
+    // What the technician typed: the digits of the masked edits and the
+    // signature edit's text, trimmed.
+    struct Entries {
+        QString taxpayer;
+        QString ie;
+        QString softwareHouse;
+        QString signature;
+    };
+    Entries entries() const;
+    // The signature typed or read from its file (see SignatureInput::read).
+    std::optional<QString> readSignature() const;
 
     static const QString kIeMask;
 
@@ -44,4 +59,5 @@ private:
 
     ConsoleState &state_;
     ClientDataSet &cds_;
+    SignatureInput *signature_;
 };

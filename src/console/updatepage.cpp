@@ -53,13 +53,13 @@ void UpdatePage::BtnAtualizarSWClick()
     blankOutcome();
     if (frame().checkCode(*EdtCodAtiv7)) {
         Q_EMIT aboutToSend();
-        frame().run(Command::AtualizarSoftwareSAT, OperationFrame::codeArgument(*EdtCodAtiv7),
-                    {[this] { showOutcome(); }});
+        const Reply reply = frame().send(Command::AtualizarSoftwareSAT, OperationFrame::codeArgument(*EdtCodAtiv7));
+        frame().readReply(reply, [&] { showOutcome(reply); });
     }
     EdtCodAtiv7->clear();
 }
 
-void UpdatePage::showOutcome()
+void UpdatePage::showOutcome(const Reply &reply)
 {
     // Visible before the code is read: an unreadable reply leaves it blank.
     LblAtualiza->show();
@@ -72,8 +72,8 @@ void UpdatePage::showOutcome()
         {QStringLiteral("14098"), QStringLiteral("MFE em processamento. Tente novamente")},
         {QStringLiteral("14099"), OperationFrame::kErroDesconhecido},
     };
-    if (const QString *caption = OperationFrame::find(captions, frame().resultCode()))
+    if (const QString *caption = OperationFrame::find(captions, reply.resultCode()))
         LblAtualiza->setText(*caption);
     // Only the busy code has a message box: the communication failure.
-    frame().showResult(Command::AtualizarSoftwareSAT, {});
+    frame().showResult(Command::AtualizarSoftwareSAT, reply, {});
 }

@@ -6,6 +6,7 @@ class LabeledEdit;
 class QLabel;
 class QPushButton;
 class QTextEdit;
+class Reply;
 
 // Page 10: the update of the module's basic software, its outcome in a label.
 class UpdatePage : public ConsolePage
@@ -16,12 +17,6 @@ public:
     UpdatePage(PageContext &context, QWidget *parent);
 
     void BitAtualizaSWClick();
-    void BtnAtualizarSWClick();
-
-    LabeledEdit *EdtCodAtiv7;
-    QPushButton *BtnAtualizarSW;
-    QLabel *LblAtualiza;
-    QTextEdit *Memo5;
 
 public Q_SLOTS:
     // The outcome becomes a single blank; the label keeps its visibility.
@@ -35,5 +30,11 @@ protected:
     void shown() override;
 
 private:
-    void showOutcome();
+    void BtnAtualizarSWClick();
+    void showOutcome(const Reply &reply);
+
+    LabeledEdit *EdtCodAtiv7;
+    QPushButton *BtnAtualizarSW;
+    QLabel *LblAtualiza;
+    QTextEdit *Memo5;
 };

@@ -114,6 +114,14 @@ QPushButton *WidgetFactory::button(QWidget *parent, const QString &name, const Q
     return button;
 }
 
+QPushButton *WidgetFactory::pickerButton(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    auto *button = new QPushButton(QStringLiteral("..."), parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    return button;
+}
+
 QPlainTextEdit *WidgetFactory::memo(QWidget *parent, const QString &name, const QRect &geometry)
 {
     auto *memo = new QPlainTextEdit(parent);

@@ -41,6 +41,8 @@ public:
     static QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
     // A push button of the standard 130 x 29 size.
     static QPushButton *button(QWidget *parent, const QString &name, const QString &caption, int left, int top);
+    // The "..." button beside an edit that picks a file or a folder.
+    static QPushButton *pickerButton(QWidget *parent, const QString &name, const QRect &geometry);
     // Read-only, fixed-pitch, without line wrapping.
     static QPlainTextEdit *memo(QWidget *parent, const QString &name, const QRect &geometry);
     // A read-only notice in green centred lines, outside the tab order.

@@ -166,7 +166,7 @@ void TestLogDecoder::text()
     QFETCH(int, mode);
     QFETCH(QString, payload);
     QFETCH(QString, text);
-    QCOMPARE(LogDecoder::text(mode, payload), text);
+    QCOMPARE(LogDecoder::text(LogDecoder::Mode(mode), payload), text);
 }
 
 QTEST_GUILESS_MAIN(TestLogDecoder)

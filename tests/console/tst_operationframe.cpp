@@ -69,6 +69,10 @@ private Q_SLOTS:
     void sefazDefaultState();
     void guardVariants_data();
     void guardVariants();
+    void guardReportsRead_data();
+    void guardReportsRead();
+    void promptedCode_data();
+    void promptedCode();
     void resultTable_data();
     void resultTable();
     void codeCheck_data();
@@ -149,13 +153,9 @@ void TestOperationFrame::sefazDialog()
     ConsoleFixture console;
     console.start();
     OperationFrame &frame = console.window().frame();
-    console.window().state().Retorno = reply;
     bool read = false;
-    OperationFrame::ReplyReading reading;
-    reading.readFields = [&read] { read = true; };
-    frame.readReply(reading);
+    QVERIFY(frame.readReply(Reply(reply), [&read] { read = true; }));
     QVERIFY(read);
-    QVERIFY(console.window().state().ListaRetorno.isEmpty()); // freed at the end
     if (memo.isEmpty()) {
         QVERIFY(console.interaction.events.isEmpty());
         return;
@@ -203,6 +203,40 @@ void TestOperationFrame::prompt()
     QCOMPARE(console.window().state().CodAtivacao, code);
 }
 
+void TestOperationFrame::promptedCode_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("confirm");
+    QTest::addColumn<QString>("code"); // empty: none
+    QTest::addColumn<QStringList>("messages");
+
+    const QStringList shortCode{QStringLiteral("Código de Ativação deve ter no mínimo 8 caracteres.")};
+    QTest::newRow("8 characters within blanks") << " 12345678 " << true << "12345678" << QStringList();
+    QTest::newRow("7 characters") << "1234567" << true << QString() << shortCode;
+    QTest::newRow("empty") << "" << true << QString() << shortCode;
+    QTest::newRow("prompt closed") << "12345678" << false << QString() << QStringList();
+}
+
+void TestOperationFrame::promptedCode()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, confirm);
+    QFETCH(QString, code);
+    QFETCH(QStringList, messages);
+
+    ConsoleFixture console;
+    console.start();
+    console.interaction.dialogSteps.enqueue([typed, confirm](QDialog &dialog) {
+        QTest::keyClicks(dialog.findChild<QLineEdit *>(QStringLiteral("EdtCodigo")), typed);
+        if (confirm)
+            QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("BtnTrocarCod")), Qt::LeftButton);
+    });
+    const std::optional<QString> prompted = console.window().frame().promptCode();
+    QCOMPARE(prompted.value_or(QString()), code);
+    QCOMPARE(prompted.has_value(), !code.isEmpty());
+    QCOMPARE(console.interaction.messages(), messages);
+}
+
 void TestOperationFrame::promptDefaultState()
 {
     ConsoleFixture console;
@@ -236,42 +270,75 @@ void TestOperationFrame::sefazDefaultState()
 void TestOperationFrame::guardVariants_data()
 {
     QTest::addColumn<int>("guard");
+    QTest::addColumn<bool>("withSefaz"); // readReply, else readGuarded
     QTest::addColumn<QStringList>("events");
     QTest::addColumn<bool>("escapes");
 
     const QString kSefaz = QStringLiteral("dialog: FMSefaz");
-    QTest::newRow("raw reply shown") << int(OperationFrame::Guard::ShowRawReply)
-                                     << QStringList{QStringLiteral("message: before"),
-                                                    QStringLiteral("message: sem|campo||C01"), kSefaz}
+    const QString kRaw = QStringLiteral("message: sem|campo||C01");
+    QTest::newRow("raw reply shown") << int(OperationFrame::Guard::ShowRawReply) << true << QStringList{kRaw, kSefaz}
                                      << false;
-    QTest::newRow("silent") << int(OperationFrame::Guard::Silent) << QStringList{kSefaz} << false;
+    QTest::newRow("silent") << int(OperationFrame::Guard::Silent) << true << QStringList{kSefaz} << false;
     // Unguarded, the tax authority's step still runs before the error escapes.
-    QTest::newRow("no guard") << int(OperationFrame::Guard::None) << QStringList{kSefaz} << true;
+    QTest::newRow("no guard") << int(OperationFrame::Guard::None) << true << QStringList{kSefaz} << true;
+    // The page shows the tax authority's message itself, if at all.
+    QTest::newRow("raw reply shown, no tax authority's step")
+        << int(OperationFrame::Guard::ShowRawReply) << false << QStringList{kRaw} << false;
+    QTest::newRow("silent, no tax authority's step")
+        << int(OperationFrame::Guard::Silent) << false << QStringList() << false;
+    QTest::newRow("no guard, no tax authority's step")
+        << int(OperationFrame::Guard::None) << false << QStringList() << true;
 }
 
 void TestOperationFrame::guardVariants()
 {
     QFETCH(int, guard);
+    QFETCH(bool, withSefaz);
     QFETCH(QStringList, events);
     QFETCH(bool, escapes);
 
     ConsoleFixture console;
     console.start();
     OperationFrame &frame = console.window().frame();
-    console.window().state().Retorno = QStringLiteral("sem|campo||C01");
-    OperationFrame::ReplyReading reading;
-    reading.guard = OperationFrame::Guard(guard);
-    reading.readFields = [&frame] { frame.field(4); };
-    reading.beforeRawReply = [&console] { console.interaction.showMessage(QStringLiteral("before")); };
+    const Reply reply(QStringLiteral("sem|campo||C01"));
+    bool pastTheError = false;
+    const auto reading = [&reply, &pastTheError] {
+        reply.field(4);
+        pastTheError = true;
+    };
+    const auto how = OperationFrame::Guard(guard);
     bool escaped = false;
+    bool read = true; // stays so when the error escapes
     try {
-        frame.readReply(reading);
+        read = withSefaz ? frame.readReply(reply, reading, how) : frame.readGuarded(reply, reading, how);
     } catch (const std::out_of_range &) {
         escaped = true;
     }
     QCOMPARE(escaped, escapes);
+    QVERIFY(!pastTheError);
+    QCOMPARE(read, escapes);
     QCOMPARE(console.interaction.events, events);
-    QVERIFY(console.window().state().ListaRetorno.isEmpty());
+}
+
+void TestOperationFrame::guardReportsRead_data()
+{
+    QTest::addColumn<int>("guard");
+    QTest::newRow("raw reply shown") << int(OperationFrame::Guard::ShowRawReply);
+    QTest::newRow("silent") << int(OperationFrame::Guard::Silent);
+    QTest::newRow("no guard") << int(OperationFrame::Guard::None);
+}
+
+void TestOperationFrame::guardReportsRead()
+{
+    QFETCH(int, guard);
+    ConsoleFixture console;
+    console.start();
+    OperationFrame &frame = console.window().frame();
+    const Reply reply(QStringLiteral("123456|08000|ok|C01|Mensagem"));
+    QString code;
+    QVERIFY(frame.readReply(reply, [&] { code = reply.resultCode(); }, OperationFrame::Guard(guard)));
+    QCOMPARE(code, QStringLiteral("08000"));
+    QCOMPARE(console.interaction.events, QStringList{QStringLiteral("dialog: FMSefaz")});
 }
 
 void TestOperationFrame::resultTable_data()
@@ -312,12 +379,12 @@ void TestOperationFrame::resultTable()
         {QStringLiteral("13002"), QStringLiteral("segunda")},
         {QStringLiteral("11098"), QStringLiteral("mensagem própria")},
     };
-    console.window().state().Retorno = QStringLiteral("123456|") + code + QStringLiteral("|texto||");
-    frame.readReply({[&] {
-        frame.showResult(Command(command), table,
-                         [&] { console.interaction.showMessage(QStringLiteral("outro código")); });
-    }});
+    const Reply reply(QStringLiteral("123456|") + code + QStringLiteral("|texto||"));
+    const bool shown = frame.showResult(Command(command), reply, table);
+    if (!shown)
+        console.interaction.showMessage(QStringLiteral("outro código"));
     QCOMPARE(console.interaction.messages(), messages);
+    QCOMPARE(shown, messages != QStringList{QStringLiteral("outro código")});
 }
 
 void TestOperationFrame::codeCheck_data()

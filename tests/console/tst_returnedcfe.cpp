@@ -16,6 +16,8 @@ private Q_SLOTS:
     void fromReply();
     void shortReply_data();
     void shortReply();
+    void endToEnd_data();
+    void endToEnd();
     void lines_data();
     void lines();
 };
@@ -92,6 +94,35 @@ void TestReturnedCfe::shortReply()
         QCOMPARE(cfe.key(), QStringLiteral("chave"));
     else
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, cfe.key());
+}
+
+void TestReturnedCfe::endToEnd_data()
+{
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QStringList>("lines"); // {"throws"}: the reply stops before the CF-e
+
+    const QStringList throws{QStringLiteral("throws")};
+    QTest::newRow("CF-e in field 5") << "1|09000|0000|ok||PHgvPg==" << QStringList{QStringLiteral("<x/>")};
+    QTest::newRow("lines of the CF-e") << "1|09000|0000|ok||PGE+DQo8Yi8+PC9hPg==|t"
+                                       << QStringList{QStringLiteral("<a>"), QStringLiteral("<b/></a>")};
+    QTest::newRow("empty field 5") << "1|09001|0000|erro||" << QStringList();
+    QTest::newRow("ends before field 5") << "1|09098|0000|ocupado|" << throws;
+    QTest::newRow("empty reply") << "" << throws;
+}
+
+void TestReturnedCfe::endToEnd()
+{
+    QFETCH(QString, reply);
+    QFETCH(QStringList, lines);
+
+    if (lines == QStringList{QStringLiteral("throws")}) {
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, ReturnedCfe::endToEndLines(Reply(reply)));
+        return;
+    }
+    QByteArrayList bytes;
+    for (const QString &line : lines)
+        bytes.append(line.toUtf8());
+    QCOMPARE(ReturnedCfe::endToEndLines(Reply(reply)), bytes);
 }
 
 void TestReturnedCfe::lines_data()
