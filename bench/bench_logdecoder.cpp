@@ -3,7 +3,9 @@
 //     memo showing it with its end in view;
 //  2. the same log through the log page, from the click on "Extrair Logs"
 //     to the repainted window: the fake module library's reply, its split
-//     into fields, the status bar, the decoding and the memo;
+//     into fields, the status bar, the decoding and the memo; next to a
+//     plain setPlainText of the same text into the page's memo, in the same
+//     run;
 //  3. a 100 000-line log (SuperLog mode) whose only block stands near its
 //     start, so the backward search crosses almost all of it.
 // Run with QT_QPA_PLATFORM=offscreen or on a display.
@@ -92,8 +94,14 @@ void measureLogPage(const QByteArray &log)
         bound.click(QStringLiteral("BitLogs"));
         window.repaint();
     });
-    const bool shown = bound.find<QPlainTextEdit>(QStringLiteral("MemoLogs"))->blockCount() > 1;
+    auto *memo = bound.find<QPlainTextEdit>(QStringLiteral("MemoLogs"));
+    const bool shown = memo->blockCount() > 1;
+    // The memo holds the log, as before each run through the page.
+    const QString text = LogDecoder::wholeLog(log);
+    const double plainMs = medianMs([memo, &text] { memo->setPlainText(text); });
     std::printf("  through the page, click to repainted window: %.1f ms%s\n", pageMs, shown ? "" : " (log NOT shown)");
+    std::printf("  plain setPlainText of the same text into the memo: %.1f ms; the page takes %.2f times that\n",
+                plainMs, pageMs / plainMs);
 }
 
 void measureWholeLog(QPlainTextEdit &memo)
