@@ -2,7 +2,7 @@
 // memo, the size of a settings file near the reader's limit), and fitting
 // such a value into its field; then saving such a value as the console does
 // (the field set, the dataset closed and so written), next to a QSaveFile
-// write of the same bytes, in the same run.
+// write of the same bytes, the two taking turns in the same run.
 
 #include "settings/clientdataset.h"
 #include "settings/datapacket.h"
@@ -19,52 +19,57 @@
 namespace {
 
 constexpr int kValueChars = 3 * 1024 * 1024;
-constexpr int kRuns = 7;
+constexpr int kRuns = 11;
 
 double elapsedMs(const QElapsedTimer &timer)
 {
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-// Median milliseconds of kRuns runs of step, each after its untimed prepare.
-double medianMs(const std::function<void()> &prepare, const std::function<void()> &step)
+double timedMs(const std::function<void()> &step)
 {
-    std::vector<double> times;
-    for (int run = 0; run < kRuns; ++run) {
-        prepare();
-        QElapsedTimer timer;
-        timer.start();
-        step();
-        times.push_back(elapsedMs(timer));
-    }
-    std::sort(times.begin(), times.end());
-    return times[kRuns / 2];
+    QElapsedTimer timer;
+    timer.start();
+    step();
+    return elapsedMs(timer);
 }
 
-// The value saved into a fresh settings file, then the same bytes written
-// through QSaveFile; false when a write failed.
+double median(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// The value saved into a fresh settings file, then the file's bytes written
+// through QSaveFile, taking turns so that both meet the same load of the
+// machine; false when a write failed.
 bool measureSave(const QString &value)
 {
     const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Parametros.xml"));
-    bool written = true;
-    const double saveMs = medianMs([&path] { QFile::remove(path); },
-                                   [&path, &value, &written] {
-                                       ClientDataSet settings(path);
-                                       settings.Open();
-                                       settings.Edit();
-                                       settings.setFieldAsString(QStringLiteral("CSR"), value);
-                                       written = settings.Close() == ClientDataSet::CloseResult::Written && written;
-                                   });
-    QFile file(path);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     const QString copyPath = folder.filePath(QStringLiteral("copia.xml"));
-    const double plainMs = medianMs([] {},
-                                    [&copyPath, &bytes, &written] {
-                                        QSaveFile copy(copyPath);
-                                        written = copy.open(QIODevice::WriteOnly) && copy.write(bytes) == bytes.size()
-                                            && copy.commit() && written;
-                                    });
+    bool written = true;
+    QByteArray bytes;
+    std::vector<double> saveTimes;
+    std::vector<double> plainTimes;
+    for (int run = 0; run < kRuns; ++run) {
+        QFile::remove(path);
+        saveTimes.push_back(timedMs([&path, &value, &written] {
+            ClientDataSet settings(path);
+            settings.Open();
+            settings.Edit();
+            settings.setFieldAsString(QStringLiteral("CSR"), value);
+            written = settings.Close() == ClientDataSet::CloseResult::Written && written;
+        }));
+        QFile file(path);
+        bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        plainTimes.push_back(timedMs([&copyPath, &bytes, &written] {
+            QSaveFile copy(copyPath);
+            written = copy.open(QIODevice::WriteOnly) && copy.write(bytes) == bytes.size() && copy.commit() && written;
+        }));
+    }
+    const double saveMs = median(saveTimes);
+    const double plainMs = median(plainTimes);
     std::printf("saving the memo into a new settings file: %.1f ms; QSaveFile write of its %lld bytes: %.1f ms; "
                 "the save takes %.2f times that\n",
                 saveMs, qlonglong(bytes.size()), plainMs, saveMs / plainMs);

@@ -4,17 +4,16 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 
 namespace {
 
 constexpr char kDefaultChar = '?';
 
 // The code page as a table of its 256 characters, read once from the
-// platform's decoder. Encoding looks characters up in the inverse table
-// instead of asking the platform's encoder, which drops "ignorable"
-// characters and writes a substitute byte for missing ones, so that its
-// output cannot be matched with the text character by character.
+// platform's decoder, and the inverse table of every UTF-16 unit. Encoding
+// looks characters up there instead of asking the platform's encoder, which
+// drops "ignorable" characters and writes a substitute byte for missing ones,
+// so that its output cannot be matched with the text character by character.
 class CodePageTable
 {
 public:
@@ -25,36 +24,34 @@ public:
 #else
         QStringDecoder decoder("windows-1252");
 #endif
+        bytes_.fill(kMissing);
         for (int byte = 0; byte < 256; ++byte) {
             const QByteArray single(1, char(byte));
             const QString decoded = decoder.isValid() ? decoder.decode(single) : QString::fromLatin1(single);
             // A byte that is no character of its own (a lead byte) stays undecodable.
-            characters_[std::size_t(byte)] = decoded.size() == 1 ? decoded.at(0).unicode() : char16_t(0xFFFD);
+            const char16_t character = decoded.size() == 1 ? decoded.at(0).unicode() : char16_t(0xFFFD);
+            characters_[std::size_t(byte)] = character;
+            // A character that two bytes decode to is written as the lower one.
+            if (character != 0xFFFD && bytes_[character] == kMissing)
+                bytes_[character] = qint16(byte);
+            keepsAscii_ = keepsAscii_ && (byte >= 0x80 || character == byte);
         }
-        for (int byte = 0; byte < 256; ++byte) {
-            const char16_t character = characters_[std::size_t(byte)];
-            if (character != 0xFFFD)
-                bytes_[std::size_t(byteCount_++)] = {character, uchar(byte)};
-        }
-        std::sort(bytes_.begin(), bytes_.begin() + byteCount_);
     }
 
     char16_t character(uchar byte) const { return characters_[byte]; }
 
-    // The byte of a character, or -1 when the code page lacks it.
-    int byteOf(char32_t codePoint) const
-    {
-        if (codePoint > 0xFFFF)
-            return -1;
-        const auto end = bytes_.begin() + byteCount_;
-        const auto found = std::lower_bound(bytes_.begin(), end, std::pair<char16_t, uchar>(char16_t(codePoint), 0));
-        return found != end && found->first == codePoint ? found->second : -1;
-    }
+    // Every ASCII character is its own byte, as in every ANSI code page.
+    bool keepsAscii() const { return keepsAscii_; }
+
+    // The byte of a character, or kMissing when the code page lacks it.
+    int byteOf(char32_t codePoint) const { return codePoint > 0xFFFF ? kMissing : bytes_[codePoint]; }
+
+    static constexpr qint16 kMissing = -1;
 
 private:
     std::array<char16_t, 256> characters_{};
-    std::array<std::pair<char16_t, uchar>, 256> bytes_{};
-    int byteCount_ = 0;
+    std::array<qint16, 0x10000> bytes_{};
+    bool keepsAscii_ = true;
 };
 
 const CodePageTable &table()
@@ -63,44 +60,67 @@ const CodePageTable &table()
     return codePage;
 }
 
-QByteArray defaultChar(char32_t)
+// Writes text's bytes into a buffer sized for one byte per unit; a missing
+// character is "?", or as missing spells it when given.
+QByteArray encode(const QString &text, QByteArray (*missing)(char32_t codePoint))
 {
-    return QByteArray(1, kDefaultChar);
+    const CodePageTable &codePage = table();
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char *out = bytes.data();
+    const QChar *units = text.constData();
+    const qsizetype size = text.size();
+    const bool keepsAscii = codePage.keepsAscii();
+    for (qsizetype index = 0; index < size; ++index) {
+        char32_t codePoint = units[index].unicode();
+        if (codePoint < 0x80 && keepsAscii) {
+            *out++ = char(codePoint);
+            continue;
+        }
+        int byte = codePage.byteOf(codePoint);
+        if (byte >= 0) {
+            *out++ = char(byte);
+            continue;
+        }
+        // No byte decodes to a surrogate: a lone one is missing, a pair is
+        // one character above the table's range.
+        if (QChar::isHighSurrogate(codePoint) && index + 1 < size && units[index + 1].isLowSurrogate()) {
+            codePoint = QChar::surrogateToUcs4(char16_t(codePoint), units[++index].unicode());
+            byte = codePage.byteOf(codePoint);
+        }
+        if (byte >= 0 || !missing) {
+            *out++ = byte >= 0 ? char(byte) : kDefaultChar;
+            continue;
+        }
+        const QByteArray spelled = missing(codePoint);
+        // The units still to come keep their byte each.
+        const qsizetype written = out - bytes.constData();
+        if (spelled.size() > 1)
+            bytes.resize(bytes.size() + spelled.size() - 1);
+        out = std::copy(spelled.cbegin(), spelled.cend(), bytes.data() + written);
+    }
+    bytes.truncate(out - bytes.constData());
+    return bytes;
 }
 
 } // namespace
 
 QByteArray AnsiCodePage::fromUnicode(const QString &text)
 {
-    return fromUnicode(text, defaultChar);
+    return encode(text, nullptr);
 }
 
 QByteArray AnsiCodePage::fromUnicode(const QString &text, QByteArray (*missing)(char32_t codePoint))
 {
-    const CodePageTable &codePage = table();
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (qsizetype index = 0; index < text.size(); ++index) {
-        const QChar unit = text.at(index);
-        char32_t codePoint = unit.unicode();
-        if (unit.isHighSurrogate() && index + 1 < text.size() && text.at(index + 1).isLowSurrogate())
-            codePoint = QChar::surrogateToUcs4(unit, text.at(++index));
-        // A lone surrogate is no character: the table holds none.
-        const int byte = codePage.byteOf(codePoint);
-        if (byte >= 0)
-            bytes.append(char(byte));
-        else
-            bytes.append(missing(codePoint));
-    }
-    return bytes;
+    return encode(text, missing);
 }
 
 QString AnsiCodePage::toUnicode(const QByteArray &bytes)
 {
     const CodePageTable &codePage = table();
     QString text(bytes.size(), Qt::Uninitialized);
-    for (qsizetype index = 0; index < bytes.size(); ++index)
-        text[index] = QChar(codePage.character(uchar(bytes.at(index))));
+    QChar *out = text.data();
+    for (const char byte : bytes)
+        *out++ = QChar(codePage.character(uchar(byte)));
     return text;
 }
 

@@ -22,6 +22,8 @@ class TestAnsiCodePage : public QObject
 private Q_SLOTS:
     void fromUnicode_data();
     void fromUnicode();
+    void fromUnicodeSpellingMissing_data();
+    void fromUnicodeSpellingMissing();
     void roundTripOfEveryByte();
     void utf8Display_data();
     void utf8Display();
@@ -50,6 +52,8 @@ void TestAnsiCodePage::fromUnicode_data()
     QTest::newRow("pair in reverse order") << units({0xDE00, 0xD83D}) << QByteArray("??");
     QTest::newRow("undefined byte 81 keeps its character") << QStringLiteral("\u0081") << QByteArray("\x81");
     QTest::newRow("replacement character") << QStringLiteral("\ufffd") << QByteArray("?");
+    QTest::newRow("above FF with a letter's low byte") << QStringLiteral("\u0141\u0100") << QByteArray("??");
+    QTest::newRow("Windows-1252 letters above FF") << QStringLiteral("\u0161\u0178\u0152") << QByteArray("\x9a\x9f\x8c");
 }
 
 void TestAnsiCodePage::fromUnicode()
@@ -57,6 +61,25 @@ void TestAnsiCodePage::fromUnicode()
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
     QCOMPARE(AnsiCodePage::fromUnicode(text), bytes);
+}
+
+void TestAnsiCodePage::fromUnicodeSpellingMissing_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("each missing character spelled") << QStringLiteral("a\u03a9\u20acb\u03a9") << QByteArray("a<?>\x80" "b<?>");
+    QTest::newRow("astral character spelled once") << QString::fromUtf8("x\xf0\x9f\x98\x80y") << QByteArray("x<?>y");
+    QTest::newRow("lone surrogates spelled") << units({0xDE00, u'a', 0xD83D}) << QByteArray("<?>a<?>");
+    QTest::newRow("question mark is no missing character") << QStringLiteral("?\u03a9?") << QByteArray("?<?>?");
+    QTest::newRow("only missing characters") << QString(3000, QChar(0x03a9)) << QByteArray("<?>").repeated(3000);
+}
+
+void TestAnsiCodePage::fromUnicodeSpellingMissing()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(AnsiCodePage::fromUnicode(text, [](char32_t) { return QByteArrayLiteral("<?>"); }), bytes);
 }
 
 void TestAnsiCodePage::roundTripOfEveryByte()
