@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -60,46 +61,142 @@ const CodePageTable &table()
     return codePage;
 }
 
-// Writes text's bytes into a buffer sized for one byte per unit; a missing
-// character is "?", or as missing spells it when given.
-QByteArray encode(const QString &text, QByteArray (*missing)(char32_t codePoint))
+// True when no byte has its high bit set, looked at eight bytes at a time.
+bool isAscii(const QByteArray &bytes)
 {
-    const CodePageTable &codePage = table();
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    char *out = bytes.data();
-    const QChar *units = text.constData();
-    const qsizetype size = text.size();
-    const bool keepsAscii = codePage.keepsAscii();
-    for (qsizetype index = 0; index < size; ++index) {
-        char32_t codePoint = units[index].unicode();
-        if (codePoint < 0x80 && keepsAscii) {
-            *out++ = char(codePoint);
-            continue;
-        }
-        int byte = codePage.byteOf(codePoint);
-        if (byte >= 0) {
-            *out++ = char(byte);
-            continue;
-        }
-        // No byte decodes to a surrogate: a lone one is missing, a pair is
-        // one character above the table's range.
-        if (QChar::isHighSurrogate(codePoint) && index + 1 < size && units[index + 1].isLowSurrogate()) {
-            codePoint = QChar::surrogateToUcs4(char16_t(codePoint), units[++index].unicode());
-            byte = codePage.byteOf(codePoint);
-        }
-        if (byte >= 0 || !missing) {
-            *out++ = byte >= 0 ? char(byte) : kDefaultChar;
-            continue;
-        }
-        const QByteArray spelled = missing(codePoint);
-        // The units still to come keep their byte each.
-        const qsizetype written = out - bytes.constData();
-        if (spelled.size() > 1)
-            bytes.resize(bytes.size() + spelled.size() - 1);
-        out = std::copy(spelled.cbegin(), spelled.cend(), bytes.data() + written);
+    const char *byte = bytes.constData();
+    const char *const end = byte + bytes.size();
+    for (; end - byte >= 8; byte += 8) {
+        quint64 eight = 0;
+        std::memcpy(&eight, byte, sizeof eight);
+        if (eight & 0x8080808080808080ULL)
+            return false;
     }
+    return std::all_of(byte, end, [](char rest) { return uchar(rest) < 0x80; });
+}
+
+// Calls visit with each character of text, a surrogate pair as one and a lone
+// surrogate as itself (no byte decodes to one), until visit returns false.
+template <typename Visit>
+void forEachCharacter(QStringView text, Visit visit)
+{
+    const qsizetype size = text.size();
+    for (qsizetype index = 0; index < size; ++index) {
+        char32_t codePoint = text[index].unicode();
+        if (QChar::isHighSurrogate(codePoint) && index + 1 < size && text[index + 1].isLowSurrogate())
+            codePoint = QChar::surrogateToUcs4(char16_t(codePoint), text[++index].unicode());
+        if (!visit(codePoint))
+            return;
+    }
+}
+
+// A character's byte, or kMissing; ASCII needs no lookup. Held by value, so
+// that a loop keeps it in registers.
+class ByteLookup
+{
+public:
+    ByteLookup()
+        : codePage_(table())
+        , keepsAscii_(codePage_.keepsAscii())
+    {
+    }
+
+    int operator()(char32_t codePoint) const
+    {
+        return codePoint < 0x80 && keepsAscii_ ? int(codePoint) : codePage_.byteOf(codePoint);
+    }
+
+private:
+    const CodePageTable &codePage_;
+    bool keepsAscii_;
+};
+
+// Writes characters' bytes into a buffer sized for one byte per character; a
+// missing character is "?", or as missing spells it when given. The position
+// goes in and out, so that the loop keeps it in a register.
+class CodePageWriter
+{
+public:
+    CodePageWriter(QByteArray &bytes, QByteArray (*missing)(char32_t codePoint))
+        : bytes_(bytes)
+        , missing_(missing)
+    {
+    }
+
+    char *put(char *out, char32_t codePoint) const
+    {
+        const int byte = byteOf_(codePoint);
+        if (byte >= 0 || !missing_) {
+            *out = byte >= 0 ? char(byte) : kDefaultChar;
+            return out + 1;
+        }
+        const QByteArray spelled = missing_(codePoint);
+        // The characters still to come keep their byte each.
+        const qsizetype written = out - bytes_.constData();
+        if (spelled.size() > 1)
+            bytes_.resize(bytes_.size() + spelled.size() - 1);
+        return std::copy(spelled.cbegin(), spelled.cend(), bytes_.data() + written);
+    }
+
+private:
+    const ByteLookup byteOf_;
+    QByteArray &bytes_;
+    QByteArray (*missing_)(char32_t codePoint);
+};
+
+QByteArray encode(QStringView text, QByteArray (*missing)(char32_t codePoint))
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    const CodePageWriter writer(bytes, missing);
+    char *out = bytes.data();
+    forEachCharacter(text, [&writer, &out](char32_t codePoint) {
+        out = writer.put(out, codePoint);
+        return true;
+    });
     bytes.truncate(out - bytes.constData());
     return bytes;
+}
+
+constexpr char32_t kMalformed = 0xFFFFFFFF;
+
+bool isContinuation(uchar byte)
+{
+    return (byte & 0xC0) == 0x80;
+}
+
+// The character of the well-formed UTF-8 sequence that starts at in, which
+// then moves past it; kMalformed for anything else (an overlong form, a
+// surrogate, a cut or stray byte).
+char32_t nextCharacter(const uchar *&in, const uchar *end)
+{
+    const uchar lead = in[0];
+    const qsizetype left = end - in;
+    if (lead < 0x80) {
+        in += 1;
+        return lead;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF && left >= 2 && isContinuation(in[1])) {
+        const char32_t codePoint = char32_t(lead & 0x1F) << 6 | (in[1] & 0x3F);
+        in += 2;
+        return codePoint;
+    }
+    if (lead >= 0xE0 && lead <= 0xEF && left >= 3 && isContinuation(in[1]) && isContinuation(in[2])) {
+        const char32_t codePoint = char32_t(lead & 0x0F) << 12 | char32_t(in[1] & 0x3F) << 6 | (in[2] & 0x3F);
+        if (codePoint < 0x800 || QChar::isSurrogate(codePoint))
+            return kMalformed;
+        in += 3;
+        return codePoint;
+    }
+    if (lead >= 0xF0 && lead <= 0xF4 && left >= 4 && isContinuation(in[1]) && isContinuation(in[2])
+        && isContinuation(in[3])) {
+        const char32_t codePoint = char32_t(lead & 0x07) << 18 | char32_t(in[1] & 0x3F) << 12
+            | char32_t(in[2] & 0x3F) << 6 | (in[3] & 0x3F);
+        if (codePoint < 0x10000 || codePoint > 0x10FFFF)
+            return kMalformed;
+        in += 4;
+        return codePoint;
+    }
+    return kMalformed;
 }
 
 } // namespace
@@ -114,11 +211,56 @@ QByteArray AnsiCodePage::fromUnicode(const QString &text, QByteArray (*missing)(
     return encode(text, missing);
 }
 
+QByteArray AnsiCodePage::fromUtf8(const QByteArray &utf8, QByteArray (*missing)(char32_t codePoint))
+{
+    // Qt's decoder drops a leading byte-order mark and replaces what is not
+    // UTF-8: such text takes the way through it.
+    if (utf8.startsWith("\xef\xbb\xbf"))
+        return encode(QString::fromUtf8(utf8), missing);
+    QByteArray bytes(utf8.size(), Qt::Uninitialized);
+    const CodePageWriter writer(bytes, missing);
+    char *out = bytes.data();
+    const auto *in = reinterpret_cast<const uchar *>(utf8.constData());
+    const uchar *const end = in + utf8.size();
+    while (in != end) {
+        const char32_t codePoint = nextCharacter(in, end);
+        if (codePoint == kMalformed)
+            return encode(QString::fromUtf8(utf8), missing);
+        out = writer.put(out, codePoint);
+    }
+    bytes.truncate(out - bytes.constData());
+    return bytes;
+}
+
+QString AnsiCodePage::roundTrip(const QString &text, qsizetype length)
+{
+    QString result(length < 0 ? text.size() : std::min(length, text.size()), Qt::Uninitialized);
+    const ByteLookup byteOf;
+    const QChar missing(table().character(uchar(kDefaultChar)));
+    QChar *out = result.data();
+    const QChar *const end = out + result.size();
+    // A character the code page has is what its byte decodes to.
+    forEachCharacter(text, [&byteOf, missing, &out, end](char32_t codePoint) {
+        if (out == end)
+            return false;
+        *out++ = byteOf(codePoint) >= 0 ? QChar(char16_t(codePoint)) : missing;
+        return true;
+    });
+    result.truncate(out - result.constData());
+    return result;
+}
+
 QString AnsiCodePage::toUnicode(const QByteArray &bytes)
 {
     const CodePageTable &codePage = table();
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
+    // Replies are mostly ASCII, which needs no lookup.
+    if (codePage.keepsAscii() && isAscii(bytes)) {
+        for (const char byte : bytes)
+            *out++ = QChar(char16_t(uchar(byte)));
+        return text;
+    }
     for (const char byte : bytes)
         *out++ = QChar(codePage.character(uchar(byte)));
     return text;

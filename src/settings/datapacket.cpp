@@ -178,7 +178,7 @@ QByteArray DataPacket::write(const Rows &rows)
 
     ByteWriter writer;
     document.save(writer, "", pugi::format_raw, pugi::encoding_utf8);
-    QByteArray bytes = AnsiCodePage::fromUnicode(QString::fromUtf8(writer.bytes), characterReference);
+    QByteArray bytes = AnsiCodePage::fromUtf8(writer.bytes, characterReference);
     bytes += "\r\n";
     return bytes;
 }
