@@ -1,6 +1,7 @@
 // The ANSI code page: every byte comes back from its character; every
 // character of a text is exactly one byte, its own when the code page has
 // it (by the platform's table, read here independently) and "?" otherwise.
+// The one-pass conversions agree with the steps they stand for.
 
 #include "fuzzcheck.h"
 #include "fuzzinput.h"
@@ -53,5 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     FUZZ_CHECK(ansi == expected);
     FUZZ_CHECK(AnsiCodePage::fromUnicode(text, marker) == marked);
+
+    FUZZ_CHECK(AnsiCodePage::fromUtf8(bytes, marker) == AnsiCodePage::fromUnicode(QString::fromUtf8(bytes), marker));
+    const qsizetype length = bytes.isEmpty() ? -1 : qsizetype(uchar(bytes.front())) - 1;
+    FUZZ_CHECK(AnsiCodePage::roundTrip(text, length) == AnsiCodePage::toUnicode(length < 0 ? ansi : ansi.left(length)));
     return 0;
 }

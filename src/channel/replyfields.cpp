@@ -1,65 +1,80 @@
 #include "channel/replyfields.h"
 
+#include <array>
+
 namespace {
-
-constexpr QChar kTerminator(u'\0');
-
-bool inSet(const QByteArray &set, QChar character)
-{
-    const char16_t code = character.unicode();
-    return code <= 0xFF && set.contains(static_cast<char>(code));
-}
 
 bool isQuote(QChar character)
 {
     return character == u'"' || character == u'\'';
 }
 
-// The text ends at its last character or at the first zero inside it.
-QChar charAt(const QString &content, qsizetype position)
+// 8-bit characters looked up in a table instead of searched for one by one.
+class CharacterSet
 {
-    return position < content.size() ? content.at(position) : kTerminator;
-}
+public:
+    explicit CharacterSet(const QByteArray &characters)
+    {
+        for (const char character : characters)
+            members_[uchar(character)] = true;
+    }
 
-// Returns the position of the character that ends the field starting at start.
-qsizetype scanField(const QByteArray &separators, const QString &content, qsizetype start)
+    bool contains(QChar character) const { return character.unicode() <= 0xFF && members_[character.unicode()]; }
+
+private:
+    std::array<bool, 256> members_{};
+};
+
+// Returns the position of the separator that ends the field starting at
+// start, or the text's size.
+qsizetype scanField(const CharacterSet &separators, QStringView text, qsizetype start)
 {
-    QChar quote = kTerminator;
-    qsizetype position = start;
-    for (;;) {
-        const QChar character = charAt(content, position);
-        const bool stops = character == kTerminator
-            || (quote != kTerminator ? character == quote : inSet(separators, character));
-        if (!stops) {
-            ++position;
+    QChar quote;
+    for (qsizetype position = start; position < text.size(); ++position) {
+        const QChar character = text[position];
+        if (quote.isNull() ? !separators.contains(character) : character != quote)
             continue;
-        }
         if (!isQuote(character))
             return position;
         // A quote that stopped the scan opens or closes a quoted stretch and
         // stays in the field; inside a stretch only its own quote stops it.
-        quote = quote == kTerminator ? character : kTerminator;
-        ++position;
+        quote = quote.isNull() ? character : QChar();
     }
+    return text.size();
+}
+
+// The same for one separator that opens no stretch.
+qsizetype nextSeparator(QChar separator, QStringView text, qsizetype start)
+{
+    const qsizetype end = text.indexOf(separator, start);
+    return end < 0 ? text.size() : end;
 }
 
 // Shared by both splitters; keepEmpty tells whether empty fields count.
 int split(const QByteArray &separators, const QByteArray &whiteSpace, const QString &content, QStringList *strings,
           bool keepEmpty)
 {
-    if (!strings || charAt(content, 0) == kTerminator)
+    // The text ends at its last character or at the first zero inside it.
+    const qsizetype zero = content.indexOf(QChar(u'\0'));
+    const QStringView text = QStringView(content).first(zero < 0 ? content.size() : zero);
+    if (!strings || text.isEmpty())
         return 0;
+    const CharacterSet separatorSet(separators);
+    const CharacterSet blanks(whiteSpace);
+    // A lone separator that opens no stretch is jumped to.
+    const QChar lone = separators.size() == 1 ? QChar(QLatin1Char(separators.front())) : QChar();
+    const bool jumps = !lone.isNull() && !isQuote(lone);
     int count = 0;
     qsizetype position = 0;
     for (;;) {
-        while (charAt(content, position) != kTerminator && inSet(whiteSpace, charAt(content, position)))
+        while (position < text.size() && blanks.contains(text[position]))
             ++position;
-        const qsizetype end = scanField(separators, content, position);
+        const qsizetype end = jumps ? nextSeparator(lone, text, position) : scanField(separatorSet, text, position);
         if (keepEmpty || end > position) {
             strings->append(content.mid(position, end - position));
             ++count;
         }
-        if (charAt(content, end) == kTerminator)
+        if (end == text.size())
             return count;
         position = end + 1;
     }

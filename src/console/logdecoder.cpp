@@ -2,6 +2,8 @@
 
 #include <QByteArrayView>
 
+#include <array>
+
 const QString LogDecoder::kLinhaFinal = QString(54, u'-');
 const QString LogDecoder::kSemSuperLog = QStringLiteral("Não foi encontrado SuperLog neste trecho do Log");
 
@@ -43,18 +45,73 @@ QString indentedBlock(QByteArrayView block)
     }
 }
 
+// The value of each Base64 character; -1 for the rest, which decoding skips.
+constexpr std::array<signed char, 256> kBase64Values = [] {
+    std::array<signed char, 256> values{};
+    for (signed char &value : values)
+        value = -1;
+    constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    for (int index = 0; index < 64; ++index)
+        values[std::size_t(uchar(kAlphabet[index]))] = static_cast<signed char>(index);
+    return values;
+}();
+
+int base64Value(QChar unit)
+{
+    return unit.unicode() <= 0xFF ? kBase64Values[unit.unicode()] : -1;
+}
+
+// Decodes straight from the payload's characters, without an 8-bit copy of
+// it: every 6 bits of alphabet characters, the rest skipped, give a byte
+// once 8 have come together. Four alphabet characters in a row, with no bits
+// pending, are three bytes at once.
+QByteArray fromBase64(QStringView payload)
+{
+    QByteArray bytes(payload.size() / 4 * 3 + 2, Qt::Uninitialized);
+    char *out = bytes.data();
+    const QChar *unit = payload.begin();
+    const QChar *const end = payload.end();
+    uint pending = 0;
+    int bits = 0;
+    while (unit != end) {
+        if (bits == 0 && end - unit >= 4) {
+            const int group[4] = {base64Value(unit[0]), base64Value(unit[1]), base64Value(unit[2]), base64Value(unit[3])};
+            if ((group[0] | group[1] | group[2] | group[3]) >= 0) {
+                const uint value = uint(group[0]) << 18 | uint(group[1]) << 12 | uint(group[2]) << 6 | uint(group[3]);
+                *out++ = char(value >> 16);
+                *out++ = char(value >> 8);
+                *out++ = char(value);
+                unit += 4;
+                continue;
+            }
+        }
+        const int value = base64Value(*unit++);
+        if (value < 0)
+            continue;
+        pending = (pending << 6) | uint(value);
+        bits += 6;
+        if (bits >= 8) {
+            bits -= 8;
+            *out++ = char(pending >> bits);
+            pending &= (1u << bits) - 1;
+        }
+    }
+    bytes.truncate(out - bytes.constData());
+    return bytes;
+}
+
 } // namespace
 
 QByteArray LogDecoder::decode(const QString &payload)
 {
-    // Base64 is ASCII: any other character becomes a byte outside the
-    // alphabet, which the decoder skips like every such byte.
-    QByteArray log = QByteArray::fromBase64Encoding(payload.toLatin1(), QByteArray::Base64Encoding).decoded;
+    QByteArray log = fromBase64(payload);
     const qsizetype nul = log.indexOf('\0');
     if (nul >= 0)
         log.truncate(nul);
     // The memo breaks lines at a lone CR too; a CR LF pair is one break.
-    return log.replace("\r\n", "\n");
+    if (log.contains('\r'))
+        log.replace("\r\n", "\n");
+    return log;
 }
 
 QString LogDecoder::wholeLog(const QByteArray &log)

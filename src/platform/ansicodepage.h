@@ -19,6 +19,13 @@ public:
     // The same, with each character the code page lacks written as
     // `missing` spells it (for instance as an XML character reference).
     static QByteArray fromUnicode(const QString &text, QByteArray (*missing)(char32_t codePoint));
+    // fromUnicode(QString::fromUtf8(utf8), missing) in one pass, without
+    // the UTF-16 text in between.
+    static QByteArray fromUtf8(const QByteArray &utf8, QByteArray (*missing)(char32_t codePoint));
+    // toUnicode of fromUnicode(text) cut to its first length bytes (all of
+    // them when length is negative), in one pass. One byte per character:
+    // the cut falls between characters, never inside a surrogate pair.
+    static QString roundTrip(const QString &text, qsizetype length = -1);
     static QString toUnicode(const QByteArray &bytes);
     // A reply field shown "decoded from UTF-8": its ANSI bytes read as UTF-8,
     // invalid sequences becoming the replacement character.

@@ -7,8 +7,6 @@
 
 #include <pugixml.hpp>
 
-#include <sstream>
-
 namespace {
 
 using Kind = TParametros::Kind;
@@ -116,6 +114,18 @@ void appendRows(pugi::xml_node rowData, const DataPacket::Rows &rows)
     }
 }
 
+// The saved document's bytes, collected without a stream's extra copies.
+class ByteWriter : public pugi::xml_writer
+{
+public:
+    void write(const void *data, std::size_t size) override
+    {
+        bytes.append(static_cast<const char *>(data), static_cast<qsizetype>(size));
+    }
+
+    QByteArray bytes;
+};
+
 QByteArray characterReference(char32_t codePoint)
 {
     return "&#" + QByteArray::number(static_cast<uint>(codePoint)) + ';';
@@ -166,7 +176,9 @@ QByteArray DataPacket::write(const Rows &rows)
     appendParams(metadata, rows.size());
     appendRows(packet.append_child("ROWDATA"), rows);
 
-    std::ostringstream stream;
-    document.save(stream, "", pugi::format_raw, pugi::encoding_utf8);
-    return AnsiCodePage::fromUnicode(QString::fromStdString(stream.str()), characterReference) + "\r\n";
+    ByteWriter writer;
+    document.save(writer, "", pugi::format_raw, pugi::encoding_utf8);
+    QByteArray bytes = AnsiCodePage::fromUtf8(writer.bytes, characterReference);
+    bytes += "\r\n";
+    return bytes;
 }

@@ -32,14 +32,6 @@ constexpr std::array<TParametros::Field, TParametros::kFieldCount> kFields {{
     {"CNPJSH", Kind::Text, 14},
 }};
 
-// One byte per character in the code page: cutting the bytes cuts whole
-// characters, a surrogate pair included.
-QString throughAnsi(const QString &value, qsizetype length = -1)
-{
-    const QByteArray bytes = AnsiCodePage::fromUnicode(value);
-    return AnsiCodePage::toUnicode(length < 0 ? bytes : bytes.left(length));
-}
-
 // Cuts to `length` UTF-16 units without splitting a surrogate pair. A lone
 // surrogate is no character: "?" takes its place, as in the file's UTF-8.
 QString cutWide(const QString &value, int length)
@@ -84,9 +76,9 @@ QString TParametros::fitted(int index, const QString &value)
     const Field &definition = field(index);
     switch (definition.kind) {
     case Kind::Text:
-        return throughAnsi(upToZero(value), definition.width);
+        return AnsiCodePage::roundTrip(upToZero(value), definition.width);
     case Kind::Memo:
-        return throughAnsi(upToZero(value));
+        return AnsiCodePage::roundTrip(upToZero(value));
     case Kind::WideText:
         return cutWide(upToZero(value), definition.width / 2);
     case Kind::Integer:

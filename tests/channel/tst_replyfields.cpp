@@ -39,6 +39,8 @@ void TestReplyFields::split_data()
     QTest::newRow("blanks kept") << bar << none << " a | b |  " << QStringList{" a ", " b ", "  "};
     QTest::newRow("CR LF lines keep CR, final LF ends with empty line")
         << lineFeed << none << "um\r\ndois\r\n\r\ntres\n" << QStringList{"um\r", "dois\r", "\r", "tres", ""};
+    QTest::newRow("non-ASCII beside separators") << bar << none << QString::fromUtf16(u"ação|\u03a9||€|")
+                                                 << QStringList{"ação", QString::fromUtf16(u"\u03a9"), "", "€", ""};
     QTest::newRow("CR is no separator") << bar << none << "a\rb|c" << QStringList{"a\rb", "c"};
     QTest::newRow("embedded zero ends the text") << bar << none << QString::fromUtf16(u"a|b\0c|d", 7)
                                                  << QStringList{"a", "b"};
@@ -93,6 +95,8 @@ void TestReplyFields::splitDroppingEmpty_data()
     QTest::newRow("other quote inside a stretch") << "'it\"s|x'|y" << QStringList{"'it\"s|x'", "y"};
     QTest::newRow("unclosed quote runs to the end") << "a|b'c|d\r\ne" << QStringList{"a", "b'c|d\r\ne"};
     QTest::newRow("blanks kept") << " a | b" << QStringList{" a ", " b"};
+    QTest::newRow("non-ASCII beside separators") << QString::fromUtf16(u"ação|\u03a9||€|")
+                                                 << QStringList{"ação", QString::fromUtf16(u"\u03a9"), "€"};
     QTest::newRow("embedded zero ends the text") << QString::fromUtf16(u"a|b\0c|d", 7) << QStringList{"a", "b"};
 }
 

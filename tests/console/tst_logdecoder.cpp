@@ -67,6 +67,10 @@ void TestLogDecoder::decode_data()
     QTest::newRow("line breaks in the payload skipped") << "bGluaGEg\r\nMQpsaW5o\r\nYSAy" << QByteArray("linha 1\nlinha 2");
     QTest::newRow("characters outside the alphabet skipped") << "bGl*uaGEg MQp$saW5oYSAy" << QByteArray("linha 1\nlinha 2");
     QTest::newRow("non-ASCII characters skipped") << QStringLiteral("bGluaçGEgMQpsaW5oYSAy€") << QByteArray("linha 1\nlinha 2");
+    QTest::newRow("character above FF with a letter's low byte skipped")
+        << QString::fromUtf16(u"bGlu\u0141aGEgMQpsaW5oYSAy") << QByteArray("linha 1\nlinha 2");
+    QTest::newRow("padding inside the payload skipped, its bits carried on")
+        << "QUJDRA==RUY=" << QByteArray("ABCD\x04\x54");
     QTest::newRow("not Base64 at all") << "@@@ ### !!!" << QByteArray();
     QTest::newRow("incomplete last group") << "QUJ" << QByteArray("AB");
     QTest::newRow("empty payload") << "" << QByteArray();

@@ -13,6 +13,12 @@ QString units(std::initializer_list<char16_t> codes)
     return text;
 }
 
+// Marks a missing character where the console writes a character reference.
+QByteArray marker(char32_t)
+{
+    return QByteArrayLiteral("<?>");
+}
+
 } // namespace
 
 class TestAnsiCodePage : public QObject
@@ -22,6 +28,12 @@ class TestAnsiCodePage : public QObject
 private Q_SLOTS:
     void fromUnicode_data();
     void fromUnicode();
+    void fromUnicodeSpellingMissing_data();
+    void fromUnicodeSpellingMissing();
+    void fromUtf8_data();
+    void fromUtf8();
+    void roundTrip_data();
+    void roundTrip();
     void roundTripOfEveryByte();
     void utf8Display_data();
     void utf8Display();
@@ -50,6 +62,8 @@ void TestAnsiCodePage::fromUnicode_data()
     QTest::newRow("pair in reverse order") << units({0xDE00, 0xD83D}) << QByteArray("??");
     QTest::newRow("undefined byte 81 keeps its character") << QStringLiteral("\u0081") << QByteArray("\x81");
     QTest::newRow("replacement character") << QStringLiteral("\ufffd") << QByteArray("?");
+    QTest::newRow("above FF with a letter's low byte") << QStringLiteral("\u0141\u0100") << QByteArray("??");
+    QTest::newRow("Windows-1252 letters above FF") << QStringLiteral("\u0161\u0178\u0152") << QByteArray("\x9a\x9f\x8c");
 }
 
 void TestAnsiCodePage::fromUnicode()
@@ -57,6 +71,78 @@ void TestAnsiCodePage::fromUnicode()
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
     QCOMPARE(AnsiCodePage::fromUnicode(text), bytes);
+}
+
+void TestAnsiCodePage::fromUnicodeSpellingMissing_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("each missing character spelled") << QStringLiteral("a\u03a9\u20acb\u03a9") << QByteArray("a<?>\x80" "b<?>");
+    QTest::newRow("astral character spelled once") << QString::fromUtf8("x\xf0\x9f\x98\x80y") << QByteArray("x<?>y");
+    QTest::newRow("lone surrogates spelled") << units({0xDE00, u'a', 0xD83D}) << QByteArray("<?>a<?>");
+    QTest::newRow("question mark is no missing character") << QStringLiteral("?\u03a9?") << QByteArray("?<?>?");
+    QTest::newRow("only missing characters") << QString(3000, QChar(0x03a9)) << QByteArray("<?>").repeated(3000);
+}
+
+void TestAnsiCodePage::fromUnicodeSpellingMissing()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(AnsiCodePage::fromUnicode(text, marker), bytes);
+}
+
+void TestAnsiCodePage::fromUtf8_data()
+{
+    QTest::addColumn<QByteArray>("utf8");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("ASCII") << QByteArray("a|b") << QByteArray("a|b");
+    QTest::newRow("accents of two bytes") << QByteArray("a\xc3\xa7\xc3\xa3o") << QByteArray("a\xe7\xe3o");
+    QTest::newRow("euro sign of three bytes") << QByteArray("\xe2\x82\xac") << QByteArray("\x80");
+    QTest::newRow("missing character spelled") << QByteArray("a\xce\xa9") << QByteArray("a<?>");
+    QTest::newRow("four bytes spelled once") << QByteArray("x\xf0\x9f\x98\x80y") << QByteArray("x<?>y");
+    QTest::newRow("leading byte-order mark dropped") << QByteArray("\xef\xbb\xbf" "a") << QByteArray("a");
+    QTest::newRow("later byte-order mark spelled") << QByteArray("a\xef\xbb\xbf" "b") << QByteArray("a<?>b");
+    // What is not UTF-8 is read as Qt reads it: a replacement character a byte.
+    QTest::newRow("overlong form") << QByteArray("a\xc0\x80" "b") << QByteArray("a<?><?>b");
+    QTest::newRow("encoded surrogate") << QByteArray("a\xed\xa0\x80" "b") << QByteArray("a<?><?><?>b");
+    QTest::newRow("sequence cut at the end") << QByteArray("ab\xe2\x82") << QByteArray("ab<?><?>");
+    QTest::newRow("stray continuation byte") << QByteArray("\x80x") << QByteArray("<?>x");
+    QTest::newRow("above U+10FFFF") << QByteArray("\xf4\x90\x80\x80") << QByteArray("<?><?><?><?>");
+}
+
+void TestAnsiCodePage::fromUtf8()
+{
+    QFETCH(QByteArray, utf8);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(AnsiCodePage::fromUtf8(utf8, marker), bytes);
+}
+
+void TestAnsiCodePage::roundTrip_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("back");
+
+    QTest::newRow("ASCII") << QStringLiteral("abc|08000|") << -1 << QStringLiteral("abc|08000|");
+    QTest::newRow("accents and euro sign kept") << QStringLiteral("Ativação €") << -1 << QStringLiteral("Ativação €");
+    QTest::newRow("missing character") << QStringLiteral("a\u03a9b") << -1 << QStringLiteral("a?b");
+    QTest::newRow("surrogate pair is one ?") << QString::fromUtf8("x\xf0\x9f\x98\x80y") << -1 << QStringLiteral("x?y");
+    QTest::newRow("lone surrogate") << units({u'a', 0xD800, u'b'}) << -1 << QStringLiteral("a?b");
+    QTest::newRow("cut counts a pair as one character") << QString::fromUtf8("ab\xf0\x9f\x98\x80" "cd") << 3
+                                                        << QStringLiteral("ab?");
+    QTest::newRow("cut after an accent") << QStringLiteral("ação") << 2 << QStringLiteral("aç");
+    QTest::newRow("cut longer than the text") << QStringLiteral("abc") << 10 << QStringLiteral("abc");
+    QTest::newRow("cut to nothing") << QStringLiteral("abc") << 0 << QString();
+}
+
+void TestAnsiCodePage::roundTrip()
+{
+    QFETCH(QString, text);
+    QFETCH(int, length);
+    QFETCH(QString, back);
+    QCOMPARE(AnsiCodePage::roundTrip(text, length), back);
 }
 
 void TestAnsiCodePage::roundTripOfEveryByte()
