@@ -12,7 +12,7 @@
 
 #include "boundconsole.h"
 
-#include "console/logdecoder.h"
+#include "decoders/logdecoder.h"
 #include "console/tfativacao.h"
 
 #include <QApplication>

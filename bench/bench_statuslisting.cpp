@@ -5,7 +5,7 @@
 #include "statusreplies.h"
 
 #include "channel/replyfields.h"
-#include "console/statuslisting.h"
+#include "decoders/statuslisting.h"
 #include "platform/ansicodepage.h"
 
 #include <QElapsedTimer>

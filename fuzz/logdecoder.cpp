@@ -5,7 +5,7 @@
 // of the whole log's lines, each past its 24-byte prefix, or the not-found
 // lines when there is no such block.
 
-#include "console/logdecoder.h"
+#include "decoders/logdecoder.h"
 #include "fuzzcheck.h"
 #include "fuzzinput.h"
 

@@ -5,7 +5,7 @@
 // CF-e put at field 6 of a reply, its Base64 broken anywhere by line breaks,
 // comes back whole, with its key.
 
-#include "console/returnedcfe.h"
+#include "decoders/returnedcfe.h"
 #include "fuzzcheck.h"
 #include "fuzzinput.h"
 #include "platform/ansicodepage.h"

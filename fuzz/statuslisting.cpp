@@ -6,7 +6,7 @@
 // empty or placeholder fields none, every other field one line, the same as
 // the SAT form's where both render it alike; a state stops both forms alike.
 
-#include "console/statuslisting.h"
+#include "decoders/statuslisting.h"
 #include "fuzzcheck.h"
 #include "fuzzinput.h"
 #include "platform/ansicodepage.h"

@@ -1,7 +1,7 @@
 #include "console/consolestartup.h"
 
-#include "console/consolestyle.h"
-#include "console/interaction.h"
+#include "console/widgets/consolestyle.h"
+#include "console/frame/interaction.h"
 #include "console/tfativacao.h"
 #include "settings/startupfiles.h"
 

@@ -20,7 +20,7 @@
 // TFMSefaz. What one page changes on another travels by signals connected here.
 
 #include "channel/commandchannel.h"
-#include "console/consolestate.h"
+#include "console/frame/consolestate.h"
 #include "settings/clientdataset.h"
 
 #include <QMainWindow>

@@ -3,7 +3,7 @@
 #include "integradorconsole.h"
 #include "pageinput.h"
 
-#include "console/operationframe.h"
+#include "console/frame/operationframe.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -4,7 +4,7 @@
 #include "pageinput.h"
 #include "testfiles.h"
 
-#include "console/operationframe.h"
+#include "console/frame/operationframe.h"
 
 #include <QLabel>
 #include <QPushButton>

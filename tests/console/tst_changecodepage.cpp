@@ -3,8 +3,8 @@
 #include "integradorconsole.h"
 #include "pageinput.h"
 
-#include "console/operationframe.h"
-#include "console/widgetstyle.h"
+#include "console/frame/operationframe.h"
+#include "console/widgets/widgetstyle.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,11 +1,11 @@
 #include "consolefixture.h"
 
-#include "console/consolepage.h"
-#include "console/maskededit.h"
-#include "console/operationframe.h"
-#include "console/pagecontext.h"
-#include "console/radiogroup.h"
-#include "console/widgetfactory.h"
+#include "console/pages/consolepage.h"
+#include "console/widgets/maskededit.h"
+#include "console/frame/operationframe.h"
+#include "console/pages/pagecontext.h"
+#include "console/widgets/radiogroup.h"
+#include "console/widgets/widgetfactory.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -2,8 +2,8 @@
 #include "consoletexts.h"
 #include "fakeintegrador.h"
 
-#include "console/consolestate.h"
-#include "console/operationframe.h"
+#include "console/frame/consolestate.h"
+#include "console/frame/operationframe.h"
 #include "console/tfativacao.h"
 
 #include <QDir>

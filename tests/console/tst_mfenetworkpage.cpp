@@ -1,8 +1,8 @@
 #include "networkconsole.h"
 #include "testfiles.h"
 
-#include "console/operationframe.h"
-#include "console/radiogroup.h"
+#include "console/frame/operationframe.h"
+#include "console/widgets/radiogroup.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -3,12 +3,12 @@
 #include "fakeintegrador.h"
 #include "integradorconsole.h"
 
-#include "console/consolestate.h"
-#include "console/labelededit.h"
-#include "console/operationframe.h"
+#include "console/frame/consolestate.h"
+#include "console/widgets/labelededit.h"
+#include "console/frame/operationframe.h"
 #include "console/tfativacao.h"
-#include "console/tfmsefaz.h"
-#include "console/tfvalida.h"
+#include "console/frame/tfmsefaz.h"
+#include "console/frame/tfvalida.h"
 #include "platform/ansicodepage.h"
 
 #include <QApplication>

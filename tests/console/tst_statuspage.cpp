@@ -4,10 +4,10 @@
 #include "fakeintegrador.h"
 #include "statusreplies.h"
 
-#include "console/consolestate.h"
-#include "console/operationframe.h"
+#include "console/frame/consolestate.h"
+#include "console/frame/operationframe.h"
 #include "console/tfativacao.h"
-#include "console/widgetstyle.h"
+#include "console/widgets/widgetstyle.h"
 #include "platform/ansicodepage.h"
 
 #include <QLabel>

@@ -4,12 +4,12 @@
 #include "salereplies.h"
 #include "testfiles.h"
 
-#include "console/labelededit.h"
-#include "console/maskededit.h"
-#include "console/operationframe.h"
-#include "console/radiogroup.h"
-#include "console/testpage.h"
-#include "console/tffimafim.h"
+#include "console/widgets/labelededit.h"
+#include "console/widgets/maskededit.h"
+#include "console/frame/operationframe.h"
+#include "console/widgets/radiogroup.h"
+#include "console/pages/testpage.h"
+#include "console/frame/tffimafim.h"
 #include "console/tfativacao.h"
 
 #include <QDir>

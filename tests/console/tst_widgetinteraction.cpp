@@ -1,7 +1,7 @@
-#include "console/consolestate.h"
-#include "console/labelededit.h"
-#include "console/tfvalida.h"
-#include "console/widgetinteraction.h"
+#include "console/frame/consolestate.h"
+#include "console/widgets/labelededit.h"
+#include "console/frame/tfvalida.h"
+#include "console/frame/widgetinteraction.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "boundconsole.h"
 #include "consolefixture.h"
 
-#include "console/widgetstyle.h"
+#include "console/widgets/widgetstyle.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

@@ -1,0 +1,140 @@
+#include "console/pages/homepage.h"
+
+#include "console/frame/operationframe.h"
+#include "console/widgets/widgetfactory.h"
+#include "console/widgets/widgetstyle.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+constexpr int kFooterHeight = 24;
+}
+
+HomePage::HomePage(PageContext &context, QWidget *parent)
+    : ConsolePage(context, QStringLiteral("TabMorvo"), QStringLiteral("Panel7"), QStringLiteral("MFE VANTEL"), parent)
+{
+    Label8 = new QLabel(QStringLiteral("Status:"), this);
+    Label8->setObjectName(QStringLiteral("Label8"));
+    Label8->move(11, 103);
+    Label8->setFont(WidgetStyle::tahoma(10, true));
+    Label8->adjustSize();
+
+    lbloperante = new QLabel(QStringLiteral("MFE inoperante"), this);
+    lbloperante->setObjectName(QStringLiteral("lbloperante"));
+    lbloperante->setGeometry(11, 134, 400, 20);
+    lbloperante->setFont(WidgetStyle::tahoma(10, true));
+    WidgetStyle::setTextColour(lbloperante, WidgetStyle::red());
+    lbloperante->hide();
+
+    BitBtn6 = WidgetFactory::button(this, QStringLiteral("BitBtn6"), QStringLiteral("Consultar MFE"), 252, 180);
+    BtnStatusAC = WidgetFactory::button(this, QStringLiteral("BtnStatusAC"), QStringLiteral("Enviar Status AC"), 252, 212);
+    BtnStatusAC->setEnabled(false);
+    BtnStatusAC->hide();
+
+    LblDllMfe = makeLibraryLabel(QStringLiteral("LblDllMfe"), 337, Qt::blue);
+    LblDllIntegrador = makeLibraryLabel(QStringLiteral("LblDllIntegrador"), 353, Qt::blue);
+    LblErroDll = makeLibraryLabel(QStringLiteral("LblErroDll"), 369, WidgetStyle::red());
+    LblXmlIntegrador = makeLibraryLabel(QStringLiteral("LblXmlIntegrador"), 385, Qt::blue);
+
+    auto *footer = new QFrame(this);
+    footer->setObjectName(QStringLiteral("Panel13"));
+    footer->setFrameShape(QFrame::Panel);
+    footer->setFrameShadow(QFrame::Sunken);
+    Panel13 = footer;
+    Label4 = new QLabel(QStringLiteral("Vantel Sistemas Fiscais"), Panel13);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Label7 = new QLabel(QStringLiteral("Versão: 1.0.0.6"), Panel13);
+    Label7->setObjectName(QStringLiteral("Label7"));
+    Label7->setTextFormat(Qt::PlainText); // it shows the library name typed on the command line
+    Label7->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    placeFooter();
+
+    frame().onClick(BitBtn6, [this] { BtnPrincipalClick(); });
+    frame().onClick(BtnStatusAC, [this] { BtnStatusACClick(); });
+}
+
+void HomePage::showBinding(LibraryBinding::Outcome outcome, const QString &name)
+{
+    for (QLabel *label : {LblDllMfe, LblDllIntegrador, LblErroDll, LblXmlIntegrador})
+        label->hide();
+    const bool found = outcome != LibraryBinding::Outcome::NotFound;
+    LblDllMfe->setText(QStringLiteral("Procurando DLL: \"") + name + QStringLiteral("\" ........ ")
+                       + (found ? QStringLiteral("[ OK ]") : QStringLiteral("[ Não encontrada ]")));
+    LblDllMfe->show();
+    if (outcome == LibraryBinding::Outcome::Loaded) {
+        Label7->setText(Label7->text() + QStringLiteral(" (Acesso pela DLL: ") + name + QStringLiteral(")"));
+        return;
+    }
+    // A name that was not found is forgotten before the error is shown.
+    LblErroDll->setText(QStringLiteral("--- Erro carga da DLL: ") + (found ? name : QString())
+                        + QStringLiteral(" ---"));
+    LblErroDll->show();
+    LblXmlIntegrador->setText(QStringLiteral("*** Acessado direto ao Integrador ***"));
+    LblXmlIntegrador->show();
+    Label7->setText(Label7->text() + QStringLiteral(" (Acesso direto ao Integrador)"));
+}
+
+void HomePage::BtnPrincipalClick()
+{
+    showPage();
+    const Reply reply = frame().send(Command::ConsultarSAT, {});
+    lbloperante->show();
+    const bool read = frame().readGuarded(
+        reply,
+        [&] {
+            showOperating(reply.resultCode() == QLatin1String("08000"));
+            frame().showResult(Command::ConsultarSAT, reply, {});
+        },
+        OperationFrame::Guard::Silent);
+    if (!read) {
+        showOperating(false);
+        frame().showRawReply(reply);
+    }
+    frame().MostraMSefaz(reply);
+    showPage();
+    window()->repaint();
+}
+
+void HomePage::BtnStatusACClick()
+{
+    if (!frame().promptCode())
+        return;
+    frame().drawSessionNumber();
+    frame().mostrastatus(QStringLiteral("Transmitido comando EnviarStatusAC"));
+}
+
+void HomePage::showOperating(bool operating)
+{
+    lbloperante->setText(operating ? QStringLiteral("MFE em operação") : QStringLiteral("MFE inoperante"));
+    const QColor colour = operating ? WidgetStyle::green() : WidgetStyle::red();
+    WidgetStyle::setTextColour(lbloperante, colour);
+    Q_EMIT moduleChecked(operating);
+}
+
+QLabel *HomePage::makeLibraryLabel(const QString &name, int top, const QColor &colour)
+{
+    auto *label = new QLabel(this);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText); // the library name comes from the command line
+    label->setGeometry(11, top, 620, 16);
+    label->setFont(WidgetStyle::lucidaConsole(10));
+    WidgetStyle::setTextColour(label, colour);
+    label->hide();
+    return label;
+}
+
+void HomePage::resizeEvent(QResizeEvent *event)
+{
+    ConsolePage::resizeEvent(event);
+    placeFooter();
+}
+
+void HomePage::placeFooter()
+{
+    Panel13->setGeometry(0, height() - kFooterHeight, width(), kFooterHeight);
+    const int half = Panel13->width() / 2;
+    Label4->setGeometry(6, 0, half - 6, kFooterHeight);
+    Label7->setGeometry(half, 0, half - 6, kFooterHeight);
+}

@@ -1,0 +1,395 @@
+#include "console/pages/testpage.h"
+
+#include "channel/command.h"
+#include "channel/retornosat.h"
+#include "decoders/cancellationdocument.h"
+#include "decoders/endtoenddocument.h"
+#include "console/frame/interaction.h"
+#include "console/widgets/labelededit.h"
+#include "console/frame/operationframe.h"
+#include "decoders/returnedcfe.h"
+#include "decoders/textlines.h"
+#include "console/frame/tffimafim.h"
+#include "console/widgets/widgetfactory.h"
+#include "platform/ansicodepage.h"
+#include "settings/cnpjcheck.h"
+#include "settings/textfilereader.h"
+#include "settings/texttrim.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+const QString TestPage::kSeparator = QString(54, u'-');
+const QString TestPage::kSessaoInvalida =
+    QStringLiteral("Informe no campo \"Sessão:\" o número da sessão a consultar.");
+
+namespace {
+
+constexpr int kMemoLeft = 8;
+constexpr int kMemoTop = 150;
+constexpr int kBrowseWidth = 25;
+constexpr int kBrowseHeight = 21;
+
+const QString kSaleSuccess = QStringLiteral("06000");
+const QString kCancellationSuccess = QStringLiteral("07000");
+const QString kEndToEndSuccess = QStringLiteral("09000");
+
+QByteArrayList toAnsi(const QStringList &lines)
+{
+    QByteArrayList bytes;
+    for (const QString &line : lines)
+        bytes.append(AnsiCodePage::fromUnicode(line));
+    return bytes;
+}
+
+QRect pickerPlace(int top)
+{
+    return {312, top, kBrowseWidth, kBrowseHeight};
+}
+
+} // namespace
+
+TestPage::TestPage(PageContext &context, TFFimAFim &FFimAFim, QWidget *parent)
+    : ConsolePage(context, QStringLiteral("TabTeste"), QStringLiteral("Panel4"), QString(), parent)
+    , FFimAFim_(FFimAFim)
+    , cfeFile_(programFolder())
+{
+    BtnTesteAtivacao =
+        WidgetFactory::button(this, QStringLiteral("BtnTesteAtivacao"), QStringLiteral("FimAFim Ativação"), 8, 30);
+    BtnTesteProducao =
+        WidgetFactory::button(this, QStringLiteral("BtnTesteProducao"), QStringLiteral("FimAFim Produção"), 142, 30);
+    BtnNaveg = WidgetFactory::button(this, QStringLiteral("BtnNaveg"), QStringLiteral("Abrir no Navegador"), 276, 30);
+    BtnNaveg->setEnabled(false);
+    Label15 = WidgetFactory::label(this, QStringLiteral("Label15"), QStringLiteral("Sessão:"), {414, 38});
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setGeometry(456, 34, 44, 21);
+    Edit1->setMaxLength(6);
+    Edit1->setAlignment(Qt::AlignCenter);
+    Edit1->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), Edit1));
+    Label15->setBuddy(Edit1);
+    BitBtn7 = WidgetFactory::button(this, QStringLiteral("BitBtn7"), QStringLiteral("Consulta Sessão"), 504, 30);
+
+    LblCFeFile = WidgetFactory::labeledEdit(this, QStringLiteral("LblCFeFile"),
+                                            QStringLiteral("XML da CFe a ser transmitida/Cancelada:"),
+                                            {kMemoLeft, 78, 300, 21});
+    Button1 = WidgetFactory::pickerButton(this, QStringLiteral("Button1"), pickerPlace(78));
+    BitBtn10 = WidgetFactory::button(this, QStringLiteral("BitBtn10"), QStringLiteral("Enviar CFe"), 344, 74);
+    BitBtn8 = WidgetFactory::button(this, QStringLiteral("BitBtn8"), QStringLiteral("Cancelar CFe"), 478, 74);
+    LblCFeDir = WidgetFactory::labeledEdit(this, QStringLiteral("LblCFeDir"),
+                                           QStringLiteral("Diretório com os XMLs a serem transmitidos:"),
+                                           {kMemoLeft, 118, 300, 21});
+    BtnDir = WidgetFactory::pickerButton(this, QStringLiteral("BtnDir"), pickerPlace(118));
+    BtnEnviaDir =
+        WidgetFactory::button(this, QStringLiteral("BtnEnviaDir"), QStringLiteral("Enviar todos do Dir."), 344, 114);
+
+    MemoCFe = WidgetFactory::memo(this, QStringLiteral("MemoCFe"),
+                                  {kMemoLeft, kMemoTop, kWidth - 2 * kMemoLeft, kMemoDesignHeight});
+    MemoCFe->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    MemoCFe->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memoBottomMargin_ = kHeight - kMemoTop - kMemoDesignHeight;
+
+    connectHandlers();
+}
+
+void TestPage::connectHandlers()
+{
+    frame().onClick(BtnTesteAtivacao, [this] { BtnTesteAtivacaoClick(); });
+    frame().onClick(BtnTesteProducao, [this] { BtnTesteProducaoClick(); });
+    frame().onClick(BtnNaveg, [this] { BtnNavegClick(); });
+    frame().onClick(BitBtn7, [this] { BitBtn7Click(); });
+    frame().onClick(Button1, [this] { Button1Click(); });
+    frame().onClick(BitBtn10, [this] { BitBtn6Click(); });
+    frame().onClick(BitBtn8, [this] { BitBtn8Click(); });
+    frame().onClick(BtnDir, [this] { BtnDirClick(); });
+}
+
+void TestPage::setAdministratorRowVisible(bool visible)
+{
+    for (QWidget *control : std::initializer_list<QWidget *>{LblCFeFile, LblCFeDir, Button1, BitBtn10, BitBtn8, BtnDir,
+                                                             BtnEnviaDir})
+        control->setVisible(visible);
+}
+
+void TestPage::setMemoHeight(int height)
+{
+    memoBottomMargin_ = qMax(0, this->height() - kMemoTop - height);
+    MemoCFe->resize(MemoCFe->width(), height);
+}
+
+void TestPage::showSessionNumber(const QString &numSessao)
+{
+    Edit1->setText(numSessao);
+}
+
+void TestPage::BtnTestefimafimClick()
+{
+    setTitle(QString());
+    MemoCFe->clear();
+    BtnNaveg->setEnabled(false);
+    frame().mostrastatus(QString());
+    showPage();
+}
+
+void TestPage::BtnTesteAtivacaoClick()
+{
+    runEndToEnd(false);
+}
+
+void TestPage::BtnTesteProducaoClick()
+{
+    runEndToEnd(true);
+}
+
+void TestPage::runEndToEnd(bool production)
+{
+    MemoCFe->clear();
+    const std::optional<QString> code = frame().promptCode();
+    if (!code)
+        return;
+    setTitle(production ? QStringLiteral("FIM-A-FIM PRODUÇÃO") : QStringLiteral("FIM-A-FIM ATIVAÇÃO"));
+    FFimAFim_.setProductionEntries(production);
+    if (!frame().runConfirmed(FFimAFim_))
+        return;
+    const std::optional<QString> document = production ? productionDocument() : activationDocument();
+    if (!document)
+        return;
+    const Reply reply = frame().send(Command::TesteFimAFim,
+                                     {AnsiCodePage::fromUnicode(*code), AnsiCodePage::fromUnicode(*document)});
+    // Each branch shows the tax authority's message at its own step.
+    frame().readGuarded(reply, [&] { readEndToEndReply(reply, production); });
+}
+
+std::optional<QString> TestPage::productionDocument()
+{
+    const TFFimAFim::Entries entries = FFimAFim_.entries();
+    const std::pair<QString, QString> required[] = {
+        {entries.taxpayer, QStringLiteral("CNPJ do Contribuinte inválido.")},
+        {entries.ie, QStringLiteral("IE do Contribuinte inválido.")},
+        {entries.softwareHouse, QStringLiteral("CNPJ da Software House inválido.")},
+        {entries.signature, QStringLiteral("Assinatura não pode estar em branco.")},
+    };
+    for (const auto &[value, message] : required) {
+        if (value.isEmpty()) {
+            interaction().showMessage(message);
+            return std::nullopt;
+        }
+    }
+    const std::optional<QString> signature = FFimAFim_.readSignature();
+    if (!signature)
+        return std::nullopt;
+    return EndToEndDocument::production(entries.softwareHouse, *signature, entries.taxpayer, entries.ie);
+}
+
+std::optional<QString> TestPage::activationDocument()
+{
+    const QString taxpayer = FFimAFim_.entries().taxpayer;
+    if (!CnpjCheck::isCNPJ(taxpayer)) {
+        interaction().showMessage(QStringLiteral("CNPJ do Contribuinte inválido."));
+        return std::nullopt;
+    }
+    return EndToEndDocument::activation(taxpayer);
+}
+
+void TestPage::readEndToEndReply(const Reply &reply, bool production)
+{
+    if (reply.resultCode() == kEndToEndSuccess) {
+        acceptEndToEndCfe(reply);
+        return;
+    }
+    if (production) {
+        frame().showResult(Command::TesteFimAFim, reply, {});
+        cfeFile_.remove();
+        interaction().showMessage(reply.displayField(TRetornoSAT::mensagem));
+    } else {
+        cfeFile_.remove();
+        if (!frame().showResult(Command::TesteFimAFim, reply, {}))
+            interaction().showMessage(reply.displayField(TRetornoSAT::mensagem));
+    }
+    frame().MostraMSefaz(reply);
+}
+
+void TestPage::acceptEndToEndCfe(const Reply &reply)
+{
+    interaction().showMessage(reply.displayField(TRetornoSAT::mensagem));
+    frame().MostraMSefaz(reply);
+    const QByteArrayList lines = ReturnedCfe::endToEndLines(reply);
+    addLines({kSeparator});
+    addLines({ReturnedCfe::indented(lines), kSeparator});
+    if (saveCfe(lines))
+        BtnNaveg->setEnabled(true);
+}
+
+void TestPage::BitBtn6Click()
+{
+    const std::optional<QString> code = frame().promptCode();
+    if (!code)
+        return;
+    const QString fileName = LblCFeFile->text();
+    const TextFileReader::Result file = TextFileReader::LeArquivo(fileName);
+    if (file.status != TextFileReader::Status::Read)
+        interaction().showMessage(TextFileReader::message(file.status, fileName));
+    MemoCFe->clear();
+    const Reply reply = frame().send(Command::EnviarDadosVenda, {AnsiCodePage::fromUnicode(*code), file.content});
+    addLines({kSeparator, AnsiCodePage::utf8Display(reply.text())});
+    readCfeReply(Command::EnviarDadosVenda, reply, kSaleSuccess,
+                 [this, &reply](const ReturnedCfe &cfe) { return saleHeading(reply, cfe); });
+}
+
+void TestPage::BitBtn8Click()
+{
+    const std::optional<QString> code = frame().promptCode();
+    if (!code)
+        return;
+    const CancellationDocument::Values cfe = CancellationDocument::read(TextTrim::trim(LblCFeFile->text()));
+    const QString document = CancellationDocument::dadosCancelamento(cfe);
+    MemoCFe->clear();
+    const Reply reply = frame().send(Command::CancelarUltimaVenda, {AnsiCodePage::fromUnicode(*code),
+                                                                    AnsiCodePage::fromUnicode(cfe.key),
+                                                                    AnsiCodePage::fromUnicode(document)});
+    addLines({kSeparator, reply.text(), kSeparator});
+    readCfeReply(Command::CancelarUltimaVenda, reply, kCancellationSuccess,
+                 [](const ReturnedCfe &) { return QStringList(); });
+}
+
+void TestPage::readCfeReply(Command command, const Reply &reply, const QString &successCode,
+                            const std::function<QStringList(const ReturnedCfe &)> &heading)
+{
+    // The messages count only the filled fields.
+    const Reply filled(reply.text(), Reply::Fields::NonEmpty);
+    frame().readGuarded(filled, [&] {
+        if (filled.resultCode() != successCode) {
+            refuseCfe(command, filled);
+            return;
+        }
+        const ReturnedCfe cfe(reply.text());
+        const QStringList headingLines = heading(cfe);
+        interaction().showMessage(filled.displayField(TRetornoSAT::codigoSefaz));
+        const QString base64 = cfe.base64();
+        const QByteArrayList lines = ReturnedCfe::decode(base64);
+        addLines(headingLines + QStringList{base64, kSeparator});
+        addCfeLines(lines);
+        if (saveCfe(lines))
+            BtnNaveg->setEnabled(true);
+    });
+}
+
+void TestPage::refuseCfe(Command command, const Reply &reply)
+{
+    frame().showResult(command, reply, {});
+    cfeFile_.remove();
+    interaction().showMessage(reply.displayField(TRetornoSAT::mensagem) + QStringLiteral(": ")
+                              + reply.displayField(TRetornoSAT::codigoSefaz));
+}
+
+void TestPage::BitBtn7Click()
+{
+    MemoCFe->clear();
+    const std::optional<QString> code = frame().promptCode();
+    if (!code)
+        return;
+    setTitle(QStringLiteral("CONSULTAR NÚMERO DE SESSÃO"));
+    // The edit may hold anything typed by hand; a query needs a number.
+    bool number = false;
+    const qint32 queried = TextTrim::trim(Edit1->text()).toInt(&number);
+    if (!number) {
+        interaction().showMessage(kSessaoInvalida);
+        return;
+    }
+    const Reply reply = frame().send(Command::ConsultarNumeroSessao, {AnsiCodePage::fromUnicode(*code), queried});
+    frame().readGuarded(reply, [&] { readQueriedReply(reply); });
+}
+
+void TestPage::readQueriedReply(const Reply &reply)
+{
+    if (reply.field(TRetornoSAT::numeroSessao) == frame().sessionNumber()) {
+        // The query's own answer, not the queried command's reply.
+        interaction().showMessage(reply.displayField(TRetornoSAT::mensagem));
+        return;
+    }
+    addLines({kSeparator, reply.text()});
+    QByteArrayList saved;
+    if (reply.resultCode() == kSaleSuccess) {
+        const ReturnedCfe cfe(reply.text());
+        addLines(saleHeading(reply, cfe));
+        saved = cfe.lines();
+        addCfeLines(saved);
+    } else {
+        frame().showResult(Command::EnviarDadosVenda, reply, {});
+        saved = toAnsi(reply.fields());
+    }
+    saveCfe(saved);
+}
+
+void TestPage::Button1Click()
+{
+    const QString fileName = interaction().chooseOpenFile(QStringLiteral("Selecione o Certificado"), QString());
+    if (!fileName.isEmpty())
+        LblCFeFile->setText(QDir::toNativeSeparators(fileName));
+}
+
+void TestPage::BtnDirClick()
+{
+    const QString folder = interaction().chooseFolder(QStringLiteral("Selecione o diretório"));
+    if (!folder.isEmpty())
+        LblCFeDir->setText(QDir::toNativeSeparators(folder));
+}
+
+void TestPage::BtnNavegClick()
+{
+    if (cfeFile_.exists() && !MemoCFe->document()->isEmpty())
+        OpenURL(cfeFile_.path());
+}
+
+void TestPage::OpenURL(const QString &target)
+{
+    interaction().openWithShell(target);
+}
+
+QStringList TestPage::saleHeading(const Reply &reply, const ReturnedCfe &cfe)
+{
+    return {kSeparator, QStringLiteral("Sessão: ") + reply.field(TRetornoSAT::numeroSessao),
+            QStringLiteral("Chave: ") + cfe.key(), kSeparator};
+}
+
+void TestPage::addLines(const QStringList &texts)
+{
+    for (const QString &text : texts) {
+        const QStringList lines = TextLines::split(text);
+        for (const QString &line : lines.isEmpty() ? QStringList{QString()} : lines)
+            MemoCFe->appendPlainText(line);
+    }
+}
+
+void TestPage::addCfeLines(const QByteArrayList &lines)
+{
+    for (const QByteArray &line : lines)
+        MemoCFe->appendPlainText(QString::fromUtf8(line));
+    MemoCFe->appendPlainText(kSeparator);
+}
+
+bool TestPage::saveCfe(const QByteArrayList &lines)
+{
+    const QString error = cfeFile_.write(lines);
+    if (error.isEmpty())
+        return true;
+    interaction().showMessage(QStringLiteral("Não foi possível gravar o arquivo ")
+                              + QDir::toNativeSeparators(cfeFile_.path()) + QStringLiteral(":\n") + error);
+    return false;
+}
+
+void TestPage::resizeEvent(QResizeEvent *event)
+{
+    ConsolePage::resizeEvent(event);
+    placeMemo();
+}
+
+void TestPage::placeMemo()
+{
+    MemoCFe->setGeometry(kMemoLeft, kMemoTop, qMax(0, width() - 2 * kMemoLeft),
+                         qMax(0, height() - kMemoTop - memoBottomMargin_));
+}

@@ -1,0 +1,154 @@
+#include "salereplies.h"
+
+#include "decoders/returnedcfe.h"
+#include "decoders/textlines.h"
+#include "platform/ansicodepage.h"
+
+#include <QTest>
+#include <stdexcept>
+
+class TestReturnedCfe : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void fromReply_data();
+    void fromReply();
+    void shortReply_data();
+    void shortReply();
+    void endToEnd_data();
+    void endToEnd();
+    void lines_data();
+    void lines();
+};
+
+void TestReturnedCfe::fromReply_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<QString>("base64");
+    QTest::addColumn<QByteArrayList>("lines");
+    QTest::addColumn<QString>("key");
+
+    const QString base64 = QString::fromLatin1(SaleReplies::kBase64);
+    for (const auto &[operation, code] : {std::pair{"sale", "06000"}, std::pair{"cancellation", "07000"}}) {
+        for (const SaleReplies::Shape &shape : SaleReplies::shapes(code))
+            QTest::addRow("%s, %s", operation, shape.name)
+                << shape.reply << base64 << QByteArrayList{SaleReplies::kCfe} << "CFe3524";
+    }
+    QTest::newRow("session query holding a sale") << SaleReplies::usual("06000", "123456") << base64
+                                                   << QByteArrayList{SaleReplies::kCfe} << "CFe3524";
+    QTest::newRow("empty CF-e lines kept") << QByteArray("1|07000|0000|ok|||PHgvPgoKPHkvPg==|t|chave|v||q")
+                                           << "PHgvPgoKPHkvPg==" << QByteArrayList{"<x/>", "", "<y/>"} << "chave";
+    QTest::newRow("CF-e over lines, accented")
+        << QByteArray("1|06000|0000|ok|||PGE+DQo8Yj5T\r\nw6NvPC9iPg0K\nPC9hPg0K|t|k")
+        << "PGE+DQo8Yj5Tw6NvPC9iPg0KPC9hPg0K" << QByteArrayList{"<a>", "<b>S\xc3\xa3o</b>", "</a>"} << "k";
+    QTest::newRow("empty CF-e field") << QByteArray("1|06000|0000|ok||||t|chave|v||q") << "" << QByteArrayList{}
+                                      << "chave";
+    QTest::newRow("characters outside the alphabet skipped") << QByteArray("1|06000|0000|ok|||PHgv Pg*==|t|chave")
+                                                             << "PHgv Pg*==" << QByteArrayList{"<x/>"} << "chave";
+    QTest::newRow("quotes split nothing") << QByteArray("1|06000|0000|\"ok|'|\"|PHgvPg==|t|chave'|v||q")
+                                          << "PHgvPg==" << QByteArrayList{"<x/>"} << "chave'";
+}
+
+void TestReturnedCfe::fromReply()
+{
+    QFETCH(QByteArray, reply);
+    QFETCH(QString, base64);
+    QFETCH(QByteArrayList, lines);
+    QFETCH(QString, key);
+
+    const ReturnedCfe cfe(AnsiCodePage::toUnicode(reply));
+    QCOMPARE(cfe.base64(), base64);
+    QCOMPARE(cfe.lines(), lines);
+    QCOMPARE(ReturnedCfe::decode(base64), lines);
+    QCOMPARE(cfe.key(), key);
+}
+
+void TestReturnedCfe::shortReply_data()
+{
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<bool>("hasCfe");
+    QTest::addColumn<bool>("hasKey");
+
+    QTest::newRow("empty reply") << "" << false << false;
+    QTest::newRow("busy reply") << "000123|06098|0000|SAT em processamento. Tente novamente.||" << false << false;
+    QTest::newRow("ends after the CF-e") << "1|07000|0000|ok|||PHgvPg==" << true << false;
+    QTest::newRow("ends after the time stamp") << "1|07000|0000|ok|||PHgvPg==|t" << true << false;
+    QTest::newRow("ends with the key") << "1|07000|0000|ok|||PHgvPg==|t|chave" << true << true;
+    QTest::newRow("zero ends the reply") << QStringLiteral("1|06000|0000|ok|||PHgvPg==|t") + QChar(0) + "|chave"
+                                         << true << false;
+}
+
+void TestReturnedCfe::shortReply()
+{
+    QFETCH(QString, reply);
+    QFETCH(bool, hasCfe);
+    QFETCH(bool, hasKey);
+
+    const ReturnedCfe cfe(reply);
+    if (hasCfe)
+        QCOMPARE(cfe.lines(), QByteArrayList{"<x/>"});
+    else
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, cfe.lines());
+    if (hasKey)
+        QCOMPARE(cfe.key(), QStringLiteral("chave"));
+    else
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, cfe.key());
+}
+
+void TestReturnedCfe::endToEnd_data()
+{
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QStringList>("lines"); // {"throws"}: the reply stops before the CF-e
+
+    const QStringList throws{QStringLiteral("throws")};
+    QTest::newRow("CF-e in field 5") << "1|09000|0000|ok||PHgvPg==" << QStringList{QStringLiteral("<x/>")};
+    QTest::newRow("lines of the CF-e") << "1|09000|0000|ok||PGE+DQo8Yi8+PC9hPg==|t"
+                                       << QStringList{QStringLiteral("<a>"), QStringLiteral("<b/></a>")};
+    QTest::newRow("empty field 5") << "1|09001|0000|erro||" << QStringList();
+    QTest::newRow("ends before field 5") << "1|09098|0000|ocupado|" << throws;
+    QTest::newRow("empty reply") << "" << throws;
+}
+
+void TestReturnedCfe::endToEnd()
+{
+    QFETCH(QString, reply);
+    QFETCH(QStringList, lines);
+
+    if (lines == QStringList{QStringLiteral("throws")}) {
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, ReturnedCfe::endToEndLines(Reply(reply)));
+        return;
+    }
+    QByteArrayList bytes;
+    for (const QString &line : lines)
+        bytes.append(line.toUtf8());
+    QCOMPARE(ReturnedCfe::endToEndLines(Reply(reply)), bytes);
+}
+
+void TestReturnedCfe::lines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("CR LF, CR and LF") << "a\r\nb\rc\nd" << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("LF CR is two breaks") << "a\n\rb" << QStringList{"a", "", "b"};
+    QTest::newRow("empty lines kept") << "\n\na" << QStringList{"", "", "a"};
+    QTest::newRow("final break adds no line") << "a\r\n" << QStringList{"a"};
+    QTest::newRow("lone break") << "\r\n" << QStringList{""};
+    QTest::newRow("empty text") << "" << QStringList{};
+}
+
+void TestReturnedCfe::lines()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+
+    QCOMPARE(TextLines::split(text), lines);
+    QByteArrayList bytes;
+    for (const QString &line : lines)
+        bytes.append(line.toLatin1());
+    QCOMPARE(TextLines::split(text.toLatin1()), bytes);
+}
+
+QTEST_GUILESS_MAIN(TestReturnedCfe)
+#include "tst_returnedcfe.moc"
