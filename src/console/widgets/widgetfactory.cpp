@@ -14,12 +14,18 @@
 
 QLabel *WidgetFactory::label(QWidget *parent, const QString &name, const QString &text, const QPoint &position)
 {
+    QLabel *label = WidgetFactory::label(parent, name, text, QRect(position, QSize()));
+    label->adjustSize();
+    return label;
+}
+
+QLabel *WidgetFactory::label(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
+{
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     // An outcome or a name is shown as it is, never as markup.
     label->setTextFormat(Qt::PlainText);
-    label->move(position);
-    label->adjustSize();
+    label->setGeometry(geometry);
     return label;
 }
 
