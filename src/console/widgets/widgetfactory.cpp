@@ -76,12 +76,18 @@ LabeledEdit *WidgetFactory::passwordEdit(QWidget *parent, const QString &name, c
     return edit;
 }
 
+MaskedEdit *WidgetFactory::maskedEdit(QWidget *parent, const QString &name, const QString &caption,
+                                      const QString &mask, const QRect &geometry)
+{
+    auto *edit = new MaskedEdit(name, caption, mask, parent);
+    edit->place(geometry.left(), geometry.top(), geometry.width());
+    return edit;
+}
+
 MaskedEdit *WidgetFactory::cnpjEdit(QWidget *parent, const QString &name, const QString &caption,
                                     const QRect &geometry)
 {
-    auto *edit = new MaskedEdit(name, caption, MaskedEdit::kCnpjMask, parent);
-    edit->place(geometry.left(), geometry.top(), geometry.width());
-    return edit;
+    return maskedEdit(parent, name, caption, MaskedEdit::kCnpjMask, geometry);
 }
 
 QComboBox *WidgetFactory::comboBox(QWidget *parent, const QString &name, const QStringList &items,

@@ -35,6 +35,8 @@ public:
     static QLabel *sideCaption(QWidget *control, const QString &text);
     // An edit that shows "*" for every character.
     static LabeledEdit *passwordEdit(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
+    static MaskedEdit *maskedEdit(QWidget *parent, const QString &name, const QString &caption, const QString &mask,
+                                  const QRect &geometry);
     static MaskedEdit *cnpjEdit(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
     // Offers only its items; no typed text.
     static QComboBox *comboBox(QWidget *parent, const QString &name, const QStringList &items, const QRect &geometry);
