@@ -62,29 +62,29 @@ bool keepCopy(const QString &path, const QString &backup)
 } // namespace
 
 ClientDataSet::ClientDataSet(const QString &fileName)
-    : m_fileName(fileName)
+    : fileName_(fileName)
 {
 }
 
 bool ClientDataSet::Active() const
 {
-    return m_active;
+    return active_;
 }
 
 ClientDataSet::OpenResult ClientDataSet::Open()
 {
-    if (m_active)
-        return m_openResult;
-    m_active = true;
-    m_rows.clear();
-    m_changed = false;
-    m_damagedPath.clear();
-    m_errorText.clear();
+    if (active_)
+        return openResult_;
+    active_ = true;
+    rows_.clear();
+    changed_ = false;
+    damagedPath_.clear();
+    errorText_.clear();
 
     const QString path = currentPath();
-    m_openResult = OpenResult::NoFile;
+    openResult_ = OpenResult::NoFile;
     if (!QFileInfo::exists(path))
-        return m_openResult;
+        return openResult_;
     const BoundedFile::Result file = BoundedFile::read(path, kMaxFileSize);
     switch (file.status) {
     case BoundedFile::Status::NotAFile:
@@ -99,9 +99,9 @@ ClientDataSet::OpenResult ClientDataSet::Open()
     DataPacket::ReadResult packet = DataPacket::read(file.bytes);
     if (!packet.ok)
         return damaged(path, packet.problem);
-    m_rows = std::move(packet.rows);
-    m_openResult = OpenResult::Loaded;
-    return m_openResult;
+    rows_ = std::move(packet.rows);
+    openResult_ = OpenResult::Loaded;
+    return openResult_;
 }
 
 void ClientDataSet::First()
@@ -112,9 +112,9 @@ void ClientDataSet::First()
 void ClientDataSet::Edit()
 {
     requireActive();
-    if (m_rows.empty()) {
-        m_rows.emplace_back();
-        m_changed = true;
+    if (rows_.empty()) {
+        rows_.emplace_back();
+        changed_ = true;
     }
 }
 
@@ -160,52 +160,52 @@ bool ClientDataSet::isNull(const QString &name) const
 
 ClientDataSet::CloseResult ClientDataSet::Close()
 {
-    if (!m_active)
+    if (!active_)
         return CloseResult::NotWritten;
-    m_active = false;
+    active_ = false;
     return save();
 }
 
 QString ClientDataSet::errorText() const
 {
-    return m_errorText;
+    return errorText_;
 }
 
 ClientDataSet::CloseResult ClientDataSet::save()
 {
     const QString path = currentPath();
     const bool exists = QFileInfo::exists(path);
-    if (!m_changed && exists)
+    if (!changed_ && exists)
         return CloseResult::NotWritten;
-    if (exists && path == m_damagedPath && !preserveDamaged(path))
+    if (exists && path == damagedPath_ && !preserveDamaged(path))
         return CloseResult::Failed;
-    const QString problem = AtomicFile::write(path, DataPacket::write(m_rows));
+    const QString problem = AtomicFile::write(path, DataPacket::write(rows_));
     if (!problem.isEmpty()) {
-        m_errorText = QStringLiteral("Não foi possível gravar o arquivo de configuração \"%1\" (%2). "
-                                     "As alterações das configurações foram perdidas.")
-                          .arg(nativePath(path), problem);
+        errorText_ = QStringLiteral("Não foi possível gravar o arquivo de configuração \"%1\" (%2). "
+                                    "As alterações das configurações foram perdidas.")
+                         .arg(nativePath(path), problem);
         return CloseResult::Failed;
     }
     // The file now holds the record: no copy of it is taken again.
-    m_changed = false;
-    m_damagedPath.clear();
+    changed_ = false;
+    damagedPath_.clear();
     return CloseResult::Written;
 }
 
 QString ClientDataSet::currentPath() const
 {
-    return QDir::current().absoluteFilePath(m_fileName);
+    return QDir::current().absoluteFilePath(fileName_);
 }
 
 ClientDataSet::OpenResult ClientDataSet::damaged(const QString &path, const QString &problem)
 {
-    m_damagedPath = path;
-    m_errorText = QStringLiteral("O arquivo de configuração \"%1\" %2 e não foi carregado. "
-                                 "As configurações começam vazias; ao gravar, uma cópia do arquivo "
-                                 "original é guardada com a extensão \".bak\".")
-                      .arg(nativePath(path), problem);
-    m_openResult = OpenResult::Damaged;
-    return m_openResult;
+    damagedPath_ = path;
+    errorText_ = QStringLiteral("O arquivo de configuração \"%1\" %2 e não foi carregado. "
+                                "As configurações começam vazias; ao gravar, uma cópia do arquivo "
+                                "original é guardada com a extensão \".bak\".")
+                     .arg(nativePath(path), problem);
+    openResult_ = OpenResult::Damaged;
+    return openResult_;
 }
 
 bool ClientDataSet::preserveDamaged(const QString &path)
@@ -213,16 +213,16 @@ bool ClientDataSet::preserveDamaged(const QString &path)
     const QString backup = freeBackupName(path);
     if (keepCopy(path, backup))
         return true;
-    m_errorText = QStringLiteral("Não foi possível guardar uma cópia do arquivo de configuração danificado "
-                                 "\"%1\" em \"%2\"; ele não foi substituído e as alterações das "
-                                 "configurações foram perdidas.")
-                      .arg(nativePath(path), nativePath(backup));
+    errorText_ = QStringLiteral("Não foi possível guardar uma cópia do arquivo de configuração danificado "
+                                "\"%1\" em \"%2\"; ele não foi substituído e as alterações das "
+                                "configurações foram perdidas.")
+                     .arg(nativePath(path), nativePath(backup));
     return false;
 }
 
 void ClientDataSet::requireActive() const
 {
-    if (!m_active)
+    if (!active_)
         throw std::runtime_error("O conjunto de configurações não está aberto.");
 }
 
@@ -238,16 +238,16 @@ int ClientDataSet::fieldIndex(const QString &name) const
 const std::optional<QString> &ClientDataSet::value(const QString &name) const
 {
     const int index = fieldIndex(name);
-    return m_rows.empty() ? kNull : m_rows.front()[index];
+    return rows_.empty() ? kNull : rows_.front()[index];
 }
 
 void ClientDataSet::store(int index, const QString &value)
 {
     Edit();
-    std::optional<QString> &stored = m_rows.front()[index];
+    std::optional<QString> &stored = rows_.front()[index];
     const QString fitted = TParametros::fitted(index, value);
     if (stored == fitted)
         return;
     stored = fitted;
-    m_changed = true;
+    changed_ = true;
 }

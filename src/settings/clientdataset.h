@@ -65,11 +65,11 @@ private:
     const std::optional<QString> &value(const QString &name) const;
     void store(int index, const QString &value);
 
-    QString m_fileName;
-    bool m_active = false;
-    OpenResult m_openResult = OpenResult::NoFile;
-    DataPacket::Rows m_rows;
-    bool m_changed = false;
-    QString m_damagedPath;
-    QString m_errorText;
+    QString fileName_;
+    bool active_ = false;
+    OpenResult openResult_ = OpenResult::NoFile;
+    DataPacket::Rows rows_;
+    bool changed_ = false;
+    QString damagedPath_;
+    QString errorText_;
 };

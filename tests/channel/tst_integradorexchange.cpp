@@ -355,17 +355,17 @@ private Q_SLOTS:
 
     void hostileEntriesInOutput_data()
     {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<Hostile>("kind");
         QTest::addColumn<bool>("read"); // a regular file: read once, after the pause
 
-        QTest::newRow("reply to another request") << int(Hostile::OtherReply) << true;
-        QTest::newRow("large reply to another request") << int(Hostile::LargeOtherReply) << true;
-        QTest::newRow("not a document") << int(Hostile::BrokenFile) << true;
-        QTest::newRow("folder") << int(Hostile::Folder) << false;
+        QTest::newRow("reply to another request") << Hostile::OtherReply << true;
+        QTest::newRow("large reply to another request") << Hostile::LargeOtherReply << true;
+        QTest::newRow("not a document") << Hostile::BrokenFile << true;
+        QTest::newRow("folder") << Hostile::Folder << false;
 #ifdef Q_OS_UNIX
-        QTest::newRow("FIFO") << int(Hostile::Fifo) << false;
-        QTest::newRow("link to an error reply") << int(Hostile::LinkToErrorReply) << false;
-        QTest::newRow("link to a device") << int(Hostile::LinkToDevice) << false;
+        QTest::newRow("FIFO") << Hostile::Fifo << false;
+        QTest::newRow("link to an error reply") << Hostile::LinkToErrorReply << false;
+        QTest::newRow("link to a device") << Hostile::LinkToDevice << false;
 #endif
     }
 
@@ -373,14 +373,14 @@ private Q_SLOTS:
     // not read again, and the reply comes as soon as over an empty folder.
     void hostileEntriesInOutput()
     {
-        QFETCH(int, kind);
+        QFETCH(Hostile, kind);
         QFETCH(bool, read);
 
         const qint64 empty = answeredInEmptyFolder();
         IntegradorFixture f;
         f.answerWith(QStringLiteral("{sessao}|08000|ok|||"));
         const QString entry = f.prefix.output() + QStringLiteral("/Alheia.xml");
-        QVERIFY(createHostile(Hostile(kind), entry, f.prefix.path() + QStringLiteral("/elsewhere.xml")));
+        QVERIFY(createHostile(kind, entry, f.prefix.path() + QStringLiteral("/elsewhere.xml")));
         if (read) // written as the request is, so it may be the reply
             QVERIFY(f.clock.date(entry));
 

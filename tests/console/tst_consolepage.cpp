@@ -77,18 +77,18 @@ private Q_SLOTS:
 void TestConsolePage::enterPressesDefaultButton_data()
 {
     QTest::addColumn<QString>("focus");
-    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::Key>("key");
     QTest::addColumn<QString>("pressed");
 
-    QTest::newRow("Return in the edit") << "Edit" << int(Qt::Key_Return) << "Default";
-    QTest::newRow("keypad Enter in the edit") << "Edit" << int(Qt::Key_Enter) << "Default";
-    QTest::newRow("Return on another button") << "Other" << int(Qt::Key_Return) << "Other";
+    QTest::newRow("Return in the edit") << "Edit" << Qt::Key_Return << "Default";
+    QTest::newRow("keypad Enter in the edit") << "Edit" << Qt::Key_Enter << "Default";
+    QTest::newRow("Return on another button") << "Other" << Qt::Key_Return << "Other";
 }
 
 void TestConsolePage::enterPressesDefaultButton()
 {
     QFETCH(QString, focus);
-    QFETCH(int, key);
+    QFETCH(Qt::Key, key);
     QFETCH(QString, pressed);
 
     PageHarness harness;
@@ -98,7 +98,7 @@ void TestConsolePage::enterPressesDefaultButton()
         QObject::connect(button, &QPushButton::clicked, button, [&clicks, button] { clicks << button->objectName(); });
     auto *target = harness.probe->findChild<QWidget *>(focus);
     target->setFocus();
-    QTest::keyClick(target, Qt::Key(key));
+    QTest::keyClick(target, key);
     QCOMPARE(clicks, QStringList{pressed});
 
     harness.probe->defaultButton->setEnabled(false);

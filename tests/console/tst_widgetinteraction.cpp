@@ -82,18 +82,18 @@ void TestWidgetInteraction::markupShownAsText()
 
 void TestWidgetInteraction::confirmation_data()
 {
-    QTest::addColumn<int>("button");
+    QTest::addColumn<QMessageBox::StandardButton>("button");
     QTest::addColumn<bool>("accepted");
-    QTest::newRow("OK") << int(QMessageBox::Ok) << true;
-    QTest::newRow("Cancel") << int(QMessageBox::Cancel) << false;
+    QTest::newRow("OK") << QMessageBox::Ok << true;
+    QTest::newRow("Cancel") << QMessageBox::Cancel << false;
 }
 
 void TestWidgetInteraction::confirmation()
 {
-    QFETCH(int, button);
+    QFETCH(QMessageBox::StandardButton, button);
     QFETCH(bool, accepted);
     WidgetInteraction interaction(kTitle);
-    answerNextBox(QMessageBox::StandardButton(button));
+    answerNextBox(button);
     QCOMPARE(interaction.confirm(QStringLiteral("Confirma?")), accepted);
     QCOMPARE(text_, QStringLiteral("Confirma?"));
 }

@@ -26,28 +26,27 @@ void TestBoundedFile::read_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<qint64>("limit");
-    QTest::addColumn<int>("status");
+    QTest::addColumn<BoundedFile::Status>("status");
 
-    QTest::newRow("empty") << QByteArray() << qint64(10) << int(BoundedFile::Status::Read);
-    QTest::newRow("at the limit") << QByteArray(10, 'x') << qint64(10) << int(BoundedFile::Status::Read);
-    QTest::newRow("one byte past") << QByteArray(11, 'x') << qint64(10) << int(BoundedFile::Status::TooLarge);
+    QTest::newRow("empty") << QByteArray() << qint64(10) << BoundedFile::Status::Read;
+    QTest::newRow("at the limit") << QByteArray(10, 'x') << qint64(10) << BoundedFile::Status::Read;
+    QTest::newRow("one byte past") << QByteArray(11, 'x') << qint64(10) << BoundedFile::Status::TooLarge;
 }
 
 void TestBoundedFile::read()
 {
     QFETCH(QByteArray, content);
     QFETCH(qint64, limit);
-    QFETCH(int, status);
+    QFETCH(BoundedFile::Status, status);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("a.xml"));
     QVERIFY(TestFiles::write(path, content));
 
     const BoundedFile::Result result = BoundedFile::read(path, limit);
-    QCOMPARE(int(result.status), status);
-    QCOMPARE(result.bytes, status == int(BoundedFile::Status::Read) ? content : QByteArray());
-    QCOMPARE(int(BoundedFile::read(folder.path(), limit).status), int(BoundedFile::Status::NotAFile));
-    QCOMPARE(int(BoundedFile::read(folder.filePath(QStringLiteral("none")), limit).status),
-             int(BoundedFile::Status::NotAFile));
+    QCOMPARE(result.status, status);
+    QCOMPARE(result.bytes, status == BoundedFile::Status::Read ? content : QByteArray());
+    QCOMPARE(BoundedFile::read(folder.path(), limit).status, BoundedFile::Status::NotAFile);
+    QCOMPARE(BoundedFile::read(folder.filePath(QStringLiteral("none")), limit).status, BoundedFile::Status::NotAFile);
 }
 
 void TestBoundedFile::pipeDoesNotBlock()
@@ -56,7 +55,7 @@ void TestBoundedFile::pipeDoesNotBlock()
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("pipe.xml"));
     QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    QCOMPARE(int(BoundedFile::read(path, 100).status), int(BoundedFile::Status::NotAFile));
+    QCOMPARE(BoundedFile::read(path, 100).status, BoundedFile::Status::NotAFile);
 #else
     QSKIP("named pipes are a POSIX matter");
 #endif
@@ -68,7 +67,7 @@ void TestBoundedFile::deviceIsNotReadWithoutEnd()
     QTemporaryDir folder;
     const QString link = folder.filePath(QStringLiteral("zero.xml"));
     QVERIFY(QFile::link(QStringLiteral("/dev/zero"), link));
-    QCOMPARE(int(BoundedFile::read(link, 100).status), int(BoundedFile::Status::NotAFile));
+    QCOMPARE(BoundedFile::read(link, 100).status, BoundedFile::Status::NotAFile);
 #else
     QSKIP("no /dev/zero");
 #endif

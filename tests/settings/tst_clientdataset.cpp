@@ -53,21 +53,21 @@ private Q_SLOTS:
     void postFailureIsReportedAndRetried();
 
 private:
-    QString m_previousDirectory;
-    std::unique_ptr<QTemporaryDir> m_dir;
+    QString previousDirectory_;
+    std::unique_ptr<QTemporaryDir> dir_;
 };
 
 void TestClientDataSet::init()
 {
-    m_previousDirectory = QDir::currentPath();
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(QDir::setCurrent(m_dir->path()));
+    previousDirectory_ = QDir::currentPath();
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(QDir::setCurrent(dir_->path()));
 }
 
 void TestClientDataSet::cleanup()
 {
-    QDir::setCurrent(m_previousDirectory);
-    m_dir.reset();
+    QDir::setCurrent(previousDirectory_);
+    dir_.reset();
 }
 
 void TestClientDataSet::readsTheDefaultFile()
@@ -268,7 +268,7 @@ void TestClientDataSet::writesIntoTheWorkingDirectoryOfClose()
     const DataPacket::ReadResult written = DataPacket::read(TestFiles::read(later.filePath(kFile)));
     QVERIFY(written.ok);
     QCOMPARE(written.rows.front()[TParametros::indexOf(QStringLiteral("uf"))], QStringLiteral("35"));
-    QCOMPARE(TestFiles::read(m_dir->filePath(kFile)), defaultFile());
+    QCOMPARE(TestFiles::read(dir_->filePath(kFile)), defaultFile());
 }
 
 void TestClientDataSet::damagedFileIsPreserved_data()

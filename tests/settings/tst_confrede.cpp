@@ -35,25 +35,25 @@ private Q_SLOTS:
 
 private:
     ClientDataSet &record(const QVariantMap &fields);
-    QString folder() const { return m_dir->path() + QLatin1Char('/'); }
+    QString folder() const { return dir_->path() + QLatin1Char('/'); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<ClientDataSet> m_cds;
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<ClientDataSet> cds_;
 };
 
 void TestConfRede::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_cds = std::make_unique<ClientDataSet>(m_dir->filePath(QStringLiteral("Parametros.xml")));
-    m_cds->Open();
-    m_cds->Edit();
+    dir_ = std::make_unique<QTemporaryDir>();
+    cds_ = std::make_unique<ClientDataSet>(dir_->filePath(QStringLiteral("Parametros.xml")));
+    cds_->Open();
+    cds_->Edit();
 }
 
 ClientDataSet &TestConfRede::record(const QVariantMap &fields)
 {
     for (auto it = fields.cbegin(); it != fields.cend(); ++it)
-        m_cds->setFieldAsString(it.key(), it.value().toString());
-    return *m_cds;
+        cds_->setFieldAsString(it.key(), it.value().toString());
+    return *cds_;
 }
 
 void TestConfRede::recordDocuments_data()

@@ -44,7 +44,7 @@ private Q_SLOTS:
     void leftoversOfOurOwnSavesOnly();
 
 private:
-    QTemporaryDir m_dir;
+    QTemporaryDir dir_;
 };
 
 void TestStartupFiles::defaultTextsMatchTheReferenceFiles()
@@ -85,10 +85,10 @@ void TestStartupFiles::writesOnlyTheMissingFiles()
 void TestStartupFiles::unwritableProgramFolderFailsOnConfRede_data()
 {
     QTest::addColumn<QString>("programFolder");
-    const QString regularFile = m_dir.filePath(QStringLiteral("a-regular-file"));
+    const QString regularFile = dir_.filePath(QStringLiteral("a-regular-file"));
     QVERIFY(TestFiles::write(regularFile, "x"));
     QTest::newRow("folder is a regular file") << regularFile + QLatin1Char('/');
-    QTest::newRow("folder does not exist") << m_dir.filePath(QStringLiteral("missing/nested/"));
+    QTest::newRow("folder does not exist") << dir_.filePath(QStringLiteral("missing/nested/"));
 }
 
 void TestStartupFiles::unwritableProgramFolderFailsOnConfRede()

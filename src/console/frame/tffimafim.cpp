@@ -34,8 +34,8 @@ TFFimAFim::TFFimAFim(ConsoleState &state, ClientDataSet &cds, Interaction &inter
 
     EdtCNPJContrib2 = WidgetFactory::cnpjEdit(this, QStringLiteral("EdtCNPJContrib2"),
                                               QStringLiteral("CNPJ do Contribuinte:"), {kLeft, 24, kEditWidth, 21});
-    EdtIEContrib = new MaskedEdit(QStringLiteral("EdtIEContrib"), QStringLiteral("IE do Contribuinte:"), kIeMask, this);
-    EdtIEContrib->place(kLeft, 68, kEditWidth);
+    EdtIEContrib = WidgetFactory::maskedEdit(this, QStringLiteral("EdtIEContrib"),
+                                             QStringLiteral("IE do Contribuinte:"), kIeMask, {kLeft, 68, kEditWidth, 21});
     EdtCNPJSw = WidgetFactory::cnpjEdit(this, QStringLiteral("EdtCNPJSw"), QStringLiteral("CNPJ Software House:"),
                                         {kLeft, 112, kEditWidth, 21});
     signature_ = new SignatureInput(this, interaction,

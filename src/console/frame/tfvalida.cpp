@@ -2,6 +2,7 @@
 
 #include "console/frame/consolestate.h"
 #include "console/widgets/labelededit.h"
+#include "console/widgets/widgetfactory.h"
 #include "console/widgets/widgetstyle.h"
 #include "settings/texttrim.h"
 
@@ -9,8 +10,9 @@
 
 TFValida::TFValida(ConsoleState &state, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
-    , EdtCodigo(new LabeledEdit(QStringLiteral("EdtCodigo"), QStringLiteral("Digite o Código de Ativação atual:"), this))
-    , BtnTrocarCod(new QPushButton(QStringLiteral("Validar"), this))
+    , EdtCodigo(WidgetFactory::passwordEdit(this, QStringLiteral("EdtCodigo"),
+                                            QStringLiteral("Digite o Código de Ativação atual:"), {16, 38, 254, 21}))
+    , BtnTrocarCod(WidgetFactory::button(this, QStringLiteral("BtnTrocarCod"), QStringLiteral("Validar"), 276, 34))
     , state_(state)
 {
     setObjectName(QStringLiteral("FValida"));
@@ -19,12 +21,8 @@ TFValida::TFValida(ConsoleState &state, QWidget *parent)
     setFont(WidgetStyle::tahoma(8));
     WidgetStyle::setSilverBackground(this);
 
-    EdtCodigo->place(16, 38, 254);
     EdtCodigo->setMaxLength(32);
-    EdtCodigo->setEchoMode(QLineEdit::Password);
-
-    BtnTrocarCod->setObjectName(QStringLiteral("BtnTrocarCod"));
-    BtnTrocarCod->setGeometry(276, 34, 80, 29);
+    BtnTrocarCod->resize(80, WidgetFactory::kButtonHeight);
     BtnTrocarCod->setDefault(true);
     connect(BtnTrocarCod, &QPushButton::clicked, this, &TFValida::BtnTrocarCodClick);
 

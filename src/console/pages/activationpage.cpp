@@ -28,28 +28,28 @@ constexpr int kCodeLength = 32;
 
 ActivationPage::ActivationPage(PageContext &context, QWidget *parent)
     : ConsolePage(context, QStringLiteral("TabAtivar"), QStringLiteral("Panel3"), QStringLiteral("ATIVAÇÃO DO MFE"), parent)
-{
-    EdtCodAtiv2 = WidgetFactory::passwordEdit(this, QStringLiteral("EdtCodAtiv2"), kCodeCaption, {24, 64, 280, 21});
-    EdtCodAtiv2->setMaxLength(kCodeLength);
-    EdtCodAtiv2Conf = WidgetFactory::passwordEdit(this, QStringLiteral("EdtCodAtiv2Conf"),
+    , EdtCodAtiv2(WidgetFactory::passwordEdit(this, QStringLiteral("EdtCodAtiv2"), kCodeCaption, {24, 64, 280, 21}))
+    , EdtCodAtiv2Conf(WidgetFactory::passwordEdit(this, QStringLiteral("EdtCodAtiv2Conf"),
                                                   QStringLiteral("Digite novamente o Código de Ativação do MFE"),
-                                                  {24, 112, 280, 21});
+                                                  {24, 112, 280, 21}))
+    , rgTipoCert(WidgetFactory::radioGroup(
+          this, QStringLiteral("rgTipoCert"), QStringLiteral("Tipo de Certificado:"),
+          {QStringLiteral("AC- SEFAZ-CE"), QStringLiteral("ICP-BRASIL"), QStringLiteral("RENOVAÇÃO ICP-BRASIL")},
+          {330, 48, 250, 85}))
+    , EdtCNPJContrib(WidgetFactory::cnpjEdit(this, QStringLiteral("EdtCNPJContrib"),
+                                             QStringLiteral("CNPJ do Contribuinte:"), {24, 210, 150, 21}))
+    , LblUF(WidgetFactory::label(this, QStringLiteral("LblUF"), QStringLiteral("UF:"), {330, 194}))
+    , cbo(WidgetFactory::comboBox(this, QStringLiteral("cbo"), {}, {330, 210, 60, 21}))
+    , BtnAtivar(WidgetFactory::button(this, QStringLiteral("BtnAtivar"), kAtivar, 255, 270))
+    , Memo3(footNote(QStringLiteral("Memo3"),
+                     QStringLiteral("ESTA FUNÇÃO DEVE SER USADA APENAS ENQUANTO O MFE NÃO ESTIVER ATIVADO.")))
+{
+    EdtCodAtiv2->setMaxLength(kCodeLength);
     EdtCodAtiv2Conf->setMaxLength(kCodeLength);
-    rgTipoCert = WidgetFactory::radioGroup(
-        this, QStringLiteral("rgTipoCert"), QStringLiteral("Tipo de Certificado:"),
-        {QStringLiteral("AC- SEFAZ-CE"), QStringLiteral("ICP-BRASIL"), QStringLiteral("RENOVAÇÃO ICP-BRASIL")},
-        {330, 48, 250, 85});
     rgTipoCert->setItemIndex(0);
     rgTipoCert->setEnabled(false);
-    EdtCNPJContrib = WidgetFactory::cnpjEdit(this, QStringLiteral("EdtCNPJContrib"),
-                                             QStringLiteral("CNPJ do Contribuinte:"), {24, 210, 150, 21});
-    LblUF = WidgetFactory::label(this, QStringLiteral("LblUF"), QStringLiteral("UF:"), {330, 194});
-    cbo = WidgetFactory::comboBox(this, QStringLiteral("cbo"), {}, {330, 210, 60, 21});
     LblUF->setBuddy(cbo);
-    BtnAtivar = WidgetFactory::button(this, QStringLiteral("BtnAtivar"), kAtivar, 255, 270);
     setDefaultButton(BtnAtivar);
-    Memo3 = footNote(QStringLiteral("Memo3"), QStringLiteral("ESTA FUNÇÃO DEVE SER USADA APENAS ENQUANTO O MFE NÃO ESTIVER ATIVADO."));
-
     setTabChain({EdtCodAtiv2, EdtCodAtiv2Conf, rgTipoCert, EdtCNPJContrib, cbo, BtnAtivar});
 
     connect(rgTipoCert, &RadioGroup::itemIndexChanged, this, &ActivationPage::rgTipoCertClick);

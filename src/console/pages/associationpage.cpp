@@ -36,22 +36,23 @@ const OperationFrame::ResultTable &results()
 AssociationPage::AssociationPage(PageContext &context, QWidget *parent)
     : ConsolePage(context, QStringLiteral("TabAssocAss"), QStringLiteral("Panel5"),
                   QStringLiteral("ASSOCIAR APLIC. COMERCIAL"), parent)
+    , EdtCodAtiv3(WidgetFactory::passwordEdit(this, QStringLiteral("EdtCodAtiv3"),
+                                              QStringLiteral("Digite o Código de Ativação do MFE:"), {24, 64, 250, 21}))
+    , EdtCNPJContrib2(WidgetFactory::cnpjEdit(this, QStringLiteral("EdtCNPJContrib2"),
+                                              QStringLiteral("CNPJ do Contribuinte:"), {24, 112, 150, 21}))
+    , EdtCNPJSw(WidgetFactory::cnpjEdit(this, QStringLiteral("EdtCNPJSw"), QStringLiteral("CNPJ Software House:"),
+                                        {330, 112, 150, 21}))
+    , signature_(new SignatureInput(this, interaction(),
+                                    {{24, 150}, {24, 168, 250, 45}, {24, 238, 560, 21}, {590, 238, 25, 21}}))
+    , LblAssinatura(signature_->LblAssinatura)
+    , rgAssinatura(signature_->rgAssinatura)
+    , EdtAssinatura(signature_->EdtAssinatura)
+    , Button3(signature_->Button3)
+    , BitAssociar(WidgetFactory::button(this, QStringLiteral("BitAssociar"), QStringLiteral("A&ssociar"), 255, 280))
+    , Memo4(footNote(QStringLiteral("Memo4"),
+                     QStringLiteral("ESTA FUNÇÃO DEVE SER UTILIZADA APENAS APÓS O MFE ESTAR ATIVADO. ")))
 {
-    EdtCodAtiv3 = WidgetFactory::passwordEdit(this, QStringLiteral("EdtCodAtiv3"),
-                                              QStringLiteral("Digite o Código de Ativação do MFE:"), {24, 64, 250, 21});
-    EdtCNPJContrib2 = WidgetFactory::cnpjEdit(this, QStringLiteral("EdtCNPJContrib2"),
-                                              QStringLiteral("CNPJ do Contribuinte:"), {24, 112, 150, 21});
-    EdtCNPJSw = WidgetFactory::cnpjEdit(this, QStringLiteral("EdtCNPJSw"), QStringLiteral("CNPJ Software House:"),
-                                        {330, 112, 150, 21});
-    signature_ = new SignatureInput(this, interaction(), {{24, 150}, {24, 168, 250, 45}, {24, 238, 560, 21}, {590, 238, 25, 21}});
-    LblAssinatura = signature_->LblAssinatura;
-    rgAssinatura = signature_->rgAssinatura;
-    EdtAssinatura = signature_->EdtAssinatura;
-    Button3 = signature_->Button3;
-    BitAssociar = WidgetFactory::button(this, QStringLiteral("BitAssociar"), QStringLiteral("A&ssociar"), 255, 280);
     setDefaultButton(BitAssociar);
-    Memo4 = footNote(QStringLiteral("Memo4"), QStringLiteral("ESTA FUNÇÃO DEVE SER UTILIZADA APENAS APÓS O MFE ESTAR ATIVADO. "));
-
     setTabChain({EdtCodAtiv3, EdtCNPJContrib2, EdtCNPJSw, rgAssinatura, EdtAssinatura, Button3, BitAssociar});
 
     frame().onClick(BitAssociar, [this] { BitAssociarClick(); });

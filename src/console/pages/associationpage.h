@@ -32,12 +32,12 @@ private:
     LabeledEdit *EdtCodAtiv3;
     MaskedEdit *EdtCNPJContrib2;
     MaskedEdit *EdtCNPJSw;
+    // Builds the four controls that follow.
+    SignatureInput *signature_;
     QLabel *LblAssinatura;
     RadioGroup *rgAssinatura;
     LabeledEdit *EdtAssinatura;
     QPushButton *Button3;
     QPushButton *BitAssociar;
     QTextEdit *Memo4;
-
-    SignatureInput *signature_;
 };

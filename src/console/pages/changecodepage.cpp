@@ -32,20 +32,20 @@ LabeledEdit *codeEdit(QWidget *parent, const QString &name, const QString &capti
 ChangeCodePage::ChangeCodePage(PageContext &context, QWidget *parent)
     : ConsolePage(context, QStringLiteral("TabCodAtiva"), QStringLiteral("Panel2"), QStringLiteral("CÓDIGO DE ATIVAÇÃO"),
                   parent)
+    , CheckMudaCodigo(WidgetFactory::checkBox(this, QStringLiteral("CheckMudaCodigo"),
+                                              QStringLiteral("Trocar Código de Ativação"), {24, 40, 250, 17}))
+    , EdtCodigo(codeEdit(this, QStringLiteral("EdtCodigo"), QStringLiteral("Digite o Código de Ativação atual:"), 84))
+    , Checkemergencia(WidgetFactory::checkBox(this, QStringLiteral("Checkemergencia"),
+                                              QStringLiteral("Cód. de emergência"), {290, 86, 150, 17}))
+    , EdtNovoCodigo(
+          codeEdit(this, QStringLiteral("EdtNovoCodigo"), QStringLiteral("Digite o Novo Código de Ativação:"), 132))
+    , EdtNovoCodigo2(
+          codeEdit(this, QStringLiteral("EdtNovoCodigo2"), QStringLiteral("Confirme o Novo Código de Ativação:"), 180))
+    , BtnTrocarCod(WidgetFactory::button(this, QStringLiteral("BtnTrocarCod"), QStringLiteral("Validar"), 255, 230))
+    , Memo2(footNote(QStringLiteral("Memo2"),
+                     QStringLiteral("ESTA FUNÇÃO DEVE SER UTILIZADA APENAS APÓS O MFE ESTAR ATIVADO. ")))
 {
-    CheckMudaCodigo = WidgetFactory::checkBox(this, QStringLiteral("CheckMudaCodigo"),
-                                              QStringLiteral("Trocar Código de Ativação"), {24, 40, 250, 17});
-    EdtCodigo = codeEdit(this, QStringLiteral("EdtCodigo"), QStringLiteral("Digite o Código de Ativação atual:"), 84);
-    Checkemergencia = WidgetFactory::checkBox(this, QStringLiteral("Checkemergencia"),
-                                              QStringLiteral("Cód. de emergência"), {290, 86, 150, 17});
-    EdtNovoCodigo = codeEdit(this, QStringLiteral("EdtNovoCodigo"), QStringLiteral("Digite o Novo Código de Ativação:"),
-                             132);
-    EdtNovoCodigo2 = codeEdit(this, QStringLiteral("EdtNovoCodigo2"),
-                              QStringLiteral("Confirme o Novo Código de Ativação:"), 180);
-    BtnTrocarCod = WidgetFactory::button(this, QStringLiteral("BtnTrocarCod"), QStringLiteral("Validar"), 255, 230);
     setDefaultButton(BtnTrocarCod);
-    Memo2 = footNote(QStringLiteral("Memo2"), QStringLiteral("ESTA FUNÇÃO DEVE SER UTILIZADA APENAS APÓS O MFE ESTAR ATIVADO. "));
-
     setTabChain({CheckMudaCodigo, EdtCodigo, Checkemergencia, EdtNovoCodigo, EdtNovoCodigo2, BtnTrocarCod});
 
     CheckMudaCodigoClick(false);

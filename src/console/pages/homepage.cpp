@@ -9,45 +9,56 @@
 #include <QPushButton>
 
 namespace {
+
 constexpr int kFooterHeight = 24;
+
+QLabel *libraryLabel(QWidget *page, const QString &name, int top, const QColor &colour)
+{
+    // Plain text: the library name comes from the command line.
+    QLabel *label = WidgetFactory::label(page, name, QString(), {11, top, 620, 16});
+    label->setFont(WidgetStyle::lucidaConsole(10));
+    WidgetStyle::setTextColour(label, colour);
+    label->hide();
+    return label;
 }
 
-HomePage::HomePage(PageContext &context, QWidget *parent)
-    : ConsolePage(context, QStringLiteral("TabMorvo"), QStringLiteral("Panel7"), QStringLiteral("MFE VANTEL"), parent)
+QFrame *footerPanel(QWidget *page)
 {
-    Label8 = new QLabel(QStringLiteral("Status:"), this);
-    Label8->setObjectName(QStringLiteral("Label8"));
-    Label8->move(11, 103);
-    Label8->setFont(WidgetStyle::tahoma(10, true));
-    Label8->adjustSize();
-
-    lbloperante = new QLabel(QStringLiteral("MFE inoperante"), this);
-    lbloperante->setObjectName(QStringLiteral("lbloperante"));
-    lbloperante->setGeometry(11, 134, 400, 20);
-    lbloperante->setFont(WidgetStyle::tahoma(10, true));
-    WidgetStyle::setTextColour(lbloperante, WidgetStyle::red());
-    lbloperante->hide();
-
-    BitBtn6 = WidgetFactory::button(this, QStringLiteral("BitBtn6"), QStringLiteral("Consultar MFE"), 252, 180);
-    BtnStatusAC = WidgetFactory::button(this, QStringLiteral("BtnStatusAC"), QStringLiteral("Enviar Status AC"), 252, 212);
-    BtnStatusAC->setEnabled(false);
-    BtnStatusAC->hide();
-
-    LblDllMfe = makeLibraryLabel(QStringLiteral("LblDllMfe"), 337, Qt::blue);
-    LblDllIntegrador = makeLibraryLabel(QStringLiteral("LblDllIntegrador"), 353, Qt::blue);
-    LblErroDll = makeLibraryLabel(QStringLiteral("LblErroDll"), 369, WidgetStyle::red());
-    LblXmlIntegrador = makeLibraryLabel(QStringLiteral("LblXmlIntegrador"), 385, Qt::blue);
-
-    auto *footer = new QFrame(this);
+    auto *footer = new QFrame(page);
     footer->setObjectName(QStringLiteral("Panel13"));
     footer->setFrameShape(QFrame::Panel);
     footer->setFrameShadow(QFrame::Sunken);
-    Panel13 = footer;
-    Label4 = new QLabel(QStringLiteral("Vantel Sistemas Fiscais"), Panel13);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    Label7 = new QLabel(QStringLiteral("Versão: 1.0.0.6"), Panel13);
-    Label7->setObjectName(QStringLiteral("Label7"));
-    Label7->setTextFormat(Qt::PlainText); // it shows the library name typed on the command line
+    return footer;
+}
+
+} // namespace
+
+HomePage::HomePage(PageContext &context, QWidget *parent)
+    : ConsolePage(context, QStringLiteral("TabMorvo"), QStringLiteral("Panel7"), QStringLiteral("MFE VANTEL"), parent)
+    , Label8(WidgetFactory::label(this, QStringLiteral("Label8"), QStringLiteral("Status:"), {11, 103}))
+    , lbloperante(WidgetFactory::label(this, QStringLiteral("lbloperante"), QStringLiteral("MFE inoperante"),
+                                       {11, 134, 400, 20}))
+    , BitBtn6(WidgetFactory::button(this, QStringLiteral("BitBtn6"), QStringLiteral("Consultar MFE"), 252, 180))
+    , BtnStatusAC(
+          WidgetFactory::button(this, QStringLiteral("BtnStatusAC"), QStringLiteral("Enviar Status AC"), 252, 212))
+    , LblDllMfe(libraryLabel(this, QStringLiteral("LblDllMfe"), 337, Qt::blue))
+    , LblDllIntegrador(libraryLabel(this, QStringLiteral("LblDllIntegrador"), 353, Qt::blue))
+    , LblErroDll(libraryLabel(this, QStringLiteral("LblErroDll"), 369, WidgetStyle::red()))
+    , LblXmlIntegrador(libraryLabel(this, QStringLiteral("LblXmlIntegrador"), 385, Qt::blue))
+    , Panel13(footerPanel(this))
+    // The footer's labels are placed by placeFooter. Label7 shows the library
+    // name typed on the command line: plain text.
+    , Label4(
+          WidgetFactory::label(Panel13, QStringLiteral("Label4"), QStringLiteral("Vantel Sistemas Fiscais"), QRect()))
+    , Label7(WidgetFactory::label(Panel13, QStringLiteral("Label7"), QStringLiteral("Versão: 1.0.0.6"), QRect()))
+{
+    Label8->setFont(WidgetStyle::tahoma(10, true));
+    Label8->adjustSize();
+    lbloperante->setFont(WidgetStyle::tahoma(10, true));
+    WidgetStyle::setTextColour(lbloperante, WidgetStyle::red());
+    lbloperante->hide();
+    BtnStatusAC->setEnabled(false);
+    BtnStatusAC->hide();
     Label7->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     placeFooter();
 
@@ -111,18 +122,6 @@ void HomePage::showOperating(bool operating)
     const QColor colour = operating ? WidgetStyle::green() : WidgetStyle::red();
     WidgetStyle::setTextColour(lbloperante, colour);
     Q_EMIT moduleChecked(operating);
-}
-
-QLabel *HomePage::makeLibraryLabel(const QString &name, int top, const QColor &colour)
-{
-    auto *label = new QLabel(this);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText); // the library name comes from the command line
-    label->setGeometry(11, top, 620, 16);
-    label->setFont(WidgetStyle::lucidaConsole(10));
-    WidgetStyle::setTextColour(label, colour);
-    label->hide();
-    return label;
 }
 
 void HomePage::resizeEvent(QResizeEvent *event)

@@ -30,7 +30,6 @@ protected:
 private:
     void BtnStatusACClick();
     void showOperating(bool operating);
-    QLabel *makeLibraryLabel(const QString &name, int top, const QColor &colour);
     void placeFooter();
 
     QLabel *Label8;

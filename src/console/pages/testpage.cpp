@@ -51,47 +51,52 @@ QRect pickerPlace(int top)
     return {312, top, kBrowseWidth, kBrowseHeight};
 }
 
+// Up to six digits, centred.
+QLineEdit *sessionEdit(QWidget *page)
+{
+    auto *edit = new QLineEdit(page);
+    edit->setObjectName(QStringLiteral("Edit1"));
+    edit->setGeometry(456, 34, 44, 21);
+    edit->setMaxLength(6);
+    edit->setAlignment(Qt::AlignCenter);
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    return edit;
+}
+
 } // namespace
 
 TestPage::TestPage(PageContext &context, TFFimAFim &FFimAFim, QWidget *parent)
     : ConsolePage(context, QStringLiteral("TabTeste"), QStringLiteral("Panel4"), QString(), parent)
+    , BtnTesteAtivacao(
+          WidgetFactory::button(this, QStringLiteral("BtnTesteAtivacao"), QStringLiteral("FimAFim Ativação"), 8, 30))
+    , BtnTesteProducao(
+          WidgetFactory::button(this, QStringLiteral("BtnTesteProducao"), QStringLiteral("FimAFim Produção"), 142, 30))
+    , BtnNaveg(WidgetFactory::button(this, QStringLiteral("BtnNaveg"), QStringLiteral("Abrir no Navegador"), 276, 30))
+    , Label15(WidgetFactory::label(this, QStringLiteral("Label15"), QStringLiteral("Sessão:"), {414, 38}))
+    , Edit1(sessionEdit(this))
+    , BitBtn7(WidgetFactory::button(this, QStringLiteral("BitBtn7"), QStringLiteral("Consulta Sessão"), 504, 30))
+    , LblCFeFile(WidgetFactory::labeledEdit(this, QStringLiteral("LblCFeFile"),
+                                            QStringLiteral("XML da CFe a ser transmitida/Cancelada:"),
+                                            {kMemoLeft, 78, 300, 21}))
+    , Button1(WidgetFactory::pickerButton(this, QStringLiteral("Button1"), pickerPlace(78)))
+    , BitBtn10(WidgetFactory::button(this, QStringLiteral("BitBtn10"), QStringLiteral("Enviar CFe"), 344, 74))
+    , BitBtn8(WidgetFactory::button(this, QStringLiteral("BitBtn8"), QStringLiteral("Cancelar CFe"), 478, 74))
+    , LblCFeDir(WidgetFactory::labeledEdit(this, QStringLiteral("LblCFeDir"),
+                                           QStringLiteral("Diretório com os XMLs a serem transmitidos:"),
+                                           {kMemoLeft, 118, 300, 21}))
+    , BtnDir(WidgetFactory::pickerButton(this, QStringLiteral("BtnDir"), pickerPlace(118)))
+    , BtnEnviaDir(
+          WidgetFactory::button(this, QStringLiteral("BtnEnviaDir"), QStringLiteral("Enviar todos do Dir."), 344, 114))
+    , MemoCFe(WidgetFactory::memo(this, QStringLiteral("MemoCFe"),
+                                  {kMemoLeft, kMemoTop, kWidth - 2 * kMemoLeft, kMemoDesignHeight}))
     , FFimAFim_(FFimAFim)
     , cfeFile_(programFolder())
+    , memoBottomMargin_(kHeight - kMemoTop - kMemoDesignHeight)
 {
-    BtnTesteAtivacao =
-        WidgetFactory::button(this, QStringLiteral("BtnTesteAtivacao"), QStringLiteral("FimAFim Ativação"), 8, 30);
-    BtnTesteProducao =
-        WidgetFactory::button(this, QStringLiteral("BtnTesteProducao"), QStringLiteral("FimAFim Produção"), 142, 30);
-    BtnNaveg = WidgetFactory::button(this, QStringLiteral("BtnNaveg"), QStringLiteral("Abrir no Navegador"), 276, 30);
     BtnNaveg->setEnabled(false);
-    Label15 = WidgetFactory::label(this, QStringLiteral("Label15"), QStringLiteral("Sessão:"), {414, 38});
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(456, 34, 44, 21);
-    Edit1->setMaxLength(6);
-    Edit1->setAlignment(Qt::AlignCenter);
-    Edit1->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), Edit1));
     Label15->setBuddy(Edit1);
-    BitBtn7 = WidgetFactory::button(this, QStringLiteral("BitBtn7"), QStringLiteral("Consulta Sessão"), 504, 30);
-
-    LblCFeFile = WidgetFactory::labeledEdit(this, QStringLiteral("LblCFeFile"),
-                                            QStringLiteral("XML da CFe a ser transmitida/Cancelada:"),
-                                            {kMemoLeft, 78, 300, 21});
-    Button1 = WidgetFactory::pickerButton(this, QStringLiteral("Button1"), pickerPlace(78));
-    BitBtn10 = WidgetFactory::button(this, QStringLiteral("BitBtn10"), QStringLiteral("Enviar CFe"), 344, 74);
-    BitBtn8 = WidgetFactory::button(this, QStringLiteral("BitBtn8"), QStringLiteral("Cancelar CFe"), 478, 74);
-    LblCFeDir = WidgetFactory::labeledEdit(this, QStringLiteral("LblCFeDir"),
-                                           QStringLiteral("Diretório com os XMLs a serem transmitidos:"),
-                                           {kMemoLeft, 118, 300, 21});
-    BtnDir = WidgetFactory::pickerButton(this, QStringLiteral("BtnDir"), pickerPlace(118));
-    BtnEnviaDir =
-        WidgetFactory::button(this, QStringLiteral("BtnEnviaDir"), QStringLiteral("Enviar todos do Dir."), 344, 114);
-
-    MemoCFe = WidgetFactory::memo(this, QStringLiteral("MemoCFe"),
-                                  {kMemoLeft, kMemoTop, kWidth - 2 * kMemoLeft, kMemoDesignHeight});
     MemoCFe->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MemoCFe->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memoBottomMargin_ = kHeight - kMemoTop - kMemoDesignHeight;
 
     connectHandlers();
 }

@@ -104,5 +104,5 @@ private:
 
     TFFimAFim &FFimAFim_;
     CfeFile cfeFile_;
-    int memoBottomMargin_ = 0;
+    int memoBottomMargin_;
 };

@@ -16,14 +16,13 @@ UpdatePage::UpdatePage(PageContext &context, QWidget *parent)
                                               QStringLiteral("Digite o Código de Ativação do MFE:"),
                                               {185, 90, 270, 21}))
     , BtnAtualizarSW(WidgetFactory::button(this, QStringLiteral("BtnAtualizarSW"), QStringLiteral("Atualizar"), 255, 130))
-    , LblAtualiza(WidgetFactory::label(this, QStringLiteral("LblAtualiza"), QString(), {0, 200}))
+    , LblAtualiza(WidgetFactory::label(this, QStringLiteral("LblAtualiza"), QString(), {0, 200, kWidth, 20}))
     , Memo5(WidgetFactory::noteMemo(this, QStringLiteral("Memo5"),
                                     {QString(), QStringLiteral("ATENÇÃO:"), QStringLiteral(" "),
                                      QStringLiteral("ESTA FUNÇÃO DEVE SER UTILIZADA APENAS APÓS O MFE ESTAR ATIVADO. "),
                                      QString()},
                                     {8, 370, 624, 86}))
 {
-    LblAtualiza->setGeometry(0, 200, kWidth, 20);
     LblAtualiza->setAlignment(Qt::AlignCenter);
     LblAtualiza->setFont(WidgetStyle::tahoma(10, true));
     LblAtualiza->hide();

@@ -17,16 +17,16 @@ const QString kArquivo = QStringLiteral("Arquivo");
 
 SignatureInput::SignatureInput(QWidget *parent, Interaction &interaction, const Layout &layout)
     : QObject(parent)
+    , LblAssinatura(WidgetFactory::label(parent, QStringLiteral("LblAssinatura"),
+                                         QStringLiteral("Assinatura do Aplicativo Comercial:"), layout.label))
+    , rgAssinatura(WidgetFactory::radioGroup(parent, QStringLiteral("rgAssinatura"), QStringLiteral("Forma de envio:"),
+                                             {kTexto, kArquivo}, layout.group, 2))
+    , EdtAssinatura(
+          WidgetFactory::labeledEdit(parent, QStringLiteral("EdtAssinatura"), QStringLiteral("Texto:"), layout.edit))
+    , Button3(WidgetFactory::pickerButton(parent, QStringLiteral("Button3"), layout.button))
     , interaction_(interaction)
 {
-    LblAssinatura = WidgetFactory::label(parent, QStringLiteral("LblAssinatura"),
-                                         QStringLiteral("Assinatura do Aplicativo Comercial:"), layout.label);
-    rgAssinatura = WidgetFactory::radioGroup(parent, QStringLiteral("rgAssinatura"), QStringLiteral("Forma de envio:"),
-                                             {kTexto, kArquivo}, layout.group, 2);
     rgAssinatura->setItemIndex(Texto);
-    EdtAssinatura = WidgetFactory::labeledEdit(parent, QStringLiteral("EdtAssinatura"), QStringLiteral("Texto:"),
-                                               layout.edit);
-    Button3 = WidgetFactory::pickerButton(parent, QStringLiteral("Button3"), layout.button);
     Button3->hide();
 
     connect(rgAssinatura, &RadioGroup::itemIndexChanged, this, &SignatureInput::rgAssinaturaClick);

@@ -14,12 +14,18 @@
 
 QLabel *WidgetFactory::label(QWidget *parent, const QString &name, const QString &text, const QPoint &position)
 {
+    QLabel *label = WidgetFactory::label(parent, name, text, QRect(position, QSize()));
+    label->adjustSize();
+    return label;
+}
+
+QLabel *WidgetFactory::label(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
+{
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     // An outcome or a name is shown as it is, never as markup.
     label->setTextFormat(Qt::PlainText);
-    label->move(position);
-    label->adjustSize();
+    label->setGeometry(geometry);
     return label;
 }
 
@@ -70,12 +76,18 @@ LabeledEdit *WidgetFactory::passwordEdit(QWidget *parent, const QString &name, c
     return edit;
 }
 
+MaskedEdit *WidgetFactory::maskedEdit(QWidget *parent, const QString &name, const QString &caption,
+                                      const QString &mask, const QRect &geometry)
+{
+    auto *edit = new MaskedEdit(name, caption, mask, parent);
+    edit->place(geometry.left(), geometry.top(), geometry.width());
+    return edit;
+}
+
 MaskedEdit *WidgetFactory::cnpjEdit(QWidget *parent, const QString &name, const QString &caption,
                                     const QRect &geometry)
 {
-    auto *edit = new MaskedEdit(name, caption, MaskedEdit::kCnpjMask, parent);
-    edit->place(geometry.left(), geometry.top(), geometry.width());
-    return edit;
+    return maskedEdit(parent, name, caption, MaskedEdit::kCnpjMask, geometry);
 }
 
 QComboBox *WidgetFactory::comboBox(QWidget *parent, const QString &name, const QStringList &items,

@@ -20,8 +20,10 @@ class RadioGroup;
 class WidgetFactory
 {
 public:
-    // Shows its text as plain text.
+    // Shows its text as plain text, sized to it.
     static QLabel *label(QWidget *parent, const QString &name, const QString &text, const QPoint &position);
+    // The same at a fixed geometry.
+    static QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);
     // The caption stands above the edit; geometry is the edit's.
     static LabeledEdit *labeledEdit(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
     // The caption stands on the left of the edit instead.
@@ -33,6 +35,8 @@ public:
     static QLabel *sideCaption(QWidget *control, const QString &text);
     // An edit that shows "*" for every character.
     static LabeledEdit *passwordEdit(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
+    static MaskedEdit *maskedEdit(QWidget *parent, const QString &name, const QString &caption, const QString &mask,
+                                  const QRect &geometry);
     static MaskedEdit *cnpjEdit(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
     // Offers only its items; no typed text.
     static QComboBox *comboBox(QWidget *parent, const QString &name, const QStringList &items, const QRect &geometry);
