@@ -187,6 +187,9 @@ void TestTestPage::cfeOperations_data()
     QTest::newRow("cancellation 07098") << cancel << cancelar << QByteArray("{sessao}|07098|0000|SAT ocupado||")
                                         << QStringList{kFalha, "0000: SAT ocupado"}
                                         << QStringList{kSep, "{sessao}|07098|0000|SAT ocupado||", kSep} << kDeleted << false;
+    QTest::newRow("cancellation refused, UTF-8 message") << cancel << cancelar
+        << QByteArray("{sessao}|07001|1234|N\xc3\xa3o") << QStringList{"1234: Não"}
+        << QStringList{kSep, "{sessao}|07001|1234|Não", kSep} << kDeleted << false;
     QTest::newRow("cancellation refused") << cancel << cancelar << QByteArray("{sessao}|07001|1234|Recusado")
                                           << QStringList{"1234: Recusado"}
                                           << QStringList{kSep, "{sessao}|07001|1234|Recusado", kSep} << kDeleted << false;
@@ -316,6 +319,9 @@ void TestTestPage::sessionQuery_data()
     QTest::newRow("another command") << "123456" << QByteArray("123456|04000|Ativado") << QStringList()
                                      << QStringList{kSep, "123456|04000|Ativado"}
                                      << QByteArray("123456\r\n04000\r\nAtivado\r\n");
+    QTest::newRow("another command, UTF-8 message") << "123456" << QByteArray("123456|04000|Ativa\xc3\xa7\xc3\xa3o")
+        << QStringList() << QStringList{kSep, "123456|04000|Ativação"}
+        << QByteArray("123456\r\n04000\r\nAtiva\xc3\xa7\xc3\xa3o\r\n");
     QTest::newRow("empty session edit") << "" << QByteArray() << QStringList{invalidSession}
                                         << QStringList() << kOld;
     QTest::newRow("letters in the session edit") << "12a" << QByteArray() << QStringList{invalidSession}

@@ -256,7 +256,7 @@ void TestPage::BitBtn8Click()
     const Reply reply = frame().send(Command::CancelarUltimaVenda, {AnsiCodePage::fromUnicode(*code),
                                                                     AnsiCodePage::fromUnicode(cfe.key),
                                                                     AnsiCodePage::fromUnicode(document)});
-    addLines({kSeparator, reply.text(), kSeparator});
+    addLines({kSeparator, AnsiCodePage::utf8Display(reply.text()), kSeparator});
     readCfeReply(Command::CancelarUltimaVenda, reply, kCancellationSuccess,
                  [](const ReturnedCfe &) { return QStringList(); });
 }
@@ -316,7 +316,7 @@ void TestPage::readQueriedReply(const Reply &reply)
         interaction().showMessage(reply.displayField(TRetornoSAT::mensagem));
         return;
     }
-    addLines({kSeparator, reply.text()});
+    addLines({kSeparator, AnsiCodePage::utf8Display(reply.text())});
     QByteArrayList saved;
     if (reply.resultCode() == kSaleSuccess) {
         const ReturnedCfe cfe(reply.text());
