@@ -42,6 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray ansi = AnsiCodePage::fromUnicode(text);
     QByteArray expected;
     QByteArray marked;
+    bool exact = true;
     for (qsizetype index = 0; index < text.size(); ++index) {
         const QChar unit = text.at(index);
         char32_t character = unit.unicode();
@@ -51,9 +52,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const bool inCodePage = found != codePage().constEnd() && !QChar::isSurrogate(character);
         expected += inCodePage ? *found : '?';
         marked += inCodePage ? QByteArray(1, *found) : marker(character);
+        exact = exact && inCodePage;
     }
     FUZZ_CHECK(ansi == expected);
     FUZZ_CHECK(AnsiCodePage::fromUnicode(text, marker) == marked);
+    FUZZ_CHECK(AnsiCodePage::fromUnicodeExactly(text) == (exact ? std::optional<QByteArray>(ansi) : std::nullopt));
 
     FUZZ_CHECK(AnsiCodePage::fromUtf8(bytes, marker) == AnsiCodePage::fromUnicode(QString::fromUtf8(bytes), marker));
     const qsizetype length = bytes.isEmpty() ? -1 : qsizetype(uchar(bytes.front())) - 1;

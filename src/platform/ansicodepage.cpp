@@ -211,6 +211,21 @@ QByteArray AnsiCodePage::fromUnicode(const QString &text, QByteArray (*missing)(
     return encode(text, missing);
 }
 
+std::optional<QByteArray> AnsiCodePage::fromUnicodeExactly(const QString &text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    const CodePageTable &codePage = table();
+    char *out = bytes.data();
+    // Unit by unit: no byte stands for a surrogate, nor for a pair of them.
+    for (const QChar unit : text) {
+        const int byte = codePage.byteOf(unit.unicode());
+        if (byte < 0)
+            return std::nullopt;
+        *out++ = char(byte);
+    }
+    return bytes;
+}
+
 QByteArray AnsiCodePage::fromUtf8(const QByteArray &utf8, QByteArray (*missing)(char32_t codePoint))
 {
     // Qt's decoder drops a leading byte-order mark and replaces what is not

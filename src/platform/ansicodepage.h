@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 // Text that goes to or comes from the module is 8-bit text in the system's
 // ANSI code page; text on screen is QString. This is the one place that
@@ -19,6 +20,9 @@ public:
     // The same, with each character the code page lacks written as
     // `missing` spells it (for instance as an XML character reference).
     static QByteArray fromUnicode(const QString &text, QByteArray (*missing)(char32_t codePoint));
+    // The same for a text whose every character the code page has; nullopt
+    // when it lacks one.
+    static std::optional<QByteArray> fromUnicodeExactly(const QString &text);
     // fromUnicode(QString::fromUtf8(utf8), missing) in one pass, without
     // the UTF-16 text in between.
     static QByteArray fromUtf8(const QByteArray &utf8, QByteArray (*missing)(char32_t codePoint));

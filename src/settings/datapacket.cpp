@@ -102,14 +102,36 @@ void appendParams(pugi::xml_node metadata, std::size_t rowCount)
         params.append_attribute("CHANGE_LOG") = utf8(changeLog.join(QLatin1Char(' '))).constData();
 }
 
-void appendRows(pugi::xml_node rowData, const DataPacket::Rows &rows)
+// A record's values as pugixml is to hold them: the bytes of each, null where
+// the value is.
+using ValueBytes = std::array<std::optional<QByteArray>, TParametros::kFieldCount>;
+using RowsBytes = std::vector<ValueBytes>;
+
+// Each value's bytes as encode gives them; nothing when it gives none for one.
+std::optional<RowsBytes> valueBytes(const DataPacket::Rows &rows,
+                                    std::optional<QByteArray> (*encode)(const QString &value))
 {
-    for (const TParametros::Record &record : rows) {
+    RowsBytes values(rows.size());
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        for (int index = 0; index < TParametros::kFieldCount; ++index) {
+            if (!rows[row][index])
+                continue;
+            values[row][index] = encode(*rows[row][index]);
+            if (!values[row][index])
+                return std::nullopt;
+        }
+    }
+    return values;
+}
+
+void appendRows(pugi::xml_node rowData, const RowsBytes &rows)
+{
+    for (const ValueBytes &record : rows) {
         pugi::xml_node row = rowData.append_child("ROW");
         row.append_attribute("RowState") = "4";
         for (int index = 0; index < TParametros::kFieldCount; ++index) {
             if (record[index])
-                row.append_attribute(TParametros::field(index).name) = utf8(*record[index]).constData();
+                row.append_attribute(TParametros::field(index).name) = record[index]->constData();
         }
     }
 }
@@ -129,6 +151,26 @@ public:
 QByteArray characterReference(char32_t codePoint)
 {
     return "&#" + QByteArray::number(static_cast<uint>(codePoint)) + ';';
+}
+
+// The document of the rows, saved as pugixml writes it.
+QByteArray saved(const RowsBytes &rows)
+{
+    pugi::xml_document document;
+    pugi::xml_node declaration = document.append_child(pugi::node_declaration);
+    declaration.append_attribute("version") = "1.0";
+    declaration.append_attribute("standalone") = "yes";
+    document.append_child(pugi::node_pcdata).set_value("  ");
+    pugi::xml_node packet = document.append_child("DATAPACKET");
+    packet.append_attribute("Version") = "2.0";
+    pugi::xml_node metadata = packet.append_child("METADATA");
+    appendFields(metadata.append_child("FIELDS"));
+    appendParams(metadata, rows.size());
+    appendRows(packet.append_child("ROWDATA"), rows);
+
+    ByteWriter writer;
+    document.save(writer, "", pugi::format_raw, pugi::encoding_utf8);
+    return writer.bytes;
 }
 
 } // namespace
@@ -164,21 +206,14 @@ DataPacket::ReadResult DataPacket::read(const QByteArray &bytes)
 
 QByteArray DataPacket::write(const Rows &rows)
 {
-    pugi::xml_document document;
-    pugi::xml_node declaration = document.append_child(pugi::node_declaration);
-    declaration.append_attribute("version") = "1.0";
-    declaration.append_attribute("standalone") = "yes";
-    document.append_child(pugi::node_pcdata).set_value("  ");
-    pugi::xml_node packet = document.append_child("DATAPACKET");
-    packet.append_attribute("Version") = "2.0";
-    pugi::xml_node metadata = packet.append_child("METADATA");
-    appendFields(metadata.append_child("FIELDS"));
-    appendParams(metadata, rows.size());
-    appendRows(packet.append_child("ROWDATA"), rows);
-
-    ByteWriter writer;
-    document.save(writer, "", pugi::format_raw, pugi::encoding_utf8);
-    QByteArray bytes = AnsiCodePage::fromUtf8(writer.bytes, characterReference);
+    // pugixml passes bytes above ASCII through: given the values' code-page
+    // bytes, it writes the file's bytes itself. A character the code page
+    // lacks needs the document in UTF-8, converted afterwards so that the
+    // character becomes a reference.
+    const std::optional<RowsBytes> codePage = valueBytes(rows, AnsiCodePage::fromUnicodeExactly);
+    const auto inUtf8 = [](const QString &value) -> std::optional<QByteArray> { return utf8(value); };
+    QByteArray bytes = codePage ? saved(*codePage)
+                                : AnsiCodePage::fromUtf8(saved(*valueBytes(rows, inUtf8)), characterReference);
     bytes += "\r\n";
     return bytes;
 }

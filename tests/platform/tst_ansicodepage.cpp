@@ -30,6 +30,8 @@ private Q_SLOTS:
     void fromUnicode();
     void fromUnicodeSpellingMissing_data();
     void fromUnicodeSpellingMissing();
+    void fromUnicodeExactly_data();
+    void fromUnicodeExactly();
     void fromUtf8_data();
     void fromUtf8();
     void roundTrip_data();
@@ -90,6 +92,27 @@ void TestAnsiCodePage::fromUnicodeSpellingMissing()
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
     QCOMPARE(AnsiCodePage::fromUnicode(text, marker), bytes);
+}
+
+void TestAnsiCodePage::fromUnicodeExactly_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<std::optional<QByteArray>>("bytes");
+
+    QTest::newRow("empty") << QString() << std::optional<QByteArray>(QByteArray());
+    QTest::newRow("accents and euro sign") << QStringLiteral("ação €") << std::optional<QByteArray>("a\xe7\xe3o \x80");
+    QTest::newRow("question mark and control character")
+        << QStringLiteral("?\u001a") << std::optional<QByteArray>("?\x1a");
+    QTest::newRow("missing character at the end") << QStringLiteral("ação\u03a9") << std::optional<QByteArray>();
+    QTest::newRow("astral character") << QString::fromUtf8("x\xf0\x9f\x98\x80y") << std::optional<QByteArray>();
+    QTest::newRow("lone surrogate") << units({u'a', 0xDC00}) << std::optional<QByteArray>();
+}
+
+void TestAnsiCodePage::fromUnicodeExactly()
+{
+    QFETCH(QString, text);
+    QFETCH(std::optional<QByteArray>, bytes);
+    QCOMPARE(AnsiCodePage::fromUnicodeExactly(text), bytes);
 }
 
 void TestAnsiCodePage::fromUtf8_data()

@@ -29,6 +29,8 @@ private Q_SLOTS:
     void readsTheDefaultText();
     void writesAnsiAndReferencesForTheRest();
     void missingCharactersAreQuestionMarks();
+    void escapesAlikeWithOrWithoutReferences_data();
+    void escapesAlikeWithOrWithoutReferences();
     void writtenRecordsReadBackTheSame_data();
     void writtenRecordsReadBackTheSame();
     void fitsValuesReadFromTheFile();
@@ -77,6 +79,25 @@ void TestDataPacket::missingCharactersAreQuestionMarks()
     QVERIFY(bytes.contains("SSID=\"caf\xe9 ???\""));
     QVERIFY(!bytes.contains('\x1a'));
     QVERIFY(!bytes.contains("&#26;"));
+}
+
+// A wide value outside the code page takes the file through UTF-8; the 8-bit
+// values come out the same either way.
+void TestDataPacket::escapesAlikeWithOrWithoutReferences_data()
+{
+    QTest::addColumn<QString>("signature");
+    QTest::newRow("all in the code page") << QStringLiteral("ação €");
+    QTest::newRow("a character outside it") << QStringLiteral("ação \u03a9");
+}
+
+void TestDataPacket::escapesAlikeWithOrWithoutReferences()
+{
+    QFETCH(QString, signature);
+    TParametros::Record record;
+    record[field("senha")] = QStringLiteral("<a href=\"x\">&'\tç€\r\n</a>");
+    record[field("Assinatura")] = signature;
+    const QByteArray bytes = DataPacket::write({record});
+    QVERIFY(bytes.contains("senha=\"&lt;a href=&quot;x&quot;>&amp;'&#09;\xe7\x80&#13;&#10;&lt;/a>\""));
 }
 
 void TestDataPacket::writtenRecordsReadBackTheSame_data()
