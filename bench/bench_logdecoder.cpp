@@ -12,8 +12,8 @@
 
 #include "boundconsole.h"
 
-#include "decoders/logdecoder.h"
 #include "console/tfativacao.h"
+#include "decoders/logdecoder.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

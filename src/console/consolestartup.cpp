@@ -1,8 +1,8 @@
 #include "console/consolestartup.h"
 
-#include "console/widgets/consolestyle.h"
 #include "console/frame/interaction.h"
 #include "console/tfativacao.h"
+#include "console/widgets/consolestyle.h"
 #include "settings/startupfiles.h"
 
 QStringList ConsoleStartup::arguments(int argc, char *argv[])

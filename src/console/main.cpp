@@ -1,6 +1,6 @@
 #include "console/consolestartup.h"
-#include "console/tfativacao.h"
 #include "console/frame/widgetinteraction.h"
+#include "console/tfativacao.h"
 #include "platform/programfolder.h"
 #include "platform/systemclock.h"
 

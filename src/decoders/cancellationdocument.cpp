@@ -1,8 +1,8 @@
 #include "decoders/cancellationdocument.h"
 
 #include "channel/xmlelementtext.h"
-#include "platform/boundedfile.h"
 #include "decoders/onelinexml.h"
+#include "platform/boundedfile.h"
 
 #include <pugixml.hpp>
 

@@ -1,9 +1,9 @@
 #include "consolefixture.h"
 
-#include "console/pages/consolepage.h"
-#include "console/widgets/maskededit.h"
 #include "console/frame/operationframe.h"
+#include "console/pages/consolepage.h"
 #include "console/pages/pagecontext.h"
+#include "console/widgets/maskededit.h"
 #include "console/widgets/radiogroup.h"
 #include "console/widgets/widgetfactory.h"
 

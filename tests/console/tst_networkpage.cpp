@@ -8,8 +8,8 @@
 #include "testfiles.h"
 #include "wellformedxml.h"
 
-#include "console/widgets/labelededit.h"
 #include "console/frame/operationframe.h"
+#include "console/widgets/labelededit.h"
 
 #include <QComboBox>
 #include <QFile>

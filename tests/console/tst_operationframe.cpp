@@ -4,11 +4,11 @@
 #include "integradorconsole.h"
 
 #include "console/frame/consolestate.h"
-#include "console/widgets/labelededit.h"
 #include "console/frame/operationframe.h"
-#include "console/tfativacao.h"
 #include "console/frame/tfmsefaz.h"
 #include "console/frame/tfvalida.h"
+#include "console/tfativacao.h"
+#include "console/widgets/labelededit.h"
 #include "platform/ansicodepage.h"
 
 #include <QApplication>

@@ -4,13 +4,13 @@
 #include "salereplies.h"
 #include "testfiles.h"
 
+#include "console/frame/operationframe.h"
+#include "console/frame/tffimafim.h"
+#include "console/pages/testpage.h"
+#include "console/tfativacao.h"
 #include "console/widgets/labelededit.h"
 #include "console/widgets/maskededit.h"
-#include "console/frame/operationframe.h"
 #include "console/widgets/radiogroup.h"
-#include "console/pages/testpage.h"
-#include "console/frame/tffimafim.h"
-#include "console/tfativacao.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,12 +1,12 @@
 #include "consolefixture.h"
 
 #include "console/frame/consolestate.h"
+#include "console/frame/tffimafim.h"
+#include "console/tfativacao.h"
 #include "console/widgets/labelededit.h"
 #include "console/widgets/maskededit.h"
 #include "console/widgets/radiogroup.h"
-#include "console/tfativacao.h"
 #include "console/widgets/signatureinput.h"
-#include "console/frame/tffimafim.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include "console/frame/consolestate.h"
-#include "console/widgets/labelededit.h"
 #include "console/frame/tfvalida.h"
 #include "console/frame/widgetinteraction.h"
+#include "console/widgets/labelededit.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "channel/command.h"
-#include "console/frame/inputblock.h"
 #include "channel/reply.h"
+#include "console/frame/inputblock.h"
 #include "platform/workerthread.h"
 
 #include <QList>

@@ -2,9 +2,9 @@
 
 #include "channel/retornosat.h"
 #include "console/frame/interaction.h"
+#include "console/frame/operationframe.h"
 #include "console/widgets/labelededit.h"
 #include "console/widgets/maskededit.h"
-#include "console/frame/operationframe.h"
 #include "console/widgets/radiogroup.h"
 #include "console/widgets/widgetfactory.h"
 #include "platform/ansicodepage.h"

@@ -1,9 +1,9 @@
 #include "console/pages/associationpage.h"
 
 #include "console/frame/interaction.h"
+#include "console/frame/operationframe.h"
 #include "console/widgets/labelededit.h"
 #include "console/widgets/maskededit.h"
-#include "console/frame/operationframe.h"
 #include "console/widgets/radiogroup.h"
 #include "console/widgets/signatureinput.h"
 #include "console/widgets/widgetfactory.h"

@@ -2,8 +2,8 @@
 
 #include "channel/retornosat.h"
 #include "console/frame/interaction.h"
-#include "console/widgets/labelededit.h"
 #include "console/frame/operationframe.h"
+#include "console/widgets/labelededit.h"
 #include "console/widgets/widgetfactory.h"
 
 #include <QPushButton>

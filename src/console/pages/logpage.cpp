@@ -1,11 +1,11 @@
 #include "console/pages/logpage.h"
 
 #include "console/frame/interaction.h"
+#include "console/frame/operationframe.h"
 #include "console/widgets/labelededit.h"
+#include "console/widgets/widgetfactory.h"
 #include "decoders/logdecoder.h"
 #include "decoders/logfile.h"
-#include "console/frame/operationframe.h"
-#include "console/widgets/widgetfactory.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -1,10 +1,10 @@
 #include "console/pages/mfenetworkpage.h"
 
-#include "console/widgets/labelededit.h"
-#include "decoders/networkchoices.h"
 #include "console/frame/operationframe.h"
+#include "console/widgets/labelededit.h"
 #include "console/widgets/radiogroup.h"
 #include "console/widgets/widgetfactory.h"
+#include "decoders/networkchoices.h"
 #include "settings/clientdataset.h"
 #include "settings/confrede.h"
 

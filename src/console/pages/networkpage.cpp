@@ -1,9 +1,9 @@
 #include "console/pages/networkpage.h"
 
-#include "console/widgets/labelededit.h"
-#include "decoders/networkchoices.h"
 #include "console/frame/operationframe.h"
+#include "console/widgets/labelededit.h"
 #include "console/widgets/widgetfactory.h"
+#include "decoders/networkchoices.h"
 #include "settings/clientdataset.h"
 #include "settings/confrede.h"
 

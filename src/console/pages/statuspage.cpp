@@ -1,8 +1,8 @@
 #include "console/pages/statuspage.h"
 
 #include "console/frame/interaction.h"
-#include "console/widgets/labelededit.h"
 #include "console/frame/operationframe.h"
+#include "console/widgets/labelededit.h"
 #include "console/widgets/widgetfactory.h"
 
 #include <QPlainTextEdit>

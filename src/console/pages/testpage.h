@@ -1,7 +1,7 @@
 #pragma once
 
-#include "decoders/cfefile.h"
 #include "console/pages/consolepage.h"
+#include "decoders/cfefile.h"
 
 #include <QByteArrayList>
 #include <QStringList>

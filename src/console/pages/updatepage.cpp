@@ -1,7 +1,7 @@
 #include "console/pages/updatepage.h"
 
-#include "console/widgets/labelededit.h"
 #include "console/frame/operationframe.h"
+#include "console/widgets/labelededit.h"
 #include "console/widgets/widgetfactory.h"
 #include "console/widgets/widgetstyle.h"
 
