@@ -163,8 +163,8 @@ void TestPage::runEndToEnd(bool production)
     const std::optional<QString> document = production ? productionDocument() : activationDocument();
     if (!document)
         return;
-    const Reply reply = frame().send(Command::TesteFimAFim,
-                                     {AnsiCodePage::fromUnicode(*code), AnsiCodePage::fromUnicode(*document)});
+    // The document declares UTF-8, so it goes as UTF-8, not in the code page.
+    const Reply reply = frame().send(Command::TesteFimAFim, {AnsiCodePage::fromUnicode(*code), document->toUtf8()});
     // Each branch shows the tax authority's message at its own step.
     frame().readGuarded(reply, [&] { readEndToEndReply(reply, production); });
 }
@@ -255,7 +255,7 @@ void TestPage::BitBtn8Click()
     MemoCFe->clear();
     const Reply reply = frame().send(Command::CancelarUltimaVenda, {AnsiCodePage::fromUnicode(*code),
                                                                     AnsiCodePage::fromUnicode(cfe.key),
-                                                                    AnsiCodePage::fromUnicode(document)});
+                                                                    document.toUtf8()});
     addLines({kSeparator, AnsiCodePage::utf8Display(reply.text()), kSeparator});
     readCfeReply(Command::CancelarUltimaVenda, reply, kCancellationSuccess,
                  [](const ReturnedCfe &) { return QStringList(); });
