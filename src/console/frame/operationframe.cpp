@@ -157,14 +157,12 @@ void OperationFrame::drawSessionNumber()
 
 bool OperationFrame::readGuarded(const Reply &reply, const std::function<void()> &reading, Guard guard)
 {
-    if (guard == Guard::None) {
-        reading();
-        return true;
-    }
     try {
         reading();
         return true;
     } catch (const std::exception &) {
+        if (guard == Guard::None)
+            throw;
         if (guard == Guard::ShowRawReply)
             showRawReply(reply);
         return false;

@@ -241,8 +241,7 @@ void TestPage::BitBtn6Click()
     MemoCFe->clear();
     const Reply reply = frame().send(Command::EnviarDadosVenda, {AnsiCodePage::fromUnicode(*code), file.content});
     addLines({kSeparator, AnsiCodePage::utf8Display(reply.text())});
-    readCfeReply(Command::EnviarDadosVenda, reply, kSaleSuccess,
-                 [this, &reply](const ReturnedCfe &cfe) { return saleHeading(reply, cfe); });
+    readCfeReply(Command::EnviarDadosVenda, reply, kSaleSuccess);
 }
 
 void TestPage::BitBtn8Click()
@@ -257,12 +256,10 @@ void TestPage::BitBtn8Click()
                                                                     AnsiCodePage::fromUnicode(cfe.key),
                                                                     document.toUtf8()});
     addLines({kSeparator, AnsiCodePage::utf8Display(reply.text()), kSeparator});
-    readCfeReply(Command::CancelarUltimaVenda, reply, kCancellationSuccess,
-                 [](const ReturnedCfe &) { return QStringList(); });
+    readCfeReply(Command::CancelarUltimaVenda, reply, kCancellationSuccess);
 }
 
-void TestPage::readCfeReply(Command command, const Reply &reply, const QString &successCode,
-                            const std::function<QStringList(const ReturnedCfe &)> &heading)
+void TestPage::readCfeReply(Command command, const Reply &reply, const QString &successCode)
 {
     // The messages count only the filled fields.
     const Reply filled(reply.text(), Reply::Fields::NonEmpty);
@@ -272,7 +269,8 @@ void TestPage::readCfeReply(Command command, const Reply &reply, const QString &
             return;
         }
         const ReturnedCfe cfe(reply.text());
-        const QStringList headingLines = heading(cfe);
+        const QStringList headingLines =
+            command == Command::EnviarDadosVenda ? saleHeading(reply, cfe) : QStringList();
         interaction().showMessage(filled.displayField(TRetornoSAT::codigoSefaz));
         const QString base64 = cfe.base64();
         const QByteArrayList lines = ReturnedCfe::decode(base64);

@@ -5,7 +5,6 @@
 
 #include <QByteArrayList>
 #include <QStringList>
-#include <functional>
 #include <optional>
 
 enum class Command;
@@ -70,9 +69,8 @@ private:
     void acceptEndToEndCfe(const Reply &reply);
 
     // The reading of a sale or cancellation reply: successCode brings a CF-e,
-    // shown under heading; any other code is a refusal.
-    void readCfeReply(Command command, const Reply &reply, const QString &successCode,
-                      const std::function<QStringList(const ReturnedCfe &)> &heading);
+    // shown under the sale's heading for a sale; any other code is a refusal.
+    void readCfeReply(Command command, const Reply &reply, const QString &successCode);
     void refuseCfe(Command command, const Reply &reply);
     void readQueriedReply(const Reply &reply);
 
