@@ -36,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QByteArray bytes = FuzzInput::bytes(data, size);
     FUZZ_CHECK(AnsiCodePage::fromUnicode(AnsiCodePage::toUnicode(bytes)) == bytes);
-    FUZZ_CHECK(AnsiCodePage::utf8Display(AnsiCodePage::toUnicode(bytes)) == QString::fromUtf8(bytes));
+    FUZZ_CHECK(AnsiCodePage::display(AnsiCodePage::toUnicode(bytes)) == FuzzInput::shown(bytes));
+    FUZZ_CHECK(AnsiCodePage::display(bytes) == FuzzInput::shown(bytes));
 
     const QString text = FuzzInput::utf16(bytes.toStdString());
     const QByteArray ansi = AnsiCodePage::fromUnicode(text);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ansicodepage.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -28,6 +30,20 @@ public:
             text[index] = QChar(unit);
         }
         return text;
+    }
+
+    // Bytes from outside as the console shows them: UTF-8 when they are valid
+    // UTF-8 (decoding them gives them back, but for a leading byte-order
+    // mark), otherwise the code page.
+    static QString shown(const QByteArray &bytes)
+    {
+        return isUtf8(bytes) ? QString::fromUtf8(bytes) : AnsiCodePage::toUnicode(bytes);
+    }
+
+    static bool isUtf8(const QByteArray &bytes)
+    {
+        const QByteArray back = QString::fromUtf8(bytes).toUtf8();
+        return back == bytes || (bytes.startsWith("\xef\xbb\xbf") && back == bytes.mid(3));
     }
 
     // Every unit, character or byte, below 0x80.

@@ -22,7 +22,7 @@ const QString &Reply::field(int index) const
 
 QString Reply::displayField(int index) const
 {
-    return AnsiCodePage::utf8Display(field(index));
+    return AnsiCodePage::display(field(index));
 }
 
 const QString &Reply::resultCode() const

@@ -1,5 +1,7 @@
 #include "decoders/logdecoder.h"
 
+#include "platform/ansicodepage.h"
+
 #include <QByteArrayView>
 
 #include <array>
@@ -38,7 +40,7 @@ QString indentedBlock(QByteArrayView block)
         text += QLatin1Char('\n');
         text += kRecuo;
         if (line.size() > kPrefixo)
-            text += QString::fromUtf8(line.sliced(kPrefixo));
+            text += AnsiCodePage::display(line.sliced(kPrefixo).toByteArray());
         if (stop < 0)
             return text;
         start = stop + 1;
@@ -118,7 +120,7 @@ QString LogDecoder::wholeLog(const QByteArray &log)
 {
     if (log.isEmpty())
         return kLinhaFinal;
-    QString text = QString::fromUtf8(log);
+    QString text = AnsiCodePage::display(log);
     text.reserve(text.size() + 1 + kLinhaFinal.size());
     text += QLatin1Char('\n');
     text += kLinhaFinal;

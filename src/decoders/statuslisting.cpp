@@ -128,7 +128,7 @@ using Renderer = void (*)(int number, const QString &field, QStringList &lines);
 
 QString text(const QString &field)
 {
-    return AnsiCodePage::utf8Display(field);
+    return AnsiCodePage::display(field);
 }
 
 // Characters counted from 1, as the module's date fields are described.

@@ -281,7 +281,35 @@ QString AnsiCodePage::toUnicode(const QByteArray &bytes)
     return text;
 }
 
-QString AnsiCodePage::utf8Display(const QString &text)
+namespace {
+
+// nullopt when bytes are not valid UTF-8; an incomplete sequence at the end
+// counts as valid when the bytes are a cut text.
+std::optional<QString> validUtf8(const QByteArray &bytes, bool cut)
 {
-    return QString::fromUtf8(fromUnicode(text));
+    QStringDecoder utf8(QStringDecoder::Utf8, cut ? QStringDecoder::Flag::Default : QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return std::nullopt;
+    return text;
+}
+
+QString readable(const QByteArray &bytes, bool cut)
+{
+    if (std::optional<QString> utf8 = validUtf8(bytes, cut))
+        return *std::move(utf8);
+    return AnsiCodePage::toUnicode(bytes);
+}
+
+} // namespace
+
+QString AnsiCodePage::display(const QByteArray &bytes)
+{
+    return readable(bytes, false);
+}
+
+QString AnsiCodePage::display(const QString &text, qsizetype length)
+{
+    const bool cut = length >= 0 && length < text.size();
+    return readable(fromUnicode(cut ? text.left(length) : text), cut);
 }

@@ -31,7 +31,12 @@ public:
     // the cut falls between characters, never inside a surrogate pair.
     static QString roundTrip(const QString &text, qsizetype length = -1);
     static QString toUnicode(const QByteArray &bytes);
-    // A reply field shown "decoded from UTF-8": its ANSI bytes read as UTF-8,
-    // invalid sequences becoming the replacement character.
-    static QString utf8Display(const QString &text);
+    // Text from outside (the module, the Integrador, a file) as it is shown:
+    // its bytes read as UTF-8 when they are valid UTF-8, otherwise in the
+    // code page. Modules answer in either, so neither reading alone is right.
+    static QString display(const QByteArray &bytes);
+    // The same for a text read in the code page (a reply as the channel
+    // hands it), cut to its first length bytes when length is not negative;
+    // a UTF-8 sequence cut short at the end does not make the text invalid.
+    static QString display(const QString &text, qsizetype length = -1);
 };

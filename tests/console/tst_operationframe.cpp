@@ -98,11 +98,17 @@ void TestOperationFrame::statusBar_data()
     // 111 ANSI characters that decode from UTF-8 to 110: shown whole.
     QTest::newRow("UTF-8 pair counts once") << AnsiCodePage::toUnicode("\xc3\xa7") + ten.repeated(10) + QStringLiteral("123456789")
                                             << QStringLiteral("ç") + ten.repeated(10) + QStringLiteral("123456789");
-    QTest::newRow("invalid UTF-8 becomes replacement") << QStringLiteral("a\u00e9b") << QStringLiteral("a\uFFFDb");
+    QTest::newRow("not UTF-8: the code page") << QStringLiteral("a\u00e9b") << QStringLiteral("a\u00e9b");
     const QString euro = AnsiCodePage::toUnicode("\xe2\x82\xac"); // "€" as UTF-8 bytes
     QTest::newRow("110 three-byte characters whole") << euro.repeated(110) << QStringLiteral("€").repeated(110);
     QTest::newRow("a long reply of three-byte characters cut")
         << euro.repeated(5000) << QStringLiteral("€").repeated(110) + QStringLiteral(" ...");
+    // Only a prefix is read: a character it cuts in two keeps the text UTF-8.
+    QTest::newRow("a long UTF-8 reply cut inside a character")
+        << QStringLiteral("x") + AnsiCodePage::toUnicode("\xc3\xa7").repeated(400)
+        << QStringLiteral("x") + QStringLiteral("ç").repeated(109) + QStringLiteral(" ...");
+    QTest::newRow("a long code-page reply cut")
+        << QStringLiteral("é").repeated(400) << QStringLiteral("é").repeated(110) + QStringLiteral(" ...");
     // One line: every line break character is shown as a blank.
     QTest::newRow("LF CR") << QStringLiteral("presentes.\n\rVerifique") << QStringLiteral("presentes.  Verifique");
     QTest::newRow("CR LF and a final LF") << QStringLiteral("a\r\nb\n") << QStringLiteral("a  b ");

@@ -200,7 +200,8 @@ void TestStatusPage::entries()
     QCOMPARE(bound.find<QLineEdit>(QStringLiteral("EdtCodAtiv4"))->text(), code.trimmed());
 
     const bool sent = OperationFrame::isCodeLong(code);
-    const QString received = AnsiCodePage::toUnicode(reply).replace(QStringLiteral("{sessao}"), bound.sessionNumber());
+    // Replies in these rows are UTF-8, and the raw reply is shown so.
+    const QString received = QString::fromUtf8(reply).replace(QStringLiteral("{sessao}"), bound.sessionNumber());
     events.replaceInStrings(kRawReply, QStringLiteral("message: ") + received);
     QCOMPARE(bound.console.interaction.events, QStringList{QStringLiteral("dialog: FValida")} + events);
     QCOMPARE(bound.statusText().isEmpty(), !sent); // emptied by the entry, the reply once sent

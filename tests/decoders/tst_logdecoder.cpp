@@ -95,7 +95,7 @@ void TestLogDecoder::wholeLog_data()
     QTest::newRow("final LF gives a final empty line") << QByteArray("a\n") << "a\n\n" + kClosing;
     QTest::newRow("lone LF: two empty lines") << QByteArray("\n") << "\n\n" + kClosing;
     QTest::newRow("decoded from UTF-8") << QByteArray("opera\xc3\xa7\xc3\xa3o") << "operação\n" + kClosing;
-    QTest::newRow("invalid UTF-8 replaced") << QByteArray("x\xe7y") << "x\ufffdy\n" + kClosing;
+    QTest::newRow("not UTF-8: the code page") << QByteArray("x\xe7y") << "xçy\n" + kClosing;
 }
 
 void TestLogDecoder::wholeLog()
@@ -130,7 +130,7 @@ void TestLogDecoder::superLog_data()
     QTest::newRow("UTF-8 after the cut") << line(kStart) + line("opera\xc3\xa7\xc3\xa3o") + line(kEnd)
                                          << "\n" + kStartShown + "\n   operação\n" + kEndShown;
     QTest::newRow("cut counts bytes") << line(kStart) + QByteArray("12345678901234567890123\xc3\xa7x\n") + line(kEnd)
-                                      << "\n" + kStartShown + "\n   \ufffdx\n" + kEndShown;
+                                      << "\n" + kStartShown + "\n   §x\n" + kEndShown;
     QTest::newRow("empty log") << QByteArray() << kNotFound;
     QTest::newRow("log shorter than the start marker") << afterUnreadablePage(line("curta")) << kNotFound;
 }

@@ -37,8 +37,8 @@ private Q_SLOTS:
     void roundTrip_data();
     void roundTrip();
     void roundTripOfEveryByte();
-    void utf8Display_data();
-    void utf8Display();
+    void display_data();
+    void display();
 };
 
 void TestAnsiCodePage::fromUnicode_data()
@@ -176,21 +176,33 @@ void TestAnsiCodePage::roundTripOfEveryByte()
     QCOMPARE(AnsiCodePage::fromUnicode(AnsiCodePage::toUnicode(all)), all);
 }
 
-void TestAnsiCodePage::utf8Display_data()
+void TestAnsiCodePage::display_data()
 {
-    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qsizetype>("length");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("UTF-8 bytes read back") << AnsiCodePage::toUnicode("opera\xc3\xa7\xc3\xa3o") << QStringLiteral("operação");
-    QTest::newRow("ANSI accent is invalid UTF-8") << QStringLiteral("Diretórios") << QStringLiteral("Diret\ufffdrios");
-    QTest::newRow("ASCII unchanged") << QStringLiteral("08000") << QStringLiteral("08000");
+    QTest::newRow("UTF-8") << QByteArray("opera\xc3\xa7\xc3\xa3o") << qsizetype(-1) << QStringLiteral("operação");
+    QTest::newRow("code page") << QByteArray("Diret\xf3rios") << qsizetype(-1) << QStringLiteral("Diretórios");
+    QTest::newRow("code page that ends like a lead byte") << QByteArray("n\xe3") << qsizetype(-1) << QStringLiteral("nã");
+    QTest::newRow("mixed: UTF-8 and a code-page byte") << QByteArray("M\xc3\xb3" "dulo n\xe3o") << qsizetype(-1)
+                                                       << QStringLiteral("MÃ³dulo não");
+    QTest::newRow("ASCII") << QByteArray("08000|") << qsizetype(-1) << QStringLiteral("08000|");
+    QTest::newRow("UTF-8 cut inside a character") << QByteArray("a\xc3\xa7\xc3\xa3o") << qsizetype(4)
+                                                  << QStringLiteral("aç");
+    QTest::newRow("code page cut") << QByteArray("a\xe7\xe3o") << qsizetype(3) << QStringLiteral("açã");
+    QTest::newRow("encoded surrogate is not UTF-8") << QByteArray("\xed\xa0\x80") << qsizetype(-1)
+                                                    << QStringLiteral("í\u00a0€");
 }
 
-void TestAnsiCodePage::utf8Display()
+void TestAnsiCodePage::display()
 {
-    QFETCH(QString, reply);
+    QFETCH(QByteArray, bytes);
+    QFETCH(qsizetype, length);
     QFETCH(QString, shown);
-    QCOMPARE(AnsiCodePage::utf8Display(reply), shown);
+    QCOMPARE(AnsiCodePage::display(AnsiCodePage::toUnicode(bytes), length), shown);
+    if (length < 0)
+        QCOMPARE(AnsiCodePage::display(bytes), shown);
 }
 
 QTEST_MAIN(TestAnsiCodePage)

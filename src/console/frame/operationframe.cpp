@@ -186,7 +186,7 @@ bool OperationFrame::readReply(const Reply &reply, const std::function<void()> &
 
 void OperationFrame::showRawReply(const Reply &reply)
 {
-    interaction_.showMessage(reply.text());
+    interaction_.showMessage(AnsiCodePage::display(reply.text()));
 }
 
 const QString *OperationFrame::find(const ResultTable &table, const QString &code)
@@ -235,7 +235,7 @@ void OperationFrame::mostrastatus(const QString &reply)
     // prefix decodes to more than the limit whenever the reply is longer:
     // a log reply of many megabytes is not decoded whole for 110 characters.
     constexpr qsizetype kPrefix = 3 * (kStatusLimit + 1) + 3;
-    QString decoded = AnsiCodePage::utf8Display(reply.size() > kPrefix ? reply.left(kPrefix) : reply);
+    QString decoded = AnsiCodePage::display(reply, kPrefix);
     // The status bar keeps one line: a second one would push the window's
     // content out of view.
     for (QChar &character : decoded) {

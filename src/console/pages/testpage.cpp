@@ -240,7 +240,7 @@ void TestPage::BitBtn6Click()
         interaction().showMessage(TextFileReader::message(file.status, fileName));
     MemoCFe->clear();
     const Reply reply = frame().send(Command::EnviarDadosVenda, {AnsiCodePage::fromUnicode(*code), file.content});
-    addLines({kSeparator, AnsiCodePage::utf8Display(reply.text())});
+    addLines({kSeparator, AnsiCodePage::display(reply.text())});
     readCfeReply(Command::EnviarDadosVenda, reply, kSaleSuccess);
 }
 
@@ -255,7 +255,7 @@ void TestPage::BitBtn8Click()
     const Reply reply = frame().send(Command::CancelarUltimaVenda, {AnsiCodePage::fromUnicode(*code),
                                                                     AnsiCodePage::fromUnicode(cfe.key),
                                                                     document.toUtf8()});
-    addLines({kSeparator, AnsiCodePage::utf8Display(reply.text()), kSeparator});
+    addLines({kSeparator, AnsiCodePage::display(reply.text()), kSeparator});
     readCfeReply(Command::CancelarUltimaVenda, reply, kCancellationSuccess);
 }
 
@@ -314,7 +314,7 @@ void TestPage::readQueriedReply(const Reply &reply)
         interaction().showMessage(reply.displayField(TRetornoSAT::mensagem));
         return;
     }
-    addLines({kSeparator, AnsiCodePage::utf8Display(reply.text())});
+    addLines({kSeparator, AnsiCodePage::display(reply.text())});
     QByteArrayList saved;
     if (reply.resultCode() == kSaleSuccess) {
         const ReturnedCfe cfe(reply.text());
