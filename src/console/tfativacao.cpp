@@ -113,6 +113,7 @@ TFAtivacao::TFAtivacao(const QString &programFolder, const QStringList &argument
     auto *scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes from "Sair" to the page's controls
     scroll->setWidget(content);
     setCentralWidget(scroll);
 

@@ -4,6 +4,14 @@
 #include "platform/atomicfile.h"
 
 #include <QFileInfo>
+#include <optional>
+#include <utility>
+
+namespace {
+
+const QByteArray kUtf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
+
+} // namespace
 
 LogFile::Outcome LogFile::save(const QString &fileName, const QString &memoText)
 {
@@ -17,8 +25,11 @@ QByteArray LogFile::bytes(const QString &memoText)
 {
     if (memoText.isEmpty())
         return {};
-    // The code page keeps LF as the byte 10 and makes no other byte 10.
-    QByteArray text = AnsiCodePage::fromUnicode(memoText);
+    // A log holding a character the code page lacks is written whole, as
+    // UTF-8 with a byte-order mark that every editor reads. Both keep LF as
+    // the byte 10 and make no other byte 10.
+    std::optional<QByteArray> codePage = AnsiCodePage::fromUnicodeExactly(memoText);
+    QByteArray text = codePage ? std::move(*codePage) : kUtf8Mark + memoText.toUtf8();
     text.replace("\n", "\r\n");
     text.append("\r\n");
     return text;

@@ -3,9 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
-// A saved log: the memo's lines as 8-bit text in the system's ANSI code page,
-// every line followed by CR LF, no byte-order mark. The file is replaced
-// whole or not at all.
+// A saved log: the memo's lines, every line followed by CR LF, as 8-bit text
+// in the system's ANSI code page with no byte-order mark; as UTF-8 with a
+// byte-order mark when the code page lacks one of the log's characters. The
+// file is replaced whole or not at all.
 class LogFile
 {
 public:

@@ -1,8 +1,9 @@
 #include "settings/startupfiles.h"
 
 #include "platform/atomicfile.h"
-#include "settings/confrede.h"
+#include "platform/integradorfolders.h"
 #include "settings/datapacket.h"
+#include "settings/parametros.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -47,9 +48,8 @@ StartupFiles::Result StartupFiles::CheckConfigs(const QString &programFolder)
 
 void StartupFiles::removeLeftovers(const QString &programFolder)
 {
-    for (const QString &name : {kConfRede, TConfRede::kConfRedeMFE1, TConfRede::kConfRedeMFE2, kParametros})
-        AtomicFile::removeLeftovers(programFolder + name);
-    AtomicFile::removeLeftovers(QDir::current().absoluteFilePath(kParametros));
+    for (const QString &folder : {programFolder, QDir::currentPath(), IntegradorFolders::input()})
+        AtomicFile::removeLeftovers(folder);
 }
 
 QString StartupFiles::message(Result result)

@@ -14,9 +14,9 @@ public:
     // Existing files are left untouched; a failure on "ConfRede.xml" stops
     // before "Parametros.xml". `programFolder` ends with '/'.
     [[nodiscard]] static Result CheckConfigs(const QString &programFolder);
-    // Temporary files that a save killed half-way left of the console's own
-    // files: the network documents and the settings file in the program's
-    // folder, and the settings file in the working directory.
+    // Temporary files that a save killed half-way left in the folders the
+    // console writes to: the program's folder, the working directory and the
+    // Integrador's Input folder. Only the atomic writer's own are touched.
     static void removeLeftovers(const QString &programFolder);
     // The message box text for a failure; empty for Ok.
     static QString message(Result result);

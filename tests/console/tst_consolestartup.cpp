@@ -74,8 +74,8 @@ void TestConsoleStartup::fullDiskGivesTheMessageAndNoEmptyFile()
 void TestConsoleStartup::leftoversAreRemovedBeforeTheWindow()
 {
     ConsoleFixture console;
-    const QString leftover = console.programFolder() + QStringLiteral("Parametros.xml.kXmQzT");
-    const QString foreign = console.programFolder() + QStringLiteral("Parametros.xml.old");
+    const QString leftover = console.programFolder() + QStringLiteral(".Parametros.xml.ativacao-tmp");
+    const QString foreign = console.programFolder() + QStringLiteral("Parametros.xml.backup");
     QVERIFY(TestFiles::write(leftover, "half a file"));
     QVERIFY(TestFiles::write(foreign, "kept"));
     console.start();

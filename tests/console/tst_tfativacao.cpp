@@ -5,6 +5,7 @@
 
 #include "console/tfativacao.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
@@ -48,6 +49,7 @@ private Q_SLOTS:
     void leftColumn();
     void pages_data();
     void pages();
+    void tabFromSairGoesToThePage();
     void sairClosesAndWritesSettings();
     void sairKeepsUnchangedSettingsFile();
     void damagedSettingsFileIsReportedAndKept();
@@ -276,6 +278,21 @@ void TestTFAtivacao::pages()
     QVERIFY(bar);
     QCOMPARE(bar->text(), title);
     QCOMPARE(bar->height(), 25);
+}
+
+void TestTFAtivacao::tabFromSairGoesToThePage()
+{
+    ConsoleFixture console;
+    TFAtivacao &window = console.start();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto *sair = console.find<QPushButton>(QStringLiteral("BtnSair"));
+    sair->setFocus(Qt::TabFocusReason);
+
+    QTest::keyClick(sair, Qt::Key_Tab);
+
+    // Page 0's first control, "Consultar MFE".
+    QCOMPARE(QApplication::focusWidget(), console.find<QPushButton>(QStringLiteral("BitBtn6")));
 }
 
 void TestTFAtivacao::sairClosesAndWritesSettings()

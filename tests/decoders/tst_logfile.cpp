@@ -25,7 +25,11 @@ void TestLogFile::saveBytes_data()
     QTest::newRow("empty memo, empty file") << "" << QByteArray();
     QTest::newRow("CR LF after every line") << "a\n\nb" << QByteArray("a\r\n\r\nb\r\n");
     QTest::newRow("ANSI code page, no byte-order mark") << "operação" << QByteArray("opera\xe7\xe3o\r\n");
-    QTest::newRow("outside the code page") << QStringLiteral("\u03a9\n") << QByteArray("?\r\n\r\n");
+    QTest::newRow("euro sign, in the code page") << "R$ 1 = \u20ac" << QByteArray("R$ 1 = \x80\r\n");
+    QTest::newRow("arrow outside the code page, UTF-8 with byte-order mark")
+        << "operação\n1 \u2192 2" << QByteArray("\xef\xbb\xbfopera\xc3\xa7\xc3\xa3o\r\n1 \xe2\x86\x92 2\r\n");
+    QTest::newRow("outside the code page, last line empty")
+        << QStringLiteral("\u03a9\n") << QByteArray("\xef\xbb\xbf\xce\xa9\r\n\r\n");
 }
 
 void TestLogFile::saveBytes()

@@ -10,6 +10,7 @@
 namespace {
 
 const QByteArray kOld = QByteArrayLiteral("<config><tipoLan>DHCP</tipoLan></config>\r\n");
+const QByteArray kNew = QByteArrayLiteral("<config><tipoLan>IPFIX</tipoLan></config>\r\n");
 
 } // namespace
 
@@ -21,10 +22,15 @@ class TestAtomicFile : public QObject
 public:
     enum class Disk { Free, Full, ReadOnly };
     Q_ENUM(Disk)
+    // What stands under the temporary file's name before the write.
+    enum class Found { Nothing, KilledWrite, Folder };
+    Q_ENUM(Found)
 
 private Q_SLOTS:
     void writesWholeOrKeepsTheTarget_data();
     void writesWholeOrKeepsTheTarget();
+    void temporaryOfTheSameTarget_data();
+    void temporaryOfTheSameTarget();
 };
 
 void TestAtomicFile::writesWholeOrKeepsTheTarget_data()
@@ -68,6 +74,41 @@ void TestAtomicFile::writesWholeOrKeepsTheTarget()
     if (disk == Disk::Full)
         expected.append(SmallFileSystem::kFiller);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name), expected);
+}
+
+void TestAtomicFile::temporaryOfTheSameTarget_data()
+{
+    QTest::addColumn<Found>("found");
+    QTest::addColumn<QStringList>("entries"); // what the folder holds afterwards
+    QTest::addColumn<QByteArray>("target");
+
+    const QStringList targetOnly{QStringLiteral("ConfRede.xml")};
+    QTest::newRow("nothing") << Found::Nothing << targetOnly << kNew;
+    QTest::newRow("left by a killed write") << Found::KilledWrite << targetOnly << kNew;
+    QTest::newRow("a folder, not written")
+        << Found::Folder << QStringList{QStringLiteral(".ConfRede.xml.ativacao-tmp"), QStringLiteral("ConfRede.xml")}
+        << kOld;
+}
+
+void TestAtomicFile::temporaryOfTheSameTarget()
+{
+    QFETCH(Found, found);
+    QFETCH(QStringList, entries);
+    QFETCH(QByteArray, target);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ConfRede.xml"));
+    const QString temporary = dir.filePath(QStringLiteral(".ConfRede.xml.ativacao-tmp"));
+    QVERIFY(TestFiles::write(path, kOld));
+    if (found == Found::KilledWrite)
+        QVERIFY(TestFiles::write(temporary, "<config><tipo"));
+    if (found == Found::Folder)
+        QVERIFY(QDir().mkdir(temporary));
+
+    const QString problem = AtomicFile::write(path, kNew);
+
+    QCOMPARE(problem.isEmpty(), target == kNew);
+    QCOMPARE(TestFiles::read(path), target);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name), entries);
 }
 
 QTEST_GUILESS_MAIN(TestAtomicFile)

@@ -1,5 +1,6 @@
 #include "settings/startupfiles.h"
 
+#include "temporarywineprefix.h"
 #include "testfiles.h"
 
 #include <QDir>
@@ -136,35 +137,43 @@ void TestStartupFiles::messages()
 
 void TestStartupFiles::leftoversOfOurOwnSavesOnly_data()
 {
-    QTest::addColumn<bool>("inWorkingFolder"); // otherwise in the program's folder
+    QTest::addColumn<QString>("folder"); // "program", "work" or the Integrador's "input"
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("isFolder");
     QTest::addColumn<bool>("removed");
-    QTest::newRow("settings") << false << "Parametros.xml.AbCdEf" << false << true;
-    QTest::newRow("network document") << false << "ConfRede.xml.QwErTy" << false << true;
-    QTest::newRow("MF-e interface 1") << false << "ConfRedeMFE1.xml.zzzzzz" << false << true;
-    QTest::newRow("MF-e interface 2") << false << "ConfRedeMFE2.xml.ABCDEF" << false << true;
-    QTest::newRow("settings in the working folder") << true << "Parametros.xml.xYzXyZ" << false << true;
-    QTest::newRow("network document in the working folder") << true << "ConfRede.xml.QwErTy" << false << false;
-    QTest::newRow("backup of a damaged file") << false << "Parametros.xml.bak" << false << false;
-    QTest::newRow("six characters, not all letters") << false << "Parametros.xml.abc123" << false << false;
-    QTest::newRow("seven letters") << false << "Parametros.xml.abcdefg" << false << false;
-    QTest::newRow("another case") << false << "parametros.xml.AbCdEf" << false << false;
-    QTest::newRow("someone else's file") << false << "Notas.xml.AbCdEf" << false << false;
-    QTest::newRow("a folder") << false << "ConfRede.xml.AbCdEf" << true << false;
+    // Killed saves of every file the console writes.
+    QTest::newRow("settings") << "program" << ".Parametros.xml.ativacao-tmp" << false << true;
+    QTest::newRow("settings in the working folder") << "work" << ".Parametros.xml.ativacao-tmp" << false << true;
+    QTest::newRow("network document") << "program" << ".ConfRede.xml.ativacao-tmp" << false << true;
+    QTest::newRow("MF-e interface 1") << "program" << ".ConfRedeMFE1.xml.ativacao-tmp" << false << true;
+    QTest::newRow("MF-e interface 2") << "program" << ".ConfRedeMFE2.xml.ativacao-tmp" << false << true;
+    QTest::newRow("CFe.xml") << "program" << ".CFe.xml.ativacao-tmp" << false << true;
+    QTest::newRow("log saved in the working folder") << "work" << ".log.txt.ativacao-tmp" << false << true;
+    QTest::newRow("Integrador request") << "input" << ".ConsultarMFe12345678.xml.ativacao-tmp" << false << true;
+    // The technician's own files, and names that only look like ours.
+    QTest::newRow("settings backup") << "program" << "Parametros.xml.backup" << false << false;
+    QTest::newRow("old settings") << "program" << "Parametros.xml.antigo" << false << false;
+    QTest::newRow("network backup") << "program" << "ConfRede.xml.backup" << false << false;
+    QTest::newRow("six letters") << "program" << "Parametros.xml.AbCdEf" << false << false;
+    QTest::newRow("no leading dot") << "program" << "Parametros.xml.ativacao-tmp" << false << false;
+    QTest::newRow("the ending alone") << "program" << ".ativacao-tmp" << false << false;
+    QTest::newRow("a further ending") << "program" << ".Parametros.xml.ativacao-tmp.bak" << false << false;
+    QTest::newRow("a folder") << "program" << ".ConfRede.xml.ativacao-tmp" << true << false;
+    QTest::newRow("Integrador's own file") << "input" << "ConsultarMFe12345678.xml" << false << false;
 }
 
 void TestStartupFiles::leftoversOfOurOwnSavesOnly()
 {
-    QFETCH(bool, inWorkingFolder);
+    QFETCH(QString, folder);
     QFETCH(QString, name);
     QFETCH(bool, isFolder);
     QFETCH(bool, removed);
+    TemporaryWinePrefix prefix;
     QTemporaryDir root;
     QVERIFY(QDir(root.path()).mkpath(QStringLiteral("program")) && QDir(root.path()).mkpath(QStringLiteral("work")));
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(root.filePath(QStringLiteral("work"))));
-    const QString entry = root.filePath(QLatin1String(inWorkingFolder ? "work/" : "program/") + name);
+    const QString entry = (folder == QLatin1String("input") ? prefix.input() : root.filePath(folder)) + u'/' + name;
     QVERIFY(isFolder ? QDir().mkdir(entry) : TestFiles::write(entry, "half a file"));
 
     StartupFiles::removeLeftovers(root.filePath(QStringLiteral("program/")));
