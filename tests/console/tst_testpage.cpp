@@ -36,6 +36,8 @@ const QString kEndToEndBase64 =
     QStringLiteral("PD94bWwgdmVyc2lvbj0iMS4wIiBlbmNvZGluZz0iVVRGLTgiPz48Q0ZlPjxpbmZDRmU+PGVtaXQ+PHhGYW"
                    "50PlBhZGFyaWEgU8OjbyBKb8OjbzwveEZhbnQ+PC9lbWl0PjwvaW5mQ0ZlPjwvQ0ZlPg==");
 const QString kCode = QStringLiteral("12345678");
+// The session number drawn at this time of day has a leading zero: 078363.
+const QDateTime kLeadingZeroTime(QDate(2026, 12, 7), QTime(8, 2, 59, 938));
 
 // The console on the test page, with an earlier "CFe.xml" and a CF-e file.
 struct TestPageConsole : BoundConsole {
@@ -92,7 +94,8 @@ private Q_SLOTS:
     void cfeOperations();
     void documentsSent_data();
     void documentsSent();
-    void saleOverIntegrador();
+    void overIntegrador_data();
+    void overIntegrador();
     void sessionQuery_data();
     void sessionQuery();
     void endToEnd_data();
@@ -154,10 +157,14 @@ void TestTestPage::cfeOperations_data()
     const QString venda = QStringLiteral("EnviarDadosVenda");
     const QString cancelar = QStringLiteral("CancelarUltimaVenda");
     for (const SaleReplies::Shape &shape : SaleReplies::shapes("06000"))
-        QTest::addRow("sale 06000, %s", shape.name) << sale << venda << shape.reply << QStringList{"Emitido"}
+        QTest::addRow("sale 06000, %s", shape.name) << sale << venda << shape.reply << QStringList{shape.message}
             << QStringList{kSep} + shownLines(shape.reply)
                    + QStringList{kSep, "Sessão: {sessao}", "Chave: CFe3524", kSep, kBase64, kSep, kCfeShown, kSep}
             << kCfe + "\r\n" << true;
+    for (const SaleReplies::Shape &shape : SaleReplies::withoutCfe("06000"))
+        QTest::addRow("sale 06000, %s", shape.name) << sale << venda << shape.reply
+            << QStringList{QString::fromLatin1(shape.reply)} << QStringList{kSep} + shownLines(shape.reply) << kOld
+            << false;
     QTest::newRow("sale 06098") << sale << venda << QByteArray("{sessao}|06098|0000|SAT ocupado||")
                                 << QStringList{kFalha, "0000: SAT ocupado"}
                                 << QStringList{kSep, "{sessao}|06098|0000|SAT ocupado||"} << kDeleted << false;
@@ -169,20 +176,22 @@ void TestTestPage::cfeOperations_data()
     QTest::newRow("sale 06000 without its key") << sale << venda << QByteArray("{sessao}|06000|0000|ok|a|b|c")
         << QStringList{"{sessao}|06000|0000|ok|a|b|c"} << QStringList{kSep, "{sessao}|06000|0000|ok|a|b|c"} << kOld
         << false;
-    QTest::newRow("sale 06000, empty CF-e field") << sale << venda
-        << QByteArray("{sessao}|06000|0000|ok||||20240131|CFe3524|1.00||QR") << QStringList{"ok"}
-        << QStringList{kSep, "{sessao}|06000|0000|ok||||20240131|CFe3524|1.00||QR", kSep, "Sessão: {sessao}",
-                       "Chave: CFe3524", kSep, "", kSep, kSep}
-        << QByteArray("") << true;
+    QTest::newRow("sale refused, empty CCCC") << sale << venda << QByteArray("{sessao}|06001||1234|Recusada")
+                                              << QStringList{": 1234"} << QStringList{kSep, "{sessao}|06001||1234|Recusada"}
+                                              << kDeleted << false;
     QTest::newRow("sale without reply") << sale << venda << QByteArray() << QStringList{""} << QStringList{kSep, ""}
                                         << kOld << false;
     for (const SaleReplies::Shape &shape : SaleReplies::shapes("07000"))
         QTest::addRow("cancellation 07000, %s", shape.name) << cancel << cancelar << shape.reply
-            << QStringList{"Emitido"}
+            << QStringList{shape.message}
             << QStringList{kSep} + shownLines(shape.reply) + QStringList{kSep, kBase64, kSep, kCfeShown, kSep}
             << kCfe + "\r\n" << true;
+    for (const SaleReplies::Shape &shape : SaleReplies::withoutCfe("07000"))
+        QTest::addRow("cancellation 07000, %s", shape.name) << cancel << cancelar << shape.reply
+            << QStringList{QString::fromLatin1(shape.reply)}
+            << QStringList{kSep} + shownLines(shape.reply) + QStringList{kSep} << kOld << false;
     QTest::newRow("cancellation 07000 without its CF-e") << cancel << cancelar
-        << QByteArray("{sessao}|07000|0000|Cancelado||") << QStringList{"Cancelado", "{sessao}|07000|0000|Cancelado||"}
+        << QByteArray("{sessao}|07000|0000|Cancelado||") << QStringList{"{sessao}|07000|0000|Cancelado||"}
         << QStringList{kSep, "{sessao}|07000|0000|Cancelado||", kSep} << kOld << false;
     QTest::newRow("cancellation 07098") << cancel << cancelar << QByteArray("{sessao}|07098|0000|SAT ocupado||")
                                         << QStringList{kFalha, "0000: SAT ocupado"}
@@ -272,25 +281,51 @@ void TestTestPage::documentsSent()
     QCOMPARE(sent, texts);
 }
 
-void TestTestPage::saleOverIntegrador()
+void TestTestPage::overIntegrador_data()
 {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("retorno");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QByteArray>("request"); // a piece of the request
+    QTest::addColumn<QByteArray>("cfe");
+
+    QTest::newRow("sale") << "BitBtn10" << QString::fromLatin1(SaleReplies::usual("06000")) << QStringList{"Emitido"}
+                          << QByteArray("<![CDATA[<CFe/>]]>") << kCfe + "\r\n";
+    // The query's session number is 078363; the Integrador's reply document
+    // is indented around the retorno.
+    QTest::newRow("session query, own answer pretty-printed")
+        << "BitBtn7" << "\n      78363|11003|Sessão não existe|||\n    " << QStringList{"Sessão não existe"}
+        << QByteArray("<Valor>123456</Valor>") << kOld;
+}
+
+void TestTestPage::overIntegrador()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, retorno);
+    QFETCH(QStringList, messages);
+    QFETCH(QByteArray, request);
+    QFETCH(QByteArray, cfe);
+
     ConsoleFixture console;
     FakeIntegrador integrador(console.clock);
-    integrador.replyWith(QString::fromLatin1(SaleReplies::usual("06000")));
+    integrador.replyWith(retorno);
     integrador.installOn(console.clock);
     console.start({QStringLiteral("/ADMIN")});
+    console.clock.setNow(kLeadingZeroTime);
+    QVERIFY(TestFiles::write(console.programFolder() + QStringLiteral("CFe.xml"), kOld));
     QVERIFY(TestFiles::write(console.programFolder() + QStringLiteral("venda.xml"), "<CFe/>"));
     console.find<QLineEdit>(QStringLiteral("LblCFeFile"))->setText(console.programFolder() + QStringLiteral("venda.xml"));
+    console.find<QLineEdit>(QStringLiteral("Edit1"))->setText(QStringLiteral("123456"));
     console.interaction.dialogSteps.enqueue([](QDialog &prompt) {
         prompt.findChild<QLineEdit *>(QStringLiteral("EdtCodigo"))->setText(kCode);
         QTest::mouseClick(prompt.findChild<QPushButton *>(QStringLiteral("BtnTrocarCod")), Qt::LeftButton);
     });
-    QTest::mouseClick(console.find<QPushButton>(QStringLiteral("BitBtn10")), Qt::LeftButton);
+    QTest::mouseClick(console.find<QPushButton>(button), Qt::LeftButton);
 
-    QCOMPARE(console.interaction.messages(), QStringList{"Emitido"});
+    QCOMPARE(console.interaction.messages(), messages);
     QCOMPARE(integrador.requests().size(), 1);
-    QVERIFY(integrador.requests().first().bytes.contains("<![CDATA[<CFe/>]]>"));
-    QCOMPARE(TestFiles::read(console.programFolder() + QStringLiteral("CFe.xml")), kCfe + "\r\n");
+    QVERIFY(integrador.requests().first().bytes.contains(request));
+    QCOMPARE(TestFiles::read(console.programFolder() + QStringLiteral("CFe.xml")), cfe);
 }
 
 void TestTestPage::sessionQuery_data()
@@ -303,13 +338,28 @@ void TestTestPage::sessionQuery_data()
     QTest::addColumn<QStringList>("memo");
     QTest::addColumn<QByteArray>("cfe");
 
+    // The query's session number is 078363 (see kLeadingZeroTime).
     QTest::newRow("the query's own answer") << "123456" << QByteArray("{sessao}|11003|Sess\xc3\xa3o inexistente||")
                                             << QStringList{"Sessão inexistente"} << QStringList() << kOld;
-    for (const SaleReplies::Shape &shape : SaleReplies::shapes("06000", "123456"))
-        QTest::addRow("a sale, %s", shape.name) << "123456" << shape.reply << QStringList()
-            << QStringList{kSep} + shownLines(shape.reply)
-                   + QStringList{kSep, "Sessão: 123456", "Chave: CFe3524", kSep, kCfeShown, kSep}
-            << kCfe + "\r\n";
+    QTest::newRow("own answer, leading zero dropped")
+        << "123456" << QByteArray("78363|11003|Sess\xc3\xa3o n\xc3\xa3o existe|||") << QStringList{"Sessão não existe"}
+        << QStringList() << kOld;
+    QTest::newRow("own answer, blanks around") << "123456" << QByteArray(" 0078363\t|11003|Erro|||")
+                                               << QStringList{"Erro"} << QStringList() << kOld;
+    QTest::newRow("echo that is no number") << "123456" << QByteArray("+78363|11003|Erro|||") << QStringList()
+                                            << QStringList{kSep, "+78363|11003|Erro|||"}
+                                            << QByteArray("+78363\r\n11003\r\nErro\r\n\r\n\r\n\r\n");
+    for (const char *code : {"06000", "07000"}) {
+        for (const SaleReplies::Shape &shape : SaleReplies::shapes(code, "123456"))
+            QTest::addRow("%s, %s", code, shape.name) << "123456" << shape.reply << QStringList()
+                << QStringList{kSep} + shownLines(shape.reply)
+                       + QStringList{kSep, "Sessão: 123456", "Chave: CFe3524", kSep, kCfeShown, kSep}
+                << kCfe + "\r\n";
+        for (const SaleReplies::Shape &shape : SaleReplies::withoutCfe(code, "123456"))
+            QTest::addRow("%s, %s", code, shape.name) << "123456" << shape.reply
+                << QStringList{QString::fromLatin1(shape.reply)} << QStringList{kSep} + shownLines(shape.reply)
+                << kOld;
+    }
     QTest::newRow("a sale without its key") << "123456" << QByteArray("123456|06000|0000|ok|||PHgvPg==|20240131")
                                             << QStringList{"123456|06000|0000|ok|||PHgvPg==|20240131"}
                                             << QStringList{kSep, "123456|06000|0000|ok|||PHgvPg==|20240131"} << kOld;
@@ -337,6 +387,7 @@ void TestTestPage::sessionQuery()
     QFETCH(QByteArray, cfe);
 
     TestPageConsole page;
+    page.console.clock.setNow(kLeadingZeroTime);
     page.module.setReply(QStringLiteral("ConsultarNumeroSessao"), reply);
     page.find<QLineEdit>(QStringLiteral("Edit1"))->setText(queried);
     page.answerPrompt(kCode);
@@ -415,8 +466,8 @@ void TestTestPage::endToEnd_data()
         << opened + QStringList{"message: Recusado", "dialog: FMSefaz"} << QStringList{"<dest/>"} << QStringList()
         << kDeleted;
     QTest::newRow("success without XML") << production << valid << QByteArray("{sessao}|09000|Teste OK|||c2VtIHhtbA==")
-        << opened + QStringList{"message: Teste OK", "message: {sessao}|09000|Teste OK|||c2VtIHhtbA=="}
-        << QStringList{"<signAC>ASSINATURA"} << QStringList{kSep} << kOld;
+        << opened + QStringList{"message: {sessao}|09000|Teste OK|||c2VtIHhtbA=="} << QStringList{"<signAC>ASSINATURA"}
+        << QStringList() << kOld;
     QTest::newRow("dialog closed") << production << QStringList{"1", "1", "1", "0", "x", ""} << QByteArray() << opened
                                    << QStringList() << QStringList() << kOld;
 }

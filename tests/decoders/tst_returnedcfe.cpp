@@ -14,6 +14,8 @@ class TestReturnedCfe : public QObject
 private Q_SLOTS:
     void fromReply_data();
     void fromReply();
+    void notCfe_data();
+    void notCfe();
     void shortReply_data();
     void shortReply();
     void endToEnd_data();
@@ -37,15 +39,11 @@ void TestReturnedCfe::fromReply_data()
     }
     QTest::newRow("session query holding a sale") << SaleReplies::usual("06000", "123456") << base64
                                                    << QByteArrayList{SaleReplies::kCfe} << "CFe3524";
-    QTest::newRow("empty CF-e lines kept") << QByteArray("1|07000|0000|ok|||PHgvPgoKPHkvPg==|t|chave|v||q")
-                                           << "PHgvPgoKPHkvPg==" << QByteArrayList{"<x/>", "", "<y/>"} << "chave";
+    QTest::newRow("empty CF-e lines kept") << QByteArray("1|07000|0000|ok|||PGE+Cgo8L2E+|t|chave|v||q")
+                                           << "PGE+Cgo8L2E+" << QByteArrayList{"<a>", "", "</a>"} << "chave";
     QTest::newRow("CF-e over lines, accented")
         << QByteArray("1|06000|0000|ok|||PGE+DQo8Yj5T\r\nw6NvPC9iPg0K\nPC9hPg0K|t|k")
         << "PGE+DQo8Yj5Tw6NvPC9iPg0KPC9hPg0K" << QByteArrayList{"<a>", "<b>S\xc3\xa3o</b>", "</a>"} << "k";
-    QTest::newRow("empty CF-e field") << QByteArray("1|06000|0000|ok||||t|chave|v||q") << "" << QByteArrayList{}
-                                      << "chave";
-    QTest::newRow("characters outside the alphabet skipped") << QByteArray("1|06000|0000|ok|||PHgv Pg*==|t|chave")
-                                                             << "PHgv Pg*==" << QByteArrayList{"<x/>"} << "chave";
     QTest::newRow("quotes split nothing") << QByteArray("1|06000|0000|\"ok|'|\"|PHgvPg==|t|chave'|v||q")
                                           << "PHgvPg==" << QByteArrayList{"<x/>"} << "chave'";
 }
@@ -62,6 +60,33 @@ void TestReturnedCfe::fromReply()
     QCOMPARE(cfe.lines(), lines);
     QCOMPARE(ReturnedCfe::decode(base64), lines);
     QCOMPARE(cfe.key(), key);
+}
+
+void TestReturnedCfe::notCfe_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+
+    for (const char *code : {"06000", "07000"}) {
+        for (const SaleReplies::Shape &shape : SaleReplies::withoutCfe(code))
+            QTest::addRow("%s, %s", code, shape.name) << shape.reply;
+    }
+    const auto withCfe = [](const QByteArray &base64) { return "1|06000|0000|ok|||" + base64 + "|t|chave|v||q"; };
+    QTest::newRow("empty CF-e field") << withCfe("");
+    QTest::newRow("characters outside the alphabet") << withCfe("PHgv*Pg==");
+    QTest::newRow("two documents") << withCfe("PHgvPjx5Lz4=");
+    QTest::newRow("zero after the document") << withCfe("PHgvPgA=");
+}
+
+void TestReturnedCfe::notCfe()
+{
+    QFETCH(QByteArray, reply);
+
+    const ReturnedCfe cfe(AnsiCodePage::toUnicode(reply));
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, cfe.lines());
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, ReturnedCfe::decode(cfe.base64()));
+    // The end-to-end test's CF-e, in field 5, is checked alike.
+    const Reply endToEnd(QStringLiteral("1|09000|Teste OK|||") + cfe.base64());
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, ReturnedCfe::endToEndLines(endToEnd));
 }
 
 void TestReturnedCfe::shortReply_data()
@@ -105,7 +130,6 @@ void TestReturnedCfe::endToEnd_data()
     QTest::newRow("CF-e in field 5") << "1|09000|0000|ok||PHgvPg==" << QStringList{QStringLiteral("<x/>")};
     QTest::newRow("lines of the CF-e") << "1|09000|0000|ok||PGE+DQo8Yi8+PC9hPg==|t"
                                        << QStringList{QStringLiteral("<a>"), QStringLiteral("<b/></a>")};
-    QTest::newRow("empty field 5") << "1|09001|0000|erro||" << QStringList();
     QTest::newRow("ends before field 5") << "1|09098|0000|ocupado|" << throws;
     QTest::newRow("empty reply") << "" << throws;
 }

@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <algorithm>
 
 const QString TestPage::kSeparator = QString(54, u'-');
 const QString TestPage::kSessaoInvalida =
@@ -44,6 +45,18 @@ QByteArrayList toAnsi(const QStringList &lines)
     for (const QString &line : lines)
         bytes.append(AnsiCodePage::fromUnicode(line));
     return bytes;
+}
+
+// Modules echo the session number as a number ("78363" for "078363"), and a
+// pretty-printed Integrador reply has blanks around it.
+bool isSameSession(const QString &field, const QString &numSessao)
+{
+    const QString echoed = field.trimmed();
+    const bool digits = !echoed.isEmpty()
+                        && std::all_of(echoed.cbegin(), echoed.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    bool number = false;
+    const qlonglong value = echoed.toLongLong(&number);
+    return digits && number && value == numSessao.toLongLong();
 }
 
 QRect pickerPlace(int top)
@@ -220,11 +233,12 @@ void TestPage::readEndToEndReply(const Reply &reply, bool production)
 
 void TestPage::acceptEndToEndCfe(const Reply &reply)
 {
+    // Checked before anything tells the technician the test worked.
+    const QByteArrayList lines = ReturnedCfe::endToEndLines(reply);
+    const QString indented = ReturnedCfe::indented(lines);
     interaction().showMessage(reply.displayField(TRetornoSAT::mensagem));
     frame().MostraMSefaz(reply);
-    const QByteArrayList lines = ReturnedCfe::endToEndLines(reply);
-    addLines({kSeparator});
-    addLines({ReturnedCfe::indented(lines), kSeparator});
+    addLines({kSeparator, indented, kSeparator});
     if (saveCfe(lines))
         BtnNaveg->setEnabled(true);
 }
@@ -261,22 +275,17 @@ void TestPage::BitBtn8Click()
 
 void TestPage::readCfeReply(Command command, const Reply &reply, const QString &successCode)
 {
-    // The messages count only the filled fields.
-    const Reply filled(reply.text(), Reply::Fields::NonEmpty);
-    frame().readGuarded(filled, [&] {
-        if (filled.resultCode() != successCode) {
-            refuseCfe(command, filled);
+    frame().readGuarded(reply, [&] {
+        if (reply.resultCode() != successCode) {
+            refuseCfe(command, reply);
             return;
         }
         const ReturnedCfe cfe(reply.text());
-        const QStringList headingLines =
-            command == Command::EnviarDadosVenda ? saleHeading(reply, cfe) : QStringList();
-        interaction().showMessage(filled.displayField(TRetornoSAT::codigoSefaz));
-        const QString base64 = cfe.base64();
-        const QByteArrayList lines = ReturnedCfe::decode(base64);
-        addLines(headingLines + QStringList{base64, kSeparator});
-        addCfeLines(lines);
-        if (saveCfe(lines))
+        const QStringList heading = command == Command::EnviarDadosVenda ? saleHeading(reply, cfe) : QStringList();
+        // Checked before anything tells the technician the operation worked.
+        const QByteArrayList lines = cfe.lines();
+        interaction().showMessage(reply.displayField(ReturnedCfe::mensagem));
+        if (showCfe(heading + QStringList{cfe.base64(), kSeparator}, lines))
             BtnNaveg->setEnabled(true);
     });
 }
@@ -285,8 +294,8 @@ void TestPage::refuseCfe(Command command, const Reply &reply)
 {
     frame().showResult(command, reply, {});
     cfeFile_.remove();
-    interaction().showMessage(reply.displayField(TRetornoSAT::mensagem) + QStringLiteral(": ")
-                              + reply.displayField(TRetornoSAT::codigoSefaz));
+    interaction().showMessage(reply.displayField(ReturnedCfe::CCCC) + QStringLiteral(": ")
+                              + reply.displayField(ReturnedCfe::mensagem));
 }
 
 void TestPage::BitBtn7Click()
@@ -309,23 +318,21 @@ void TestPage::BitBtn7Click()
 
 void TestPage::readQueriedReply(const Reply &reply)
 {
-    if (reply.field(TRetornoSAT::numeroSessao) == frame().sessionNumber()) {
+    if (isSameSession(reply.field(TRetornoSAT::numeroSessao), frame().sessionNumber())) {
         // The query's own answer, not the queried command's reply.
         interaction().showMessage(reply.displayField(TRetornoSAT::mensagem));
         return;
     }
     addLines({kSeparator, AnsiCodePage::display(reply.text())});
-    QByteArrayList saved;
-    if (reply.resultCode() == kSaleSuccess) {
+    const QString &code = reply.resultCode();
+    if (code == kSaleSuccess || code == kCancellationSuccess) {
         const ReturnedCfe cfe(reply.text());
-        addLines(saleHeading(reply, cfe));
-        saved = cfe.lines();
-        addCfeLines(saved);
-    } else {
-        frame().showResult(Command::EnviarDadosVenda, reply, {});
-        saved = toAnsi(reply.fields());
+        const QStringList heading = saleHeading(reply, cfe);
+        showCfe(heading, cfe.lines());
+        return;
     }
-    saveCfe(saved);
+    frame().showResult(Command::EnviarDadosVenda, reply, {});
+    saveCfe(toAnsi(reply.fields()));
 }
 
 void TestPage::Button1Click()
@@ -368,11 +375,13 @@ void TestPage::addLines(const QStringList &texts)
     }
 }
 
-void TestPage::addCfeLines(const QByteArrayList &lines)
+bool TestPage::showCfe(const QStringList &heading, const QByteArrayList &lines)
 {
+    addLines(heading);
     for (const QByteArray &line : lines)
         MemoCFe->appendPlainText(QString::fromUtf8(line));
     MemoCFe->appendPlainText(kSeparator);
+    return saveCfe(lines);
 }
 
 bool TestPage::saveCfe(const QByteArrayList &lines)

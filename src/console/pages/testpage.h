@@ -68,20 +68,22 @@ private:
     void readEndToEndReply(const Reply &reply, bool production);
     void acceptEndToEndCfe(const Reply &reply);
 
-    // The reading of a sale or cancellation reply: successCode brings a CF-e,
-    // shown under the sale's heading for a sale; any other code is a refusal.
+    // The reading of a sale or cancellation reply, its fields by their places:
+    // successCode brings a CF-e, shown under the sale's heading for a sale;
+    // any other code is a refusal.
     void readCfeReply(Command command, const Reply &reply, const QString &successCode);
     void refuseCfe(Command command, const Reply &reply);
     void readQueriedReply(const Reply &reply);
 
-    // The session number and the access key of a sale's reply, between
-    // separators.
+    // The session number and the access key of a sale's or cancellation's
+    // reply, between separators.
     static QStringList saleHeading(const Reply &reply, const ReturnedCfe &cfe);
     // Each line of each text as a line of the memo; an empty text as one
     // empty line.
     void addLines(const QStringList &texts);
-    // The CF-e's lines decoded from UTF-8, then the separator.
-    void addCfeLines(const QByteArrayList &lines);
+    // The heading, the CF-e's lines decoded from UTF-8 and the separator;
+    // true when "CFe.xml" was written with the CF-e.
+    bool showCfe(const QStringList &heading, const QByteArrayList &lines);
     // True when "CFe.xml" was written; otherwise the technician is told why.
     bool saveCfe(const QByteArrayList &lines);
 
