@@ -3,6 +3,7 @@
 #include "channel/xmlelementtext.h"
 #include "decoders/onelinexml.h"
 #include "platform/boundedfile.h"
+#include "settings/xmlchars.h"
 
 #include <pugixml.hpp>
 
@@ -24,12 +25,29 @@ QString selectedText(const pugi::xml_document &document, const char *path)
     return QString::fromStdString(XmlElementText::read(element).value_or(std::string()));
 }
 
+bool allAllowed(const CancellationDocument::Values &values)
+{
+    for (const QString *value : {&values.key, &values.issuerCnpj, &values.signature, &values.tillNumber,
+                                 &values.customerCnpj, &values.customerCpf}) {
+        if (!XmlChars::allAllowed(*value))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
-CancellationDocument::Values CancellationDocument::read(const QString &fileName)
+std::optional<CancellationDocument::Values> CancellationDocument::read(const QString &fileName)
 {
     const BoundedFile::Result file = BoundedFile::read(fileName, kMaxFileSize);
-    return file.status == BoundedFile::Status::Read ? parse(file.bytes) : Values();
+    if (file.status != BoundedFile::Status::Read)
+        return Values();
+    if (!XmlChars::allAllowed(file.bytes))
+        return std::nullopt;
+    const Values values = parse(file.bytes);
+    if (!allAllowed(values))
+        return std::nullopt;
+    return values;
 }
 
 CancellationDocument::Values CancellationDocument::parse(const QByteArray &cfe)

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 // The cancellation (dadosCancelamento) of a CF-e chosen by the technician.
 class CancellationDocument
@@ -19,8 +20,10 @@ public:
     };
 
     // A file that is missing, unreadable, too large or not well-formed gives
-    // empty values: the cancellation is still built and sent.
-    static Values read(const QString &fileName);
+    // empty values: the cancellation is still built and sent. A file holding
+    // a character XML cannot carry, raw or as a reference in a value taken,
+    // gives nothing: the cancellation would not be well-formed.
+    static std::optional<Values> read(const QString &fileName);
     static Values parse(const QByteArray &cfe);
 
     static QString dadosCancelamento(const Values &values);

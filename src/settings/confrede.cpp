@@ -173,6 +173,8 @@ TConfRede::ReadBack TConfRede::readBack(const QString &programFolder, const QStr
         return {{}, QStringLiteral("Arquivo %1 não foi encontrado!").arg(fileName)};
     case TextFileReader::Status::ReadError:
         return {{}, QStringLiteral("Erro ao tentar acessar o arquivo %1!").arg(fileName)};
+    case TextFileReader::Status::InvalidCharacters:
+        return {{}, TextFileReader::message(file.status, fileName)};
     case TextFileReader::Status::Read:
         break;
     }

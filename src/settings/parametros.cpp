@@ -1,6 +1,7 @@
 #include "settings/parametros.h"
 
 #include "platform/ansicodepage.h"
+#include "settings/xmlchars.h"
 
 namespace {
 
@@ -32,27 +33,12 @@ constexpr std::array<TParametros::Field, TParametros::kFieldCount> kFields {{
     {"CNPJSH", Kind::Text, 14},
 }};
 
-// Cuts to `length` UTF-16 units without splitting a surrogate pair. A lone
-// surrogate is no character: "?" takes its place, as in the file's UTF-8.
+// Cuts to `length` UTF-16 units without splitting a surrogate pair.
 QString cutWide(const QString &value, int length)
 {
-    QString text = value;
-    if (text.size() > length)
-        text.truncate(text.at(length - 1).isHighSurrogate() ? length - 1 : length);
-    for (qsizetype index = 0; index < text.size(); ++index) {
-        if (text.at(index).isHighSurrogate() && index + 1 < text.size() && text.at(index + 1).isLowSurrogate())
-            ++index;
-        else if (text.at(index).isSurrogate())
-            text[index] = u'?';
-    }
-    return text;
-}
-
-// A value is a C string wherever it goes (the module, the Integrador, the
-// file's attributes): it ends at its first zero.
-QString upToZero(const QString &value)
-{
-    return value.left(value.indexOf(QChar(u'\0')));
+    if (value.size() <= length)
+        return value;
+    return value.left(value.at(length - 1).isHighSurrogate() ? length - 1 : length);
 }
 
 } // namespace
@@ -73,16 +59,19 @@ int TParametros::indexOf(const QString &name)
 
 QString TParametros::fitted(int index, const QString &value)
 {
+    // Every value goes into the settings file and on into requests and
+    // documents: what XML cannot carry is dropped, a NUL included.
+    const QString kept = XmlChars::withoutForbidden(value);
     const Field &definition = field(index);
     switch (definition.kind) {
     case Kind::Text:
-        return AnsiCodePage::roundTrip(upToZero(value), definition.width);
+        return AnsiCodePage::roundTrip(kept, definition.width);
     case Kind::Memo:
-        return AnsiCodePage::roundTrip(upToZero(value));
+        return AnsiCodePage::roundTrip(kept);
     case Kind::WideText:
-        return cutWide(upToZero(value), definition.width / 2);
+        return cutWide(kept, definition.width / 2);
     case Kind::Integer:
         break;
     }
-    return value;
+    return kept;
 }

@@ -30,7 +30,8 @@ public:
     static const Field &field(int index);
     // The field with this name in any letter case, or -1.
     static int indexOf(const QString &name);
-    // The value as the field keeps it: cut to the field's length and, for
-    // 8-bit fields, limited to what the ANSI code page can hold.
+    // The value as the field keeps it: without the characters XML cannot
+    // carry, cut to the field's length and, for 8-bit fields, limited to what
+    // the ANSI code page can hold.
     static QString fitted(int index, const QString &value);
 };

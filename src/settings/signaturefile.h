@@ -17,5 +17,5 @@ public:
 
     static Result read(const QString &fileName);
     // What the technician is told when the file cannot be read; empty for Read.
-    static QString message(TextFileReader::Status status);
+    static QString message(TextFileReader::Status status, const QString &fileName);
 };

@@ -1,6 +1,7 @@
 #include "settings/textfilereader.h"
 
 #include "platform/boundedfile.h"
+#include "settings/xmlchars.h"
 
 TextFileReader::Result TextFileReader::LeArquivo(const QString &fileName)
 {
@@ -15,6 +16,8 @@ TextFileReader::Result TextFileReader::LeArquivo(const QString &fileName)
         content.remove(0, 3);
     content.replace("\r\n", "");
     content.replace('\n', QByteArray());
+    if (!XmlChars::allAllowed(content))
+        return {Status::InvalidCharacters, {}};
     return {Status::Read, content};
 }
 
@@ -25,6 +28,8 @@ QString TextFileReader::message(Status status, const QString &fileName)
         return QStringLiteral("Arquivo: ") + fileName + QStringLiteral(" não foi encontrado!");
     case Status::ReadError:
         return QStringLiteral("Erro ao tentar acessar o arquivo: ") + fileName;
+    case Status::InvalidCharacters:
+        return QStringLiteral("O arquivo ") + fileName + QStringLiteral(" contém caracteres inválidos.");
     case Status::Read:
         break;
     }

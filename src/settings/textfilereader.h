@@ -9,7 +9,9 @@ class TextFileReader
 {
 public:
     // NotFound: no regular file of that name, so also a folder, a pipe or a device.
-    enum class Status { Read, NotFound, ReadError };
+    // InvalidCharacters: a NUL or another character XML cannot carry (XmlChars),
+    // which would cut the text or break the request it goes into.
+    enum class Status { Read, NotFound, ReadError, InvalidCharacters };
 
     struct Result {
         Status status = Status::ReadError;

@@ -1,16 +1,12 @@
 #include "settings/texttrim.h"
 
+#include "settings/xmlchars.h"
+
 namespace {
 
 bool isBlankOrControl(QChar character)
 {
     return character.unicode() <= 0x20;
-}
-
-bool isForbiddenInXml(QChar character)
-{
-    const char16_t code = character.unicode();
-    return code < 0x20 && code != u'\t' && code != u'\n' && code != u'\r';
 }
 
 } // namespace
@@ -29,7 +25,5 @@ QString TextTrim::trim(const QString &text)
 
 QString TextTrim::withoutControls(const QString &text)
 {
-    QString kept = text;
-    kept.removeIf(isForbiddenInXml);
-    return kept;
+    return XmlChars::withoutForbidden(text);
 }

@@ -6,7 +6,6 @@
 #include "pageinput.h"
 #include "smallfilesystem.h"
 #include "testfiles.h"
-#include "wellformedxml.h"
 
 #include "console/frame/operationframe.h"
 #include "console/widgets/labelededit.h"
@@ -50,7 +49,6 @@ private Q_SLOTS:
     void fullDiskSendsNothing();
     void unwritableSettingsAreReportedAtOnce_data();
     void unwritableSettingsAreReportedAtOnce();
-    void controlCharactersNeverReachADocument();
 
 private:
     static void show(NetworkConsole &console) { console.click(QStringLiteral("BtnConfRede")); }
@@ -388,26 +386,6 @@ void TestNetworkPage::unwritableSettingsAreReportedAtOnce()
                           QStringLiteral("Rede configurada")}));
     QCOMPARE(console.module.calls().size(), 1);
     QCOMPARE(console.field(QStringLiteral("lanIP")), QStringLiteral("10.0.0.5"));
-}
-
-void TestNetworkPage::controlCharactersNeverReachADocument()
-{
-    IntegradorConsole road(QStringLiteral("{sessao}|12000|Rede configurada||"));
-    QTest::mouseClick(road.console.find<QPushButton>(QStringLiteral("BtnConfRede")), Qt::LeftButton);
-    PageInput::fill(road.console, {"CbotipoLan=1", "cboProxy=1", "EdtlanIP=10.0.0.5\x01", "Edtproxy_senha=a\x02&b",
-                                   "LblEdtCodRede=1234\x01" "5678"});
-    QTest::mouseClick(road.console.find<QPushButton>(QStringLiteral("BitEnviarConfRede")), Qt::LeftButton);
-
-    QCOMPARE(road.integrador.requests().size(), 1);
-    const QByteArray request = road.integrador.requests().first().bytes;
-    QCOMPARE(WellFormedXml::problem(request), QString());
-    QCOMPARE(road.requestParameters().at(1), QStringLiteral("codigoDeAtivacao=12345678"));
-    QVERIFY(request.contains("<lanIP>10.0.0.5</lanIP>"));
-    QVERIFY(request.contains("<proxy_senha>a&amp;b</proxy_senha>"));
-    QCOMPARE(WellFormedXml::problem(TestFiles::read(road.console.programFolder() + QStringLiteral("ConfRede.xml"))),
-             QString());
-    QCOMPARE(WellFormedXml::problem(TestFiles::read(road.console.workingFolder() + QStringLiteral("/Parametros.xml"))),
-             QString());
 }
 
 QTEST_MAIN(TestNetworkPage)

@@ -148,11 +148,13 @@ void TestClientDataSet::valuesAreCutToTheirWidth_data()
     QTest::newRow("pairs counted as characters") << "tipoInter" << QStringLiteral("\U0001F600\U0001F600\U0001F600\U0001F600x")
                                                  << "????";
     QTest::newRow("pair at the width") << "proxy_porta" << QStringLiteral("8080\U0001F600") << "8080?";
-    // As the file keeps them: a value ends at its first zero, a lone surrogate is "?".
-    QTest::newRow("zero ends the value") << "usuario" << QString::fromLatin1("abc\0def", 7) << "abc";
-    QTest::newRow("zero ends the signature") << "Assinatura" << QString::fromLatin1("abc\0def", 7) << "abc";
-    QTest::newRow("lone surrogate in the signature")
-        << "Assinatura" << QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b") << "a?b";
+    // Characters XML cannot carry are dropped, before the cut.
+    QTest::newRow("zero dropped") << "usuario" << QString::fromLatin1("abc\0def", 7) << "abcdef";
+    QTest::newRow("zero dropped from the signature")
+        << "Assinatura" << QString::fromLatin1("abc\0def", 7) << "abcdef";
+    QTest::newRow("lone surrogate dropped from the signature")
+        << "Assinatura" << QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b") << "ab";
+    QTest::newRow("control character dropped before the cut") << "proxy" << QStringLiteral("\x01" "2") << "2";
     QTest::newRow("SSID with an emoji") << "SSID" << QStringLiteral("caf\u00e9 \u2764\ufe0f") << QStringLiteral("caf\u00e9 ??");
 }
 

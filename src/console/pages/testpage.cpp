@@ -252,6 +252,8 @@ void TestPage::BitBtn6Click()
     const TextFileReader::Result file = TextFileReader::LeArquivo(fileName);
     if (file.status != TextFileReader::Status::Read)
         interaction().showMessage(TextFileReader::message(file.status, fileName));
+    if (file.status == TextFileReader::Status::InvalidCharacters)
+        return;
     MemoCFe->clear();
     const Reply reply = frame().send(Command::EnviarDadosVenda, {AnsiCodePage::fromUnicode(*code), file.content});
     addLines({kSeparator, AnsiCodePage::display(reply.text())});
@@ -263,11 +265,16 @@ void TestPage::BitBtn8Click()
     const std::optional<QString> code = frame().promptCode();
     if (!code)
         return;
-    const CancellationDocument::Values cfe = CancellationDocument::read(TextTrim::trim(LblCFeFile->text()));
-    const QString document = CancellationDocument::dadosCancelamento(cfe);
+    const QString fileName = TextTrim::trim(LblCFeFile->text());
+    const std::optional<CancellationDocument::Values> cfe = CancellationDocument::read(fileName);
+    if (!cfe) {
+        interaction().showMessage(TextFileReader::message(TextFileReader::Status::InvalidCharacters, fileName));
+        return;
+    }
+    const QString document = CancellationDocument::dadosCancelamento(*cfe);
     MemoCFe->clear();
     const Reply reply = frame().send(Command::CancelarUltimaVenda, {AnsiCodePage::fromUnicode(*code),
-                                                                    AnsiCodePage::fromUnicode(cfe.key),
+                                                                    AnsiCodePage::fromUnicode(cfe->key),
                                                                     document.toUtf8()});
     addLines({kSeparator, AnsiCodePage::display(reply.text()), kSeparator});
     readCfeReply(Command::CancelarUltimaVenda, reply, kCancellationSuccess);
