@@ -41,8 +41,7 @@ struct SplitInput {
 
     // Fields end at a separator, white space is skipped before each field,
     // the text ends at its first zero.
-    static QStringList plainSplit(const QByteArray &separators, const QByteArray &whiteSpace, QString content,
-                                  bool keepEmpty)
+    static QStringList plainSplit(const QByteArray &separators, const QByteArray &whiteSpace, QString content)
     {
         const qsizetype zero = content.indexOf(QChar(u'\0'));
         if (zero >= 0)
@@ -54,8 +53,7 @@ struct SplitInput {
             qsizetype end = position;
             while (end < content.size() && !inSet(separators, content.at(end)))
                 ++end;
-            if (keepEmpty || end > position)
-                fields.append(content.mid(position, end - position));
+            fields.append(content.mid(position, end - position));
             if (end == content.size())
                 break;
             position = end + 1;

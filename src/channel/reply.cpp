@@ -6,11 +6,10 @@
 
 #include <stdexcept>
 
-Reply::Reply(const QString &text, Fields kept)
+Reply::Reply(const QString &text)
     : text_(text)
 {
-    const auto splitter = kept == Fields::NonEmpty ? &ReplyFields::ExtractStrings : &ReplyFields::ExtractStrings2;
-    splitter(QByteArrayLiteral("|"), QByteArray(), text_, &fields_);
+    ReplyFields::ExtractStrings2(QByteArrayLiteral("|"), QByteArray(), text_, &fields_);
 }
 
 const QString &Reply::field(int index) const

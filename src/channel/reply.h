@@ -9,13 +9,9 @@
 class Reply
 {
 public:
-    enum class Fields {
-        All,      // empty fields kept: field numbers are the command set's places
-        NonEmpty, // empty fields dropped (ExtractStrings)
-    };
-
     Reply() = default;
-    explicit Reply(const QString &text, Fields kept = Fields::All);
+    // Empty fields are kept: field numbers are the command set's places.
+    explicit Reply(const QString &text);
 
     const QString &text() const { return text_; }
     const QStringList &fields() const { return fields_; }

@@ -50,9 +50,10 @@ qsizetype nextSeparator(QChar separator, QStringView text, qsizetype start)
     return end < 0 ? text.size() : end;
 }
 
-// Shared by both splitters; keepEmpty tells whether empty fields count.
-int split(const QByteArray &separators, const QByteArray &whiteSpace, const QString &content, QStringList *strings,
-          bool keepEmpty)
+} // namespace
+
+int ReplyFields::ExtractStrings2(const QByteArray &separators, const QByteArray &whiteSpace, const QString &content,
+                                 QStringList *strings)
 {
     // The text ends at its last character or at the first zero inside it.
     const qsizetype zero = content.indexOf(QChar(u'\0'));
@@ -70,26 +71,11 @@ int split(const QByteArray &separators, const QByteArray &whiteSpace, const QStr
         while (position < text.size() && blanks.contains(text[position]))
             ++position;
         const qsizetype end = jumps ? nextSeparator(lone, text, position) : scanField(separatorSet, text, position);
-        if (keepEmpty || end > position) {
-            strings->append(content.mid(position, end - position));
-            ++count;
-        }
+        strings->append(content.mid(position, end - position));
+        ++count;
         if (end == text.size())
             return count;
         position = end + 1;
     }
 }
 
-} // namespace
-
-int ReplyFields::ExtractStrings2(const QByteArray &separators, const QByteArray &whiteSpace, const QString &content,
-                                 QStringList *strings)
-{
-    return split(separators, whiteSpace, content, strings, true);
-}
-
-int ReplyFields::ExtractStrings(const QByteArray &separators, const QByteArray &whiteSpace, const QString &content,
-                                QStringList *strings)
-{
-    return split(separators + QByteArray("\0\r\n'\"", 5), whiteSpace + "\r\n", content, strings, false);
-}

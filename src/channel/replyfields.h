@@ -16,11 +16,4 @@ public:
     // above 255 are never in a set. Returns 0 for empty content or no list.
     static int ExtractStrings2(const QByteArray &separators, const QByteArray &whiteSpace, const QString &content,
                                QStringList *strings);
-
-    // The ordinary splitter: as ExtractStrings2, but CR, LF and both quote
-    // characters are always separators (the quotes opening stretches), CR and
-    // LF are always white space, and empty fields are dropped, so field
-    // numbers count only the filled fields.
-    static int ExtractStrings(const QByteArray &separators, const QByteArray &whiteSpace, const QString &content,
-                              QStringList *strings);
 };

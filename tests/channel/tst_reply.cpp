@@ -17,38 +17,30 @@ private Q_SLOTS:
 void TestReply::shapes_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("nonEmpty"); // empty fields dropped
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<QString>("code"); // "throws": too short for a result code
 
-    QTest::newRow("empty reply") << "" << false << QStringList() << "throws";
-    QTest::newRow("no separator") << "sem campos" << false << QStringList{QStringLiteral("sem campos")} << "throws";
-    QTest::newRow("session and code") << "123456|08000" << false
+    QTest::newRow("empty reply") << "" << QStringList() << "throws";
+    QTest::newRow("no separator") << "sem campos" << QStringList{QStringLiteral("sem campos")} << "throws";
+    QTest::newRow("session and code") << "123456|08000"
                                       << QStringList{QStringLiteral("123456"), QStringLiteral("08000")} << "08000";
     QTest::newRow("empty fields kept")
-        << "123456|06000|0000||msg|" << false
+        << "123456|06000|0000||msg|"
         << QStringList{QStringLiteral("123456"), QStringLiteral("06000"), QStringLiteral("0000"), QString(),
                        QStringLiteral("msg"), QString()}
         << "06000";
-    QTest::newRow("empty fields dropped")
-        << "123456|06000|0000||msg|" << true
-        << QStringList{QStringLiteral("123456"), QStringLiteral("06000"), QStringLiteral("0000"), QStringLiteral("msg")}
-        << "06000";
-    QTest::newRow("empty code kept in its place") << "123456||msg" << false
+    QTest::newRow("empty code kept in its place") << "123456||msg"
                                                   << QStringList{QStringLiteral("123456"), QString(), QStringLiteral("msg")}
                                                   << "";
-    QTest::newRow("empty code dropped: the message moves up")
-        << "123456||msg" << true << QStringList{QStringLiteral("123456"), QStringLiteral("msg")} << "msg";
 }
 
 void TestReply::shapes()
 {
     QFETCH(QString, text);
-    QFETCH(bool, nonEmpty);
     QFETCH(QStringList, fields);
     QFETCH(QString, code);
 
-    const Reply reply(text, nonEmpty ? Reply::Fields::NonEmpty : Reply::Fields::All);
+    const Reply reply(text);
     QCOMPARE(reply.text(), text);
     QCOMPARE(reply.fields(), fields);
     if (code == QLatin1String("throws"))

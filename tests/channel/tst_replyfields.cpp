@@ -9,8 +9,6 @@ class TestReplyFields : public QObject
 private Q_SLOTS:
     void split_data();
     void split();
-    void splitDroppingEmpty_data();
-    void splitDroppingEmpty();
     void appendsWithoutClearing();
     void missingListGivesZero();
 };
@@ -77,38 +75,6 @@ void TestReplyFields::split()
     QStringList strings;
     QCOMPARE(ReplyFields::ExtractStrings2(separators, whiteSpace, content, &strings), fields.size());
     QCOMPARE(strings, fields);
-}
-
-void TestReplyFields::splitDroppingEmpty_data()
-{
-    QTest::addColumn<QString>("content");
-    QTest::addColumn<QStringList>("fields");
-
-    QTest::newRow("eight fields, fifth and sixth empty")
-        << "000001|06000|0000|Emitido||||chave" << QStringList{"000001", "06000", "0000", "Emitido", "chave"};
-    QTest::newRow("seventh field at position 4") << "a|b|c|d|||g|h" << QStringList{"a", "b", "c", "d", "g", "h"};
-    QTest::newRow("empty text") << "" << QStringList{};
-    QTest::newRow("only separators") << "||\r\n|" << QStringList{};
-    QTest::newRow("CR and LF split") << "a\rb\nc\r\nd" << QStringList{"a", "b", "c", "d"};
-    QTest::newRow("line break skipped before a field") << "a|\r\nQUJD\r\n|b" << QStringList{"a", "QUJD", "b"};
-    QTest::newRow("double quotes hold separators") << "a|\"b|c\"d|e" << QStringList{"a", "\"b|c\"d", "e"};
-    QTest::newRow("other quote inside a stretch") << "'it\"s|x'|y" << QStringList{"'it\"s|x'", "y"};
-    QTest::newRow("unclosed quote runs to the end") << "a|b'c|d\r\ne" << QStringList{"a", "b'c|d\r\ne"};
-    QTest::newRow("blanks kept") << " a | b" << QStringList{" a ", " b"};
-    QTest::newRow("non-ASCII beside separators") << QString::fromUtf16(u"ação|\u03a9||€|")
-                                                 << QStringList{"ação", QString::fromUtf16(u"\u03a9"), "€"};
-    QTest::newRow("embedded zero ends the text") << QString::fromUtf16(u"a|b\0c|d", 7) << QStringList{"a", "b"};
-}
-
-void TestReplyFields::splitDroppingEmpty()
-{
-    QFETCH(QString, content);
-    QFETCH(QStringList, fields);
-
-    QStringList strings{QStringLiteral("antes")};
-    QCOMPARE(ReplyFields::ExtractStrings("|", {}, content, &strings), fields.size());
-    QCOMPARE(strings, QStringList{QStringLiteral("antes")} + fields);
-    QCOMPARE(ReplyFields::ExtractStrings("|", {}, content, nullptr), 0);
 }
 
 void TestReplyFields::appendsWithoutClearing()
