@@ -65,14 +65,10 @@ int main()
 {
     const QString reply = largeReply();
     const QStringList fields = split(reply);
-    if (!StatusListing::listMfe(reply).complete() || !StatusListing::listSat(fields).complete()) {
-        std::printf("the reply could not be listed\n");
-        return 1;
-    }
     qsizetype made = 0; // used, so that no run is optimised away
     const double splitting = medianMicroseconds([&] { made += split(reply).size(); });
-    const double mfe = medianMicroseconds([&] { made += StatusListing::listMfe(reply).lines.size(); });
-    const double sat = medianMicroseconds([&] { made += StatusListing::listSat(fields).lines.size(); });
+    const double mfe = medianMicroseconds([&] { made += StatusListing::listMfe(reply).size(); });
+    const double sat = medianMicroseconds([&] { made += StatusListing::listSat(fields).size(); });
     std::printf("status reply of %lld characters (57 fields, four network documents of about 4 KB), median of %d runs:\n",
                 static_cast<long long>(reply.size()), kRuns);
     std::printf("  split into fields: %8.1f us\n", splitting);

@@ -38,13 +38,15 @@ QByteArray validUtf8(QByteArray bytes)
     return QString::fromUtf8(bytes).toUtf8();
 }
 
-std::optional<QStringConverter::Encoding> byteOrderMark(const QByteArray &bytes)
+// A byte-order mark; without one, UTF-16 shows in how the declaration's
+// "<?" is spelled, as XML's appendix on encoding detection reads it.
+std::optional<QStringConverter::Encoding> unicodeEncoding(const QByteArray &bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return QStringConverter::Utf8;
-    if (bytes.startsWith("\xFF\xFE"))
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith(QByteArrayView("<\0?\0", 4)))
         return QStringConverter::Utf16LE;
-    if (bytes.startsWith("\xFE\xFF"))
+    if (bytes.startsWith("\xFE\xFF") || bytes.startsWith(QByteArrayView("\0<\0?", 4)))
         return QStringConverter::Utf16BE;
     return std::nullopt;
 }
@@ -74,10 +76,13 @@ QByteArray declaredEncoding(const QByteArray &bytes)
     return QByteArray(declaration.first_child().attribute("encoding").value());
 }
 
+// The registered names of Windows-1252 and of ISO-8859-1, which it extends,
+// and their common spellings, in any letter case.
 bool isWindows1252(QByteArray name)
 {
     name = name.trimmed().toLower().replace('-', "").replace('_', "");
-    for (const char *spelling : {"windows1252", "cp1252", "xcp1252", "iso88591", "latin1", "l1"}) {
+    for (const char *spelling : {"windows1252", "cp1252", "xcp1252", "cswindows1252", "iso88591", "iso88591:1987",
+                                 "isoir100", "latin1", "l1", "ibm819", "cp819", "csisolatin1"}) {
         if (name == spelling)
             return true;
     }
@@ -88,14 +93,14 @@ bool isWindows1252(QByteArray name)
 
 QByteArray XmlDocumentText::utf8(QByteArray bytes)
 {
-    const std::optional<QStringConverter::Encoding> bom = byteOrderMark(bytes);
-    if (bom == QStringConverter::Utf8)
+    const std::optional<QStringConverter::Encoding> unicode = unicodeEncoding(bytes);
+    if (unicode == QStringConverter::Utf8)
         return validUtf8(bytes.remove(0, 3));
-    if (bom) {
+    if (unicode) {
         // Stateless: a last byte without its pair becomes a replacement
         // character, so a file cut short does not read as complete.
-        QStringDecoder decoder(*bom, QStringConverter::Flag::Stateless);
-        return QString(decoder.decode(bytes)).toUtf8(); // the decoder drops the byte-order mark
+        QStringDecoder decoder(*unicode, QStringConverter::Flag::Stateless);
+        return QString(decoder.decode(bytes)).toUtf8(); // the decoder drops a byte-order mark
     }
     if (isWindows1252(declaredEncoding(bytes)))
         return fromWindows1252(bytes).toUtf8();

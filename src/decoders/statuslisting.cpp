@@ -2,11 +2,9 @@
 
 #include "channel/removebarras.h"
 #include "platform/ansicodepage.h"
-#include "platform/conversionerror.h"
 #include "settings/tabelauf.h"
 #include "settings/xmlformatter.h"
 
-#include <exception>
 #include <initializer_list>
 #include <optional>
 #include <stdexcept>
@@ -124,7 +122,6 @@ constexpr int kDotsColumn = 27;
 const QString kNoDateTime = QStringLiteral("00000000000000");
 
 using Words = std::initializer_list<std::pair<QLatin1String, QString>>;
-using Renderer = void (*)(int number, const QString &field, QStringList &lines);
 
 QString text(const QString &field)
 {
@@ -149,26 +146,19 @@ QString dateTime(const QString &field)
     return date(field) + QStringLiteral(" - ") + piece(field, 9) + u':' + piece(field, 11) + u':' + piece(field, 13);
 }
 
-int integerValue(const QString &field)
-{
-    bool ok = false;
-    const int value = field.toInt(&ok);
-    if (!ok)
-        throw ConversionError(QStringLiteral("\"%1\" não é um valor inteiro válido.").arg(text(field)));
-    return value;
-}
-
-// Empty when the table has no entry at the field's value.
+// The table's entry at the field's integer value; none for a field that is
+// no integer or a value outside the table.
 template<std::size_t N>
 std::optional<QString> entryAt(const std::array<QString, N> &table, const QString &field)
 {
-    const int value = integerValue(field);
-    if (value < 0 || value >= int(N))
+    bool ok = false;
+    const int value = field.toInt(&ok);
+    if (!ok || value < 0 || value >= int(N))
         return std::nullopt;
     return table.at(std::size_t(value));
 }
 
-// A value outside the tables is shown as received.
+// A value the tables cannot convert is shown as received.
 QString state(const QString &field)
 {
     return entryAt(StatusListing::EstadosOperacao, field).value_or(text(field));
@@ -292,34 +282,19 @@ void renderMfe(int number, const QString &field, QStringList &lines)
     renderSat(number, field, lines);
 }
 
-// Lists one field; false when it could not be read and the listing stops.
-bool listField(Renderer render, int number, const QString &field, StatusListing::Result &result)
-{
-    try {
-        render(number, field, result.lines);
-        return true;
-    } catch (const std::exception &error) {
-        result.failedField = number;
-        result.error = QString::fromUtf8(error.what());
-        return false;
-    }
-}
-
 } // namespace
 
-StatusListing::Result StatusListing::listSat(const QStringList &fields)
+QStringList StatusListing::listSat(const QStringList &fields)
 {
-    Result result;
-    for (int number = kFirstField; number < fields.size(); ++number) {
-        if (!listField(renderSat, number, fields.at(number), result))
-            break;
-    }
-    return result;
+    QStringList lines;
+    for (int number = kFirstField; number < fields.size(); ++number)
+        renderSat(number, fields.at(number), lines);
+    return lines;
 }
 
-StatusListing::Result StatusListing::listMfe(const QString &reply)
+QStringList StatusListing::listMfe(const QString &reply)
 {
-    Result result;
+    QStringList lines;
     // The first character never ends a field, even when it is a "|". Modules
     // send the last field without a "|" after it; nothing after the last "|"
     // is no field.
@@ -328,11 +303,11 @@ StatusListing::Result StatusListing::listMfe(const QString &reply)
         qsizetype end = reply.indexOf(u'|', qMax<qsizetype>(start, 1));
         if (end < 0)
             end = reply.size();
-        if (number >= kFirstField && !listField(renderMfe, number, reply.mid(start, end - start), result))
-            break;
+        if (number >= kFirstField)
+            renderMfe(number, reply.mid(start, end - start), lines);
         start = end + 1;
     }
-    return result;
+    return lines;
 }
 
 QString StatusListing::statusLine(const QString &label, const QString &value)

@@ -7,24 +7,18 @@
 // Turns an operational status reply into the status memo's lines, one
 // labelled line per field from field 5 on. The SAT form reads the split
 // field list; the MF-e form scans the reply itself and renders more fields
-// in words. A field that cannot be read stops the listing there: the result
-// keeps the lines made so far and tells where and why it stopped.
+// in words. A value that its table cannot convert (a state or UF that is no
+// number, or one outside the table) is shown as received, and the listing
+// goes on: every field is listed. The result holds the memo's entries; a
+// network document is one entry of CR LF lines.
 class StatusListing
 {
 public:
-    struct Result {
-        QStringList lines;    // memo entries; a network document is one entry of CR LF lines
-        int failedField = -1; // the field that stopped the listing; -1 when none did
-        QString error;        // why it stopped
-
-        bool complete() const { return failedField < 0; }
-    };
-
     // Fields 5 to the last of fields (the reply split at every "|").
-    [[nodiscard]] static Result listSat(const QStringList &fields);
+    [[nodiscard]] static QStringList listSat(const QStringList &fields);
     // Every field of reply from 5 on, the last one with or without a "|"
     // after it.
-    [[nodiscard]] static Result listMfe(const QString &reply);
+    [[nodiscard]] static QStringList listMfe(const QString &reply);
 
     // One blank, the label, one blank, 27 minus the label's length dots, one
     // blank and the value.

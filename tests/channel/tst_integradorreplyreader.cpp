@@ -247,14 +247,21 @@ private Q_SLOTS:
             << declaring("<?xml version=\"1.0\" encoding=\"shift_jis\"?>", accented.toUtf8()) << true << accented;
         QTest::newRow("UTF-16 LE with BOM") << utf16(text, QStringConverter::Utf16LE, true) << true << accented;
         QTest::newRow("UTF-16 BE with BOM") << utf16(text, QStringConverter::Utf16BE, true) << true << accented;
-        QTest::newRow("UTF-16 LE without BOM") << utf16(text, QStringConverter::Utf16LE, false) << false << "";
-        QTest::newRow("UTF-16 BE without BOM") << utf16(text, QStringConverter::Utf16BE, false) << false << "";
+        QTest::newRow("UTF-16 LE without BOM") << utf16(text, QStringConverter::Utf16LE, false) << true << accented;
+        QTest::newRow("UTF-16 BE without BOM") << utf16(text, QStringConverter::Utf16BE, false) << true << accented;
+        QTest::newRow("UTF-16 without BOM nor declaration")
+            << utf16(text.mid(text.indexOf("?>") + 2), QStringConverter::Utf16LE, false) << false << "";
         QTest::newRow("windows-1252 declared")
             << declaring("<?xml version=\"1.0\" encoding=\"windows-1252\"?>", ansi) << true << fromAnsi;
         QTest::newRow("ISO-8859-1 declared, read as its superset Windows-1252")
             << declaring("<?xml version='1.0' encoding='ISO-8859-1'?>", ansi) << true << fromAnsi;
         QTest::newRow("another spelling, any case")
             << declaring("<?xml version=\"1.0\" encoding = \"CP1252\" ?>", ansi) << true << fromAnsi;
+        for (const char *name : {"ISO_8859-1:1987", "iso-ir-100", "IBM819", "cp819", "CSISOLATIN1", "L1",
+                                 "csWindows1252"}) {
+            QTest::addRow("declared %s", name)
+                << declaring("<?xml version=\"1.0\" encoding=\"" + QByteArray(name) + "\"?>", ansi) << true << fromAnsi;
+        }
         QTest::newRow("declaration after a blank line")
             << declaring("\r\n<?xml version=\"1.0\" encoding=\"Latin1\"?>", ansi) << true << fromAnsi;
         QTest::newRow("the BOM wins over the declaration")

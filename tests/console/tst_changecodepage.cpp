@@ -7,6 +7,7 @@
 #include "console/widgets/widgetstyle.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,6 +21,8 @@ const QString kSuccess = QStringLiteral("message: Código de Ativação alterado
 const QStringList kDependents = {"EdtCodigo", "EdtNovoCodigo", "EdtNovoCodigo2", "Checkemergencia", "BtnTrocarCod"};
 // Unlocked; the proving code is not checked, so an empty one is sent.
 const QStringList kValid = {"CheckMudaCodigo=1", "EdtCodigo=", "EdtNovoCodigo= abcdefgh ", "EdtNovoCodigo2= abcdefgh"};
+// After a reply the page cannot read: still unlocked, the codes as typed.
+const QStringList kCodesKept = {"CheckMudaCodigo=1", "EdtNovoCodigo= abcdefgh ", "EdtNovoCodigo2= abcdefgh"};
 
 QStringList enabledDependents(const BoundConsole &bound)
 {
@@ -43,6 +46,7 @@ private Q_SLOTS:
     void change_data();
     void change();
     void changeOverIntegrador();
+    void integradorFoldersMissing();
 };
 
 void TestChangeCodePage::defaultState()
@@ -113,10 +117,8 @@ void TestChangeCodePage::change_data()
         << QStringList{"message: " + ConsoleTexts::kFalhaComunicacao} << 2 << emergencyKept;
     QTest::newRow("other code") << QStringList() << QByteArray("{sessao}|18001|erro||") << QStringList{refused} << 1
         << QStringList{"CheckMudaCodigo=1", "EdtCodigo=", "EdtNovoCodigo=", "EdtNovoCodigo2=", "focus=EdtCodigo"};
-    // Unguarded: the index error reaches the handler's edge and the codes stay.
-    QTest::newRow("one field") << QStringList() << QByteArray("{sessao}")
-        << QStringList{"message: Índice da lista fora dos limites (1)"} << 1
-        << QStringList{"CheckMudaCodigo=1", "EdtNovoCodigo= abcdefgh ", "EdtNovoCodigo2= abcdefgh"};
+    QTest::newRow("one field, shown as received") << QStringList() << QByteArray("{sessao}")
+                                                  << QStringList{"message: 681972"} << 1 << kCodesKept;
 }
 
 void TestChangeCodePage::change()
@@ -159,6 +161,21 @@ void TestChangeCodePage::changeOverIntegrador()
                                                     "novoCodigo=87654321", "confNovoCodigo=87654321"}));
     QCOMPARE(road.console.interaction.events, QStringList{kSuccess});
     QCOMPARE(road.waitStates.first(), ConsoleTexts::kAguardando + QStringLiteral(" (wait cursor)"));
+}
+
+void TestChangeCodePage::integradorFoldersMissing()
+{
+    // The exchange's fixed text has no result code: it is shown as received.
+    IntegradorConsole road(QStringLiteral("{sessao}|18000|ok||"));
+    QVERIFY(QDir(road.console.prefix.path()).removeRecursively());
+    QTest::mouseClick(road.console.find<QPushButton>(QStringLiteral("BtnCodAtivacao")), Qt::LeftButton);
+    PageInput::fill(road.console, kValid);
+    QTest::mouseClick(road.console.find<QPushButton>(QStringLiteral("BtnTrocarCod")), Qt::LeftButton);
+    QCOMPARE(road.console.interaction.events,
+             QStringList{QStringLiteral("message: Diretórios do Integrador não estão presentes.\n\rVerifique se o "
+                                        "Integrador está devidamente instalado.")});
+    QCOMPARE(PageInput::state(road.console, kCodesKept), kCodesKept);
+    QVERIFY(!QApplication::overrideCursor());
 }
 
 QTEST_MAIN(TestChangeCodePage)

@@ -37,7 +37,7 @@ QStringList memoLines(const QPlainTextEdit *memo)
     return memo->toPlainText().isEmpty() ? QStringList() : memo->toPlainText().split(u'\n');
 }
 
-// The full reply with field 27 unreadable and a tax authority code.
+// The full reply with a state that is no number and a tax authority code.
 QByteArray unreadableState()
 {
     QList<QByteArray> fields = StatusReplies::mfeFields();
@@ -119,7 +119,7 @@ void TestStatusPage::entries_data()
     const QString sefaz = QStringLiteral("dialog: FMSefaz");
     const QString shortCode = QStringLiteral("message: ") + ConsoleTexts::kCodigoCurto;
     const QStringList blank{QStringLiteral(" ")};
-    const QStringList untilState = memoLines(StatusReplies::satListing().mid(0, 22));
+    const QString stateAsReceived = QStringLiteral(" Estado ..................... abc");
 
     QTest::newRow("SAT prompt closed") << kSat << "" << QByteArray() << QStringList() << QStringList() << "";
     QTest::newRow("MF-e prompt closed") << kMfe << "" << QByteArray() << QStringList() << QStringList() << "";
@@ -148,10 +148,12 @@ void TestStatusPage::entries_data()
                                             << QStringList() << "12345678";
     QTest::newRow("MF-e reply of one field") << kMfe << "12345678" << QByteArray("falha") << QStringList() << blank
                                              << "12345678";
-    QTest::newRow("SAT state not a number") << kSat << "12345678" << unreadableState()
-                                            << QStringList{kRawReply, sefaz} << untilState << "12345678";
-    QTest::newRow("MF-e state not a number") << kMfe << "12345678" << unreadableState() << QStringList{sefaz}
-                                             << untilState << "12345678";
+    QTest::newRow("SAT state not a number, listed as received")
+        << kSat << "12345678" << unreadableState() << QStringList{sefaz}
+        << memoLines(StatusReplies::withLine(StatusReplies::satListing(), stateAsReceived)) << "12345678";
+    QTest::newRow("MF-e state not a number, listed as received")
+        << kMfe << "12345678" << unreadableState() << QStringList{sefaz}
+        << memoLines(StatusReplies::withLine(StatusReplies::mfeListing(), stateAsReceived)) << "12345678";
     QTest::newRow("SAT full reply") << kSat << "12345678" << StatusReplies::mfe() << QStringList()
                                     << memoLines(StatusReplies::satListing()) << "12345678";
     QTest::newRow("MF-e full reply") << kMfe << "12345678" << StatusReplies::mfe() << QStringList()

@@ -3,6 +3,8 @@
 #include "fakemodule.h"
 #include "testfiles.h"
 
+#include "channel/command.h"
+#include "console/frame/operationframe.h"
 #include "console/tfativacao.h"
 
 #include <QApplication>
@@ -366,59 +368,99 @@ void TestTFAtivacao::settingsPipeDoesNotHangStartUp()
 
 void TestTFAtivacao::closeDuringHangingCall_data()
 {
-    QTest::addColumn<int>("closes");
+    QTest::addColumn<QStringList>("waits");   // per wait of one handler, the closes asked for: main, other or child
+    QTest::addColumn<QStringList>("shown");   // the status bar after each close, until the end is asked for
     QTest::addColumn<bool>("endedAtOnce");
+    QTest::addColumn<bool>("mainClosed");     // after the handler
 
-    QTest::newRow("one close waits for the reply") << 1 << false;
-    QTest::newRow("a second close ends at once") << 2 << true;
+    const QString waiting = QStringLiteral("Aguardando retorno do MFE ...");
+    const QString notice = QStringLiteral("Fechamento solicitado: o programa será fechado quando o MFE responder. "
+                                          "Feche novamente para sair agora.");
+    QTest::newRow("one close waits for the reply") << QStringList{"main"} << QStringList{notice} << false << true;
+    QTest::newRow("a second close ends at once") << QStringList{"main main"} << QStringList{notice} << true << true;
+    QTest::newRow("another window closed twice")
+        << QStringList{"other other"} << QStringList{waiting, waiting} << false << false;
+    QTest::newRow("two waits, one close in each")
+        << QStringList{"main", "main"} << QStringList{notice, notice} << false << true;
+    QTest::newRow("two waits, the second closed twice")
+        << QStringList{"main", "main main"} << QStringList{notice, notice} << true << true;
+    QTest::newRow("another window once, then the main window once")
+        << QStringList{"other main"} << QStringList{waiting, notice} << false << true;
+    QTest::newRow("a child widget's close does not count")
+        << QStringList{"main child"} << QStringList{notice, notice} << false << true;
 }
 
-// The module library hangs in the module check until the test lets it answer;
-// meanwhile the technician presses the window's close button.
+// One handler sends a command per wait; the module library hangs in each
+// until the test lets it answer. Meanwhile windows are asked to close: the
+// main window and another one as the close button and Alt+F4 ask, a child
+// widget as code closes it.
 void TestTFAtivacao::closeDuringHangingCall()
 {
-    QFETCH(int, closes);
+    QFETCH(QStringList, waits);
+    QFETCH(QStringList, shown);
     QFETCH(bool, endedAtOnce);
+    QFETCH(bool, mainClosed);
 
     BoundConsole bound;
     TFAtivacao &window = bound.console.window();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QWidget other;
+    other.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    auto *child = new QLabel(&window);
+    child->show();
+    const auto askToClose = [&](const QString &name) {
+        if (name == QLatin1String("child")) {
+            child->close();
+            return;
+        }
+        QCloseEvent request;
+        QCoreApplication::sendEvent((name == QLatin1String("main") ? &window : &other)->windowHandle(), &request);
+    };
     window.cds().setFieldAsString(QStringLiteral("lanIP"), QStringLiteral("10.0.0.1"));
     const QString settings = bound.console.workingFolder() + QStringLiteral("/Parametros.xml");
     QStringList ends; // the settings file's state at each end of the process asked for
-    window.setProcessEnd([&] { ends << QString::fromUtf8(TestFiles::read(settings)); });
+    bool waitCursorAtEnd = false;
+    window.setProcessEnd([&] {
+        ends << QString::fromUtf8(TestFiles::read(settings));
+        waitCursorAtEnd = waitCursorAtEnd || QApplication::overrideCursor();
+    });
     bound.module.setReply(QStringLiteral("ConsultarSAT"), "{sessao}|08000|MF-e em operação|||");
-    bound.module.hold(QStringLiteral("ConsultarSAT"));
 
-    QStringList shown;
-    bool visibleInWait = false;
+    QStringList shownInWait;
+    bool visibleInWait = true;
     int endsInWait = 0;
-    QMetaObject::invokeMethod(&window, [&] {
-        shown << bound.statusText();
-        for (int close = 0; close < closes; ++close) {
-            QCloseEvent request; // as the close button and Alt+F4 send it
-            QCoreApplication::sendEvent(window.windowHandle(), &request);
-            if (close == 0)
-                shown << bound.statusText();
+    auto *button = new QPushButton(&window);
+    window.frame().onClick(button, [&] {
+        for (const QString &closes : std::as_const(waits)) {
+            bound.module.hold(QStringLiteral("ConsultarSAT"));
+            QMetaObject::invokeMethod(&window, [&, closes] {
+                for (const QString &name : closes.split(u' ')) {
+                    askToClose(name);
+                    if (ends.isEmpty())
+                        shownInWait << bound.statusText();
+                }
+                visibleInWait = visibleInWait && window.isVisible();
+                endsInWait = int(ends.size());
+                bound.module.release(QStringLiteral("ConsultarSAT"));
+            }, Qt::QueuedConnection);
+            window.frame().send(Command::ConsultarSAT, {});
         }
-        visibleInWait = window.isVisible();
-        endsInWait = ends.size();
-        bound.module.release(QStringLiteral("ConsultarSAT"));
-    }, Qt::QueuedConnection);
-    bound.click(QStringLiteral("BitBtn6"));
+    });
+    button->click();
 
-    QCOMPARE(shown, QStringList({QStringLiteral("Aguardando retorno do MFE ..."),
-                                 QStringLiteral("Fechamento solicitado: o programa será fechado quando o MFE "
-                                                "responder. Feche novamente para sair agora.")}));
+    QCOMPARE(shownInWait, shown);
     QVERIFY(visibleInWait);
-    // Asked for while the call still hung, with the settings already written.
+    // Asked for while the call still hung, with the settings already written
+    // and the cursor restored.
     QCOMPARE(endsInWait, endedAtOnce ? 1 : 0);
     QCOMPARE(ends.size(), endsInWait);
+    QVERIFY(!waitCursorAtEnd);
     for (const QString &written : std::as_const(ends))
         QVERIFY2(written.contains(QStringLiteral("lanIP=\"10.0.0.1\"")), qPrintable(written));
-    QCOMPARE(bound.module.calls().size(), 1);
-    QVERIFY(!window.isVisible()); // the reply came: the held close happens
+    QCOMPARE(bound.module.calls().size(), waits.size());
+    QCOMPARE(window.isVisible(), !mainClosed); // the replies came: the held close happens
     QVERIFY(bound.messages().isEmpty());
     QVERIFY(!QApplication::overrideCursor());
     bound.console.stop();

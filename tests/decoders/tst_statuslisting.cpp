@@ -12,7 +12,7 @@ Q_DECLARE_METATYPE(Page)
 namespace {
 
 // The reply as the page gets it; the SAT form lists its split fields.
-StatusListing::Result list(Page page, const QByteArray &reply)
+QStringList list(Page page, const QByteArray &reply)
 {
     const QString retorno = AnsiCodePage::toUnicode(reply);
     if (page == Page::Mfe)
@@ -47,8 +47,8 @@ private Q_SLOTS:
     void fieldRendering();
     void replyEnds_data();
     void replyEnds();
-    void unreadableFieldStops_data();
-    void unreadableFieldStops();
+    void valueShownAsReceived_data();
+    void valueShownAsReceived();
     void networkDocument_data();
     void networkDocument();
     void fullReply_data();
@@ -182,9 +182,8 @@ void TestStatusListing::fieldRendering()
     QFETCH(QByteArray, value);
     QFETCH(QStringList, lastLines);
 
-    const StatusListing::Result result = list(page, replyUpTo(page, field, value));
-    QVERIFY2(result.complete(), qPrintable(result.error));
-    QCOMPARE(result.lines.mid(result.lines.size() - lastLines.size()), lastLines);
+    const QStringList lines = list(page, replyUpTo(page, field, value));
+    QCOMPARE(lines.mid(lines.size() - lastLines.size()), lastLines);
 }
 
 void TestStatusListing::replyEnds_data()
@@ -221,43 +220,40 @@ void TestStatusListing::replyEnds()
     QFETCH(QByteArray, reply);
     QFETCH(QStringList, lines);
 
-    const StatusListing::Result result = list(page, reply);
-    QVERIFY(result.complete());
-    QCOMPARE(result.lines, lines);
+    QCOMPARE(list(page, reply), lines);
 }
 
-void TestStatusListing::unreadableFieldStops_data()
+void TestStatusListing::valueShownAsReceived_data()
 {
     QTest::addColumn<Page>("page");
     QTest::addColumn<int>("field");
     QTest::addColumn<QByteArray>("value");
-    QTest::addColumn<int>("listed");
-    QTest::addColumn<QString>("lastLine");
+    QTest::addColumn<QString>("line");
 
-    const QString certificate = QStringLiteral(" Data do vecto do Cert. ..... 01/01/2023");
-    QTest::newRow("SAT state not a number") << Page::Sat << 27 << QByteArray("abc") << 22 << certificate;
-    QTest::newRow("SAT state empty") << Page::Sat << 27 << QByteArray() << 22 << certificate;
-    QTest::newRow("MF-e state not a number") << Page::Mfe << 27 << QByteArray("1O") << 22 << certificate;
-    QTest::newRow("MF-e UF not a number") << Page::Mfe << 29 << QByteArray("SP") << 24
-                                          << QStringLiteral(" Ambiente ................... TESTES");
+    QTest::newRow("SAT state not a number") << Page::Sat << 27 << QByteArray("abc")
+                                            << " Estado ..................... abc";
+    QTest::newRow("SAT state empty") << Page::Sat << 27 << QByteArray() << " Estado ..................... ";
+    QTest::newRow("MF-e state not a number") << Page::Mfe << 27 << QByteArray("1O")
+                                             << " Estado ..................... 1O";
+    QTest::newRow("MF-e state empty") << Page::Mfe << 27 << QByteArray() << " Estado ..................... ";
+    QTest::newRow("MF-e UF as letters") << Page::Mfe << 29 << QByteArray("SP") << " UF ......................... SP";
+    QTest::newRow("MF-e UF empty") << Page::Mfe << 29 << QByteArray() << " UF ......................... ";
+    QTest::newRow("MF-e UF in UTF-8") << Page::Mfe << 29 << QByteArray("S\xc3\xa3o Paulo")
+                                      << " UF ......................... São Paulo";
 }
 
-void TestStatusListing::unreadableFieldStops()
+void TestStatusListing::valueShownAsReceived()
 {
     QFETCH(Page, page);
     QFETCH(int, field);
     QFETCH(QByteArray, value);
-    QFETCH(int, listed);
-    QFETCH(QString, lastLine);
+    QFETCH(QString, line);
 
-    // The fields after the unreadable one are there but not listed.
+    // The full listing with that field's line: every field after it is listed.
     QList<QByteArray> fields = StatusReplies::mfeFields("000001");
     fields[field] = value;
-    const StatusListing::Result result = list(page, fields.join('|') + '|');
-    QCOMPARE(result.failedField, field);
-    QVERIFY(!result.error.isEmpty());
-    QCOMPARE(result.lines.size(), listed);
-    QCOMPARE(result.lines.last(), lastLine);
+    const QStringList full = page == Page::Sat ? StatusReplies::satListing() : StatusReplies::mfeListing();
+    QCOMPARE(list(page, fields.join('|') + '|'), StatusReplies::withLine(full, line));
 }
 
 void TestStatusListing::networkDocument_data()
@@ -296,11 +292,8 @@ void TestStatusListing::networkDocument()
     const qsizetype after = full.indexOf(QStringLiteral(" Operadora do Celular ....... VIVO"));
     const QStringList expected = full.mid(0, first) + lines + full.mid(after);
 
-    for (const QByteArray &closing : {QByteArray("|"), QByteArray()}) {
-        const StatusListing::Result result = list(Page::Mfe, fields.join('|') + closing);
-        QVERIFY2(result.complete(), qPrintable(result.error));
-        QCOMPARE(result.lines, expected);
-    }
+    for (const QByteArray &closing : {QByteArray("|"), QByteArray()})
+        QCOMPARE(list(Page::Mfe, fields.join('|') + closing), expected);
 }
 
 void TestStatusListing::fullReply_data()
@@ -315,17 +308,13 @@ void TestStatusListing::fullReply()
 {
     QFETCH(Page, page);
     QFETCH(QStringList, lines);
-    const StatusListing::Result result = list(page, StatusReplies::mfe("000001"));
-    QVERIFY(result.complete());
-    QCOMPARE(result.lines, lines);
+    QCOMPARE(list(page, StatusReplies::mfe("000001")), lines);
 }
 
 void TestStatusListing::mfeFieldWithoutClosingBar()
 {
     // As modules send it: field 57 is listed all the same.
-    const StatusListing::Result result = list(Page::Mfe, StatusReplies::mfeFields("000001").join('|'));
-    QVERIFY(result.complete());
-    QCOMPARE(result.lines, StatusReplies::mfeListing());
+    QCOMPARE(list(Page::Mfe, StatusReplies::mfeFields("000001").join('|')), StatusReplies::mfeListing());
 }
 
 QTEST_GUILESS_MAIN(TestStatusListing)

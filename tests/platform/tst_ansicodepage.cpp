@@ -28,6 +28,8 @@ class TestAnsiCodePage : public QObject
 private Q_SLOTS:
     void fromUnicode_data();
     void fromUnicode();
+    void toUnicode_data();
+    void toUnicode();
     void fromUnicodeSpellingMissing_data();
     void fromUnicodeSpellingMissing();
     void fromUnicodeExactly_data();
@@ -72,6 +74,37 @@ void TestAnsiCodePage::fromUnicode()
 {
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
+    QCOMPARE(AnsiCodePage::fromUnicode(text), bytes);
+}
+
+// Bytes 80 to 9F among ASCII, wherever the eight-byte ASCII check meets
+// them; each text goes back to the same bytes.
+void TestAnsiCodePage::toUnicode_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+
+    const QByteArray run(40, 'a');
+    QTest::newRow("euro sign between letters") << QByteArray("a\x80" "b") << QStringLiteral("a\u20acb");
+    QTest::newRow("undefined bytes keep their control characters")
+        << QByteArray("a\x81\x8d\x8f\x90\x9d" "b") << QStringLiteral("a\u0081\u008d\u008f\u0090\u009db");
+    QTest::newRow("Y with diaeresis") << QByteArray("a\x9f" "b") << QStringLiteral("a\u0178b");
+    QTest::newRow("at the start") << QByteArray("\x80" "abc") << QStringLiteral("\u20acabc");
+    QTest::newRow("at the end") << QByteArray("abc\x9f") << QStringLiteral("abc\u0178");
+    QTest::newRow("after a long ASCII run") << run + "\x80" << QString::fromLatin1(run) + u'\u20ac';
+    QTest::newRow("last byte of the first eight") << QByteArray("abcdefg\x8a" "h") << QStringLiteral("abcdefg\u0160h");
+    QTest::newRow("first byte of the second eight")
+        << QByteArray("abcdefgh\x9c") << QStringLiteral("abcdefgh\u0153");
+    QTest::newRow("in the bytes after whole eights")
+        << run.left(16) + "x\x84" << QString::fromLatin1(run.left(16)) + QStringLiteral("x\u201e");
+    QTest::newRow("long ASCII alone") << run << QString::fromLatin1(run);
+}
+
+void TestAnsiCodePage::toUnicode()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(AnsiCodePage::toUnicode(bytes), text);
     QCOMPARE(AnsiCodePage::fromUnicode(text), bytes);
 }
 

@@ -161,8 +161,6 @@ bool OperationFrame::readGuarded(const Reply &reply, const std::function<void()>
         reading();
         return true;
     } catch (const std::exception &) {
-        if (guard == Guard::None)
-            throw;
         if (guard == Guard::ShowRawReply)
             showRawReply(reply);
         return false;
@@ -171,15 +169,7 @@ bool OperationFrame::readGuarded(const Reply &reply, const std::function<void()>
 
 bool OperationFrame::readReply(const Reply &reply, const std::function<void()> &reading, Guard guard)
 {
-    bool read = false;
-    try {
-        read = readGuarded(reply, reading, guard);
-    } catch (const std::exception &) {
-        // Unguarded: the tax authority's step still runs before the error
-        // goes on to the handler's edge.
-        MostraMSefaz(reply);
-        throw;
-    }
+    const bool read = readGuarded(reply, reading, guard);
     MostraMSefaz(reply);
     return read;
 }

@@ -53,7 +53,6 @@ public:
     enum class Guard {
         ShowRawReply, // the raw reply in a message box
         Silent,       // dropped
-        None,         // the tax authority's step still runs, then the error reaches the handler's edge
     };
 
     // A result code and the message a page shows for it.
@@ -104,10 +103,9 @@ public:
 
     // The reply guard: runs the page's reading of reply at once and reports
     // whether it read the reply. An error the reading throws shows the raw
-    // reply or is dropped, as guard says; unguarded it goes on.
+    // reply or is dropped, as guard says.
     bool readGuarded(const Reply &reply, const std::function<void()> &reading, Guard guard = Guard::ShowRawReply);
-    // readGuarded, then the tax authority's message (unguarded, before the
-    // error goes on).
+    // readGuarded, then the tax authority's message.
     bool readReply(const Reply &reply, const std::function<void()> &reading, Guard guard = Guard::ShowRawReply);
     void showRawReply(const Reply &reply);
 

@@ -100,7 +100,7 @@ void ChangeCodePage::BtnTrocarCodClick()
                                      OperationFrame::codeArgument(*EdtCodigo) + CommandArguments{opcao}
                                          + OperationFrame::codeArgument(*EdtNovoCodigo)
                                          + OperationFrame::codeArgument(*EdtNovoCodigo2));
-    frame().readReply(reply, [&] { showResult(reply); }, OperationFrame::Guard::None);
+    frame().readReply(reply, [&] { showResult(reply); });
     repaint();
 }
 

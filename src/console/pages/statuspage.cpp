@@ -53,9 +53,8 @@ void StatusPage::BtnStatusClick()
     const Command command = Command::ConsultarStatusOperacional;
     const Reply reply = frame().send(command, OperationFrame::codeArgument(*EdtCodAtiv4));
     frame().readReply(reply, [&] {
-        // The lines listed so far stay; the raw reply tells the rest.
-        if (isListed(command, reply) && !showListing(StatusListing::listSat(reply.fields())))
-            frame().showRawReply(reply);
+        if (isListed(command, reply))
+            showListing(StatusListing::listSat(reply.fields()));
     });
 }
 
@@ -107,11 +106,10 @@ bool StatusPage::isListed(Command command, const Reply &reply)
     return true;
 }
 
-bool StatusPage::showListing(const StatusListing::Result &listing)
+void StatusPage::showListing(const QStringList &lines)
 {
-    if (!listing.lines.isEmpty())
-        MemoStatus->appendPlainText(listing.lines.join(u'\n').replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    return listing.complete();
+    if (!lines.isEmpty())
+        MemoStatus->appendPlainText(lines.join(u'\n').replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 void StatusPage::startMemo()

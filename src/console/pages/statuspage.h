@@ -32,8 +32,8 @@ private:
     // The messages of the failure codes, which also forget the code; true,
     // with a fresh memo, for "10000", whose fields are listed.
     bool isListed(Command command, const Reply &reply);
-    // The lines listed; false when the listing stopped before the end.
-    bool showListing(const StatusListing::Result &listing);
+    // The listing's lines added to the memo.
+    void showListing(const QStringList &lines);
     void startMemo();
     void placeMemo();
 
