@@ -61,11 +61,11 @@ class BenchClock : public Clock
 {
 public:
     QDateTime now() const override { return system_.now().addMSecs(offsetMs_); }
-    void pauseUntilChanged(FolderWatch &folder, int milliseconds) override
+    bool pauseUntilChanged(FolderWatch &folder, int milliseconds) override
     {
         offsetMs_ += pendingJumpMs_;
         pendingJumpMs_ = 0;
-        system_.pauseUntilChanged(folder, milliseconds);
+        return system_.pauseUntilChanged(folder, milliseconds);
     }
     void jumpAtNextPause(qint64 milliseconds) { pendingJumpMs_ = milliseconds; }
 
@@ -158,18 +158,25 @@ void printLatencies(const char *title, std::vector<double> latencies)
                 sum / double(latencies.size()), latencies.back(), latencies.back() / kVisitPauseMs, kVisitPauseMs);
 }
 
-void measureLatency(WorkerThread &worker)
+// The latencies of answered exchanges over the current Integrador folders, a
+// fresh exchange (nothing noted or passed over yet) each run.
+std::vector<double> freshExchanges(WorkerThread &worker, int runs)
 {
     std::vector<double> latencies;
-    for (int run = 0; run < kRuns; ++run) {
-        TemporaryWinePrefix prefix;
-        SystemClock clock;
+    SystemClock clock;
+    for (int run = 0; run < runs; ++run) {
         RandomGenerator generator;
         IntegradorExchange exchange(clock, generator);
         if (const std::optional<double> latency = answeredExchange(worker, exchange))
             latencies.push_back(*latency);
     }
-    printLatencies("reply latency, empty Output", latencies);
+    return latencies;
+}
+
+void measureLatency(WorkerThread &worker)
+{
+    TemporaryWinePrefix prefix;
+    printLatencies("reply latency, empty Output", freshExchanges(worker, kRuns));
 }
 
 // Peak resident memory of the process so far, in megabytes.
@@ -267,16 +274,8 @@ void measureFreshReaderOverBusyOutput(WorkerThread &worker)
     const Rewriters rewriters(50);
     QThread::msleep(100); // every rewritten file exists
     const double peakBefore = peakMegabytes();
-    std::vector<double> latencies;
-    for (int run = 0; run < kFreshRuns; ++run) {
-        SystemClock clock;
-        RandomGenerator generator;
-        IntegradorExchange exchange(clock, generator); // a fresh reader each time
-        if (const std::optional<double> latency = answeredExchange(worker, exchange))
-            latencies.push_back(*latency);
-    }
     printLatencies("reply latency, fresh reader, 200 old replies (one of 60 MB) and 50 files being rewritten",
-                   latencies);
+                   freshExchanges(worker, kFreshRuns));
     const qlonglong left = QDir(IntegradorFolders::output()).entryList(QDir::Files).size();
     std::printf("  peak resident memory: %.0f MB before these runs, %.0f MB after; still in Output: %lld entries\n",
                 peakBefore, peakMegabytes(), left);
@@ -310,15 +309,7 @@ void measureManyOldReplies(WorkerThread &worker)
 {
     TemporaryWinePrefix prefix;
     fillOutputWithOldReplies(kManyOldReplies);
-    std::vector<double> latencies;
-    for (int run = 0; run < kRuns; ++run) {
-        SystemClock clock;
-        RandomGenerator generator;
-        IntegradorExchange exchange(clock, generator);
-        if (const std::optional<double> latency = answeredExchange(worker, exchange))
-            latencies.push_back(*latency);
-    }
-    printLatencies("reply latency, 10,000 old replies in Output", latencies);
+    printLatencies("reply latency, 10,000 old replies in Output", freshExchanges(worker, kRuns));
     measureIdleWait(worker, "10,000 old replies in Output");
 }
 
