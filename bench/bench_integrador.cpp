@@ -7,7 +7,9 @@
 //     200 old replies to other requests in Output, one of them 60 MB, and 50
 //     files that another thread keeps rewriting, and the peak memory it adds;
 //  3. processor time of the whole process during a 10-second wait with an
-//     empty Output folder.
+//     empty Output folder;
+//  4. the same two figures with 10,000 old replies to other requests in
+//     Output: the latency of our reply, and processor time while waiting.
 
 #include "channel/integradorexchange.h"
 #include "channel/randomgenerator.h"
@@ -42,6 +44,7 @@ using Steady = std::chrono::steady_clock;
 
 constexpr int kRuns = 10;
 constexpr int kFreshRuns = 10;
+constexpr int kManyOldReplies = 10000;
 constexpr double kVisitPauseMs = 300;
 
 QByteArray send(WorkerThread &worker, IntegradorExchange &exchange)
@@ -58,11 +61,11 @@ class BenchClock : public Clock
 {
 public:
     QDateTime now() const override { return system_.now().addMSecs(offsetMs_); }
-    void pauseUntilChanged(FolderWatch &folder, int milliseconds) override
+    bool pauseUntilChanged(FolderWatch &folder, int milliseconds) override
     {
         offsetMs_ += pendingJumpMs_;
         pendingJumpMs_ = 0;
-        system_.pauseUntilChanged(folder, milliseconds);
+        return system_.pauseUntilChanged(folder, milliseconds);
     }
     void jumpAtNextPause(qint64 milliseconds) { pendingJumpMs_ = milliseconds; }
 
@@ -155,18 +158,25 @@ void printLatencies(const char *title, std::vector<double> latencies)
                 sum / double(latencies.size()), latencies.back(), latencies.back() / kVisitPauseMs, kVisitPauseMs);
 }
 
-void measureLatency(WorkerThread &worker)
+// The latencies of answered exchanges over the current Integrador folders, a
+// fresh exchange (nothing noted or passed over yet) each run.
+std::vector<double> freshExchanges(WorkerThread &worker, int runs)
 {
     std::vector<double> latencies;
-    for (int run = 0; run < kRuns; ++run) {
-        TemporaryWinePrefix prefix;
-        SystemClock clock;
+    SystemClock clock;
+    for (int run = 0; run < runs; ++run) {
         RandomGenerator generator;
         IntegradorExchange exchange(clock, generator);
         if (const std::optional<double> latency = answeredExchange(worker, exchange))
             latencies.push_back(*latency);
     }
-    printLatencies("reply latency, empty Output", latencies);
+    return latencies;
+}
+
+void measureLatency(WorkerThread &worker)
+{
+    TemporaryWinePrefix prefix;
+    printLatencies("reply latency, empty Output", freshExchanges(worker, kRuns));
 }
 
 // Peak resident memory of the process so far, in megabytes.
@@ -183,17 +193,26 @@ double peakMegabytes()
 #endif
 }
 
-// Replies to request 0 (never drawn), last modified a minute ago; the first
-// is padded to 60 MB and written in chunks, so the bench's own memory stays small.
+const QDateTime &aMinuteAgo()
+{
+    static const QDateTime old = QDateTime::currentDateTime().addSecs(-60);
+    return old;
+}
+
+// Small replies to request 0 (never drawn), last modified a minute ago.
 void fillOutputWithOldReplies(int count)
 {
-    const QDateTime old = QDateTime::currentDateTime().addSecs(-60);
-    const QString output = IntegradorFolders::output();
     const QByteArray small
         = FakeIntegrador::replyDocument(QStringLiteral("0"), QStringLiteral("000001|08000|alheia|||"));
-    for (int index = 1; index < count; ++index)
-        FakeIntegrador::writeOutputFile(QStringLiteral("Alheia%1.xml").arg(index, 3, 10, QLatin1Char('0')), small, old);
-    QFile large(output + QStringLiteral("/Alheia000.xml"));
+    for (int index = 1; index <= count; ++index)
+        FakeIntegrador::writeOutputFile(QStringLiteral("Alheia%1.xml").arg(index, 5, 10, QLatin1Char('0')), small,
+                                        aMinuteAgo());
+}
+
+// A reply to request 0 padded to 60 MB, written in chunks, so the bench's own memory stays small.
+void writeLargeOldReply()
+{
+    QFile large(IntegradorFolders::output() + QStringLiteral("/Alheia00000.xml"));
     if (!large.open(QIODevice::WriteOnly))
         return;
     large.write("<?xml version=\"1.0\" encoding=\"utf-8\"?><Integrador><Identificador><Valor>0</Valor>"
@@ -203,7 +222,7 @@ void fillOutputWithOldReplies(int count)
         large.write(chunk);
     large.write("</retorno></Resposta></Integrador>");
     large.flush();
-    large.setFileTime(old, QFileDevice::FileModificationTime);
+    large.setFileTime(aMinuteAgo(), QFileDevice::FileModificationTime);
 }
 
 // Plays other programs that are still writing their files: rewrites each of
@@ -250,28 +269,20 @@ private:
 void measureFreshReaderOverBusyOutput(WorkerThread &worker)
 {
     TemporaryWinePrefix prefix;
-    fillOutputWithOldReplies(200);
+    writeLargeOldReply();
+    fillOutputWithOldReplies(199);
     const Rewriters rewriters(50);
     QThread::msleep(100); // every rewritten file exists
     const double peakBefore = peakMegabytes();
-    std::vector<double> latencies;
-    for (int run = 0; run < kFreshRuns; ++run) {
-        SystemClock clock;
-        RandomGenerator generator;
-        IntegradorExchange exchange(clock, generator); // a fresh reader each time
-        if (const std::optional<double> latency = answeredExchange(worker, exchange))
-            latencies.push_back(*latency);
-    }
     printLatencies("reply latency, fresh reader, 200 old replies (one of 60 MB) and 50 files being rewritten",
-                   latencies);
+                   freshExchanges(worker, kFreshRuns));
     const qlonglong left = QDir(IntegradorFolders::output()).entryList(QDir::Files).size();
     std::printf("  peak resident memory: %.0f MB before these runs, %.0f MB after; still in Output: %lld entries\n",
                 peakBefore, peakMegabytes(), left);
 }
 
-void measureIdleWait(WorkerThread &worker)
+void measureIdleWait(WorkerThread &worker, const char *title)
 {
-    TemporaryWinePrefix prefix;
     BenchClock clock;
     clock.jumpAtNextPause(4000); // ConsultarSAT waits 14 s: 10 s remain after the jump
     RandomGenerator generator;
@@ -281,9 +292,25 @@ void measureIdleWait(WorkerThread &worker)
     const QByteArray reply = send(worker, exchange);
     const double wall = std::chrono::duration<double>(Steady::now() - wallBefore).count();
     const double cpu = processorSeconds() - cpuBefore;
-    std::printf("idle wait on an empty Output folder: %.2f s wall, %.4f s processor (%.3f%% of the wall time)\n",
-                wall, cpu, 100.0 * cpu / wall);
+    std::printf("idle wait, %s: %.2f s wall, %.4f s processor (%.3f%% of the wall time)\n", title, wall, cpu,
+                100.0 * cpu / wall);
     std::printf("  reply: %s\n", reply.constData());
+}
+
+void measureEmptyOutput(WorkerThread &worker)
+{
+    TemporaryWinePrefix prefix;
+    measureIdleWait(worker, "empty Output folder");
+}
+
+// The same exchange again and again over one Output folder that holds many
+// old replies to other requests.
+void measureManyOldReplies(WorkerThread &worker)
+{
+    TemporaryWinePrefix prefix;
+    fillOutputWithOldReplies(kManyOldReplies);
+    printLatencies("reply latency, 10,000 old replies in Output", freshExchanges(worker, kRuns));
+    measureIdleWait(worker, "10,000 old replies in Output");
 }
 
 } // namespace
@@ -294,6 +321,7 @@ int main(int argc, char *argv[])
     WorkerThread worker;
     measureLatency(worker);
     measureFreshReaderOverBusyOutput(worker);
-    measureIdleWait(worker);
+    measureEmptyOutput(worker);
+    measureManyOldReplies(worker);
     return 0;
 }

@@ -7,15 +7,15 @@
 #include "channel/sessionnumber.h"
 #include "channel/temposintegrador.h"
 #include "platform/ansicodepage.h"
-#include "platform/atomicfile.h"
 #include "platform/clock.h"
 #include "platform/folderwatch.h"
 #include "platform/integradorfolders.h"
 
 namespace {
 
-// Between empty listings the exchange sleeps until the Output folder changes;
-// this poll is the safety net where the folder cannot be watched.
+// Between looks the exchange sleeps until the Output folder changes; this
+// poll, cheap over a large folder, is the safety net where the folder cannot
+// be watched (a folder shared from another machine).
 constexpr int kIdlePauseMilliseconds = 250;
 
 } // namespace
@@ -36,14 +36,15 @@ QByteArray IntegradorExchange::send(Command command, qint32 numeroSessao, const 
     const QString identificador = GeraIdentificador();
     const IntegradorRequest request(row.integrador, identificador);
     const QString path = IntegradorFolders::input() + u'/' + request.fileName();
-    const QDateTime requestTime = clock_.now();
-    // Atomic: the Integrador never sees half a request; a file of the same name is replaced.
-    if (!AtomicFile::write(path, request.document(numeroSessao, arguments)).isEmpty())
+    reader_.noteOutput(); // what Output holds before the request cannot be its reply
+    if (!pending_.write(path, request.document(numeroSessao, arguments)))
         return missingFoldersReply();
-    reader_.setRequestTime(requestTime);
     reader_.setLimiteEspera(clock_.now().addSecs(TemposIntegrador::totalSeconds(row.temposRow)));
-    if (waitForReply(identificador.toInt()) == IntegradorReplyReader::Taken)
+    if (waitForReply(identificador.toInt()) == IntegradorReplyReader::Taken) {
+        pending_.answered();
         return reader_.RespostaIntegrador().toUtf8(); // as the module library hands its texts
+    }
+    pending_.withdraw();
     return busyReply(command, numeroSessao);
 }
 
@@ -59,7 +60,8 @@ int IntegradorExchange::waitForReply(int identifier)
         if (reader_.nextVisit().isValid())
             until = qMin(until, reader_.nextVisit());
         const qint64 left = clock_.now().msecsTo(until);
-        clock_.pauseUntilChanged(output, int(qBound(qint64(0), left, qint64(kIdlePauseMilliseconds))));
+        if (clock_.pauseUntilChanged(output, int(qBound(qint64(0), left, qint64(kIdlePauseMilliseconds)))))
+            reader_.outputChanged();
         result = reader_.LeRespostaIntegrador(identifier);
     }
     return result;

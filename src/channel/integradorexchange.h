@@ -1,6 +1,7 @@
 #pragma once
 
 #include "channel/command.h"
+#include "channel/integradorpendingrequest.h"
 #include "channel/integradorreplyreader.h"
 
 #include <QByteArray>
@@ -12,7 +13,10 @@ class RandomGenerator;
 
 // The Integrador road: writes one request file into the Input folder and
 // waits, through the reply reader, for the matching reply in the Output folder
-// until the command's waiting time has passed. Never raises to its caller.
+// until the command's waiting time has passed. A request whose wait ends
+// without its reply is taken back from Input, if the Integrador has not taken
+// it, so that it is not carried out later with nobody watching, nor twice
+// after a retry. Never raises to its caller.
 class IntegradorExchange
 {
 public:
@@ -25,6 +29,11 @@ public:
     // them). ComunicarCertificadoICPBRASIL has no routine: an empty reply,
     // nothing sent.
     QByteArray send(Command command, qint32 numeroSessao, const CommandArguments &arguments);
+
+    // Takes back the request of the exchange under way, as when its wait
+    // ends without a reply: for the console ending during the wait. From any
+    // thread.
+    void withdrawRequest() { pending_.withdraw(); }
 
     // The eight-digit request identifier drawn from the time of day.
     QString GeraIdentificador();
@@ -44,4 +53,5 @@ private:
     Clock &clock_;
     RandomGenerator &generator_;
     IntegradorReplyReader reader_;
+    IntegradorPendingRequest pending_;
 };

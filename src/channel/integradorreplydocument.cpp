@@ -40,9 +40,14 @@ std::optional<QString> IntegradorReplyDocument::retorno() const
     return text("Resposta", "retorno");
 }
 
+std::optional<QString> IntegradorReplyDocument::identificadorValor() const
+{
+    return text("Identificador", "Valor");
+}
+
 std::optional<std::optional<qint32>> IntegradorReplyDocument::identificador() const
 {
-    const std::optional<QString> value = text("Identificador", "Valor");
+    const std::optional<QString> value = identificadorValor();
     if (!value)
         return std::nullopt;
     return parseIdentifier(*value);

@@ -27,6 +27,8 @@ public:
     // nullopt when an element on the path cannot be read as text.
     std::optional<QString> erro() const;
     std::optional<QString> retorno() const;
+    // Identificador/Valor as written.
+    std::optional<QString> identificadorValor() const;
     // The outer nullopt: unreadable; the inner one: not a 32-bit decimal number.
     std::optional<std::optional<qint32>> identificador() const;
 

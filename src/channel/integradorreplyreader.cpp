@@ -4,26 +4,23 @@
 #include "platform/clock.h"
 #include "platform/integradorfolders.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSet>
+#include <algorithm>
 
 namespace {
 
 // How long a file must keep its size and modification time before it is read.
 constexpr int kSettleMilliseconds = 300;
-// Coarse file-system clocks (FAT keeps two-second steps) may date our reply
-// a little before our request.
-constexpr int kFileClockToleranceSeconds = 2;
+// How often the whole folder is listed again when nothing shows a change.
+constexpr int kWholeListingMilliseconds = 5000;
 
-// Entries of every attribute, folders included, in name order regardless of
-// case (the order of the Windows listing on NTFS).
-QList<QFileInfo> listReplies(const QString &folder)
+const QString kReplySuffix = QStringLiteral(".xml");
+
+// Name order regardless of case, as the Windows listing on NTFS returns them.
+bool inListingOrder(const QString &left, const QString &right)
 {
-    return QDir(folder).entryInfoList({QStringLiteral("*.xml")},
-                                      QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                      QDir::Name | QDir::IgnoreCase);
+    const int order = QString::compare(left, right, Qt::CaseInsensitive);
+    return order != 0 ? order < 0 : left < right;
 }
 
 } // namespace
@@ -33,27 +30,34 @@ IntegradorReplyReader::IntegradorReplyReader(Clock &clock)
 {
 }
 
+void IntegradorReplyReader::noteOutput()
+{
+    const QString output = IntegradorFolders::output();
+    const QDateTime now = clock_.now();
+    folderStamp_ = FileStamp::ofFolder(output); // before listing: a change meanwhile shows at the next look
+    noted_ = FileStamp::filesIn(output, kReplySuffix);
+    sightings_.clear();
+    nextVisit_ = QDateTime();
+    listedWholeAt_ = now;
+    listWhole_ = false;
+}
+
 int IntegradorReplyReader::LeRespostaIntegrador(int expectedIdentifier)
 {
     for (;;) {
-        const QDateTime listedAt = clock_.now();
-        if (listedAt >= limiteEspera_)
+        const QDateTime now = clock_.now();
+        if (now >= limiteEspera_)
             return DeadlinePassed;
-        const QList<QFileInfo> entries = listReplies(IntegradorFolders::output());
-        forgetVanished(entries);
-        nextVisit_ = QDateTime();
-        bool visited = false;
-        for (const QFileInfo &entry : entries) {
-            if (!isDue(entry, listedAt))
-                continue;
+        look(now);
+        const QStringList due = dueEntries(now);
+        if (due.isEmpty())
+            return NoEntry;
+        for (const QString &name : due) {
             if (deadlinePassed()) // reading takes time: many files must not run past the deadline
                 return DeadlinePassed;
-            visited = true;
-            if (takeEntry(entry, expectedIdentifier))
+            if (takeEntry(name, expectedIdentifier))
                 return Taken;
         }
-        if (!visited)
-            return NoEntry;
     }
 }
 
@@ -62,44 +66,81 @@ bool IntegradorReplyReader::deadlinePassed() const
     return clock_.now() >= limiteEspera_;
 }
 
-bool IntegradorReplyReader::olderThanRequest(const QFileInfo &entry) const
+void IntegradorReplyReader::look(const QDateTime &at)
 {
-    return requestTime_.isValid() && entry.lastModified() < requestTime_.addSecs(-kFileClockToleranceSeconds);
+    const QString output = IntegradorFolders::output();
+    const FileStamp folder = FileStamp::ofFolder(output);
+    const bool whole
+        = listWhole_ || folder != folderStamp_ || at >= listedWholeAt_.addMSecs(kWholeListingMilliseconds);
+    folderStamp_ = folder;
+    if (whole)
+        listWhole(output, at);
+    else
+        restamp(output, at);
 }
 
-// A file seen with a new stamp starts its settling time at this listing.
-bool IntegradorReplyReader::isDue(const QFileInfo &entry, const QDateTime &listedAt)
+void IntegradorReplyReader::listWhole(const QString &output, const QDateTime &at)
 {
-    if (entry.isSymLink() || !entry.isFile() || olderThanRequest(entry))
-        return false;
-    const Stamp stamp = stampOf(entry);
-    auto sighting = seen_.find(entry.fileName());
-    if (sighting == seen_.end() || sighting->stamp != stamp)
-        sighting = seen_.insert(entry.fileName(), {stamp, listedAt, false});
-    if (sighting->passedOver)
-        return false;
-    const QDateTime due = sighting->since.addMSecs(kSettleMilliseconds);
-    if (listedAt >= due)
-        return true;
-    if (!nextVisit_.isValid() || due < nextVisit_)
-        nextVisit_ = due;
-    return false;
+    listWhole_ = false;
+    listedWholeAt_ = at;
+    const QHash<QString, FileStamp> files = FileStamp::filesIn(output, kReplySuffix);
+    Sightings sightings;
+    for (auto file = files.cbegin(); file != files.cend(); ++file)
+        sight(file.key(), file.value(), at, sightings);
+    sightings_.swap(sightings);
 }
 
-IntegradorReplyReader::Stamp IntegradorReplyReader::stampOf(const QFileInfo &entry)
+// Only the files already sighted: a file that is gone, or no longer a regular file, is forgotten.
+void IntegradorReplyReader::restamp(const QString &output, const QDateTime &at)
 {
-    return {entry.size(), entry.lastModified()};
+    Sightings sightings;
+    for (auto sighting = sightings_.cbegin(); sighting != sightings_.cend(); ++sighting) {
+        const FileStamp stamp = FileStamp::ofFile(output + u'/' + sighting.key());
+        if (stamp.isValid())
+            sight(sighting.key(), stamp, at, sightings);
+    }
+    sightings_.swap(sightings);
 }
 
-// The stamp is the listing's: a write that the read misses comes after it and
+// A file noted before the request and unchanged is left out; one seen with a
+// new stamp starts its settling time at this look.
+void IntegradorReplyReader::sight(const QString &name, const FileStamp &stamp, const QDateTime &at,
+                                  Sightings &into) const
+{
+    const auto noted = noted_.constFind(name);
+    if (noted != noted_.cend() && *noted == stamp)
+        return;
+    const auto seen = sightings_.constFind(name);
+    into.insert(name, seen != sightings_.cend() && seen->stamp == stamp ? *seen : Sighting{stamp, at, false});
+}
+
+QStringList IntegradorReplyReader::dueEntries(const QDateTime &at)
+{
+    nextVisit_ = QDateTime();
+    QStringList due;
+    for (auto sighting = sightings_.cbegin(); sighting != sightings_.cend(); ++sighting) {
+        if (sighting->passedOver)
+            continue;
+        const QDateTime dueAt = sighting->since.addMSecs(kSettleMilliseconds);
+        if (at >= dueAt)
+            due << sighting.key();
+        else if (!nextVisit_.isValid() || dueAt < nextVisit_)
+            nextVisit_ = dueAt;
+    }
+    std::sort(due.begin(), due.end(), inListingOrder);
+    return due;
+}
+
+// The stamp is the look's: a write that the read misses comes after it and
 // changes the stamp, so the file is read again.
-bool IntegradorReplyReader::takeEntry(const QFileInfo &entry, int expectedIdentifier)
+bool IntegradorReplyReader::takeEntry(const QString &name, int expectedIdentifier)
 {
-    const bool taken = readEntry(entry.filePath(), expectedIdentifier);
-    if (taken && QFile::remove(entry.filePath()))
-        seen_.remove(entry.fileName());
+    const QString path = IntegradorFolders::output() + u'/' + name;
+    const bool taken = readEntry(path, expectedIdentifier);
+    if (taken && QFile::remove(path))
+        sightings_.remove(name);
     else // a taken file that cannot be deleted is not taken again while it is unchanged
-        seen_[entry.fileName()].passedOver = true;
+        sightings_[name].passedOver = true;
     return taken;
 }
 
@@ -109,24 +150,17 @@ bool IntegradorReplyReader::readEntry(const QString &path, int expectedIdentifie
     if (!document.load(path))
         return false;
     const std::optional<QString> erro = document.erro();
-    const std::optional<std::optional<qint32>> identificador = document.identificador();
-    if (!erro || !identificador)
+    const std::optional<QString> valor = document.identificadorValor();
+    if (!erro || !valor)
         return false;
-    if (*identificador != expectedIdentifier && erro->isEmpty())
+    // Another program's reply or error is not ours to take, nor to delete.
+    const bool answersUs = IntegradorReplyDocument::parseIdentifier(*valor) == expectedIdentifier
+        || (valor->isEmpty() && !erro->isEmpty());
+    if (!answersUs)
         return false;
     const std::optional<QString> text = erro->isEmpty() ? document.retorno() : erro;
     if (!text)
         return false;
     respostaIntegrador_ = *text;
     return !respostaIntegrador_.isEmpty();
-}
-
-void IntegradorReplyReader::forgetVanished(const QList<QFileInfo> &entries)
-{
-    if (seen_.isEmpty())
-        return;
-    QSet<QString> names;
-    for (const QFileInfo &entry : entries)
-        names.insert(entry.fileName());
-    seen_.removeIf([&names](const QHash<QString, Sighting>::iterator &it) { return !names.contains(it.key()); });
 }

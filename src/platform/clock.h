@@ -11,6 +11,6 @@ class Clock
 public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
-    // A pause that ends early when the watched folder changes.
-    virtual void pauseUntilChanged(FolderWatch &folder, int milliseconds) = 0;
+    // A pause that ends early when the watched folder changes; true when it did.
+    virtual bool pauseUntilChanged(FolderWatch &folder, int milliseconds) = 0;
 };

@@ -23,17 +23,22 @@ FolderWatch::~FolderWatch()
         delete watcher_;
 }
 
-void FolderWatch::wait(int milliseconds)
+bool FolderWatch::wait(int milliseconds)
 {
     watch(); // a folder made or made anew since the last wait
     QEventLoop loop;
     QTimer limit;
     limit.setSingleShot(true);
     limit.setTimerType(Qt::PreciseTimer); // a coarse timer may end the wait early
+    bool changed = false;
     QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(watcher_, &QFileSystemWatcher::directoryChanged, &loop, &QEventLoop::quit);
+    QObject::connect(watcher_, &QFileSystemWatcher::directoryChanged, &loop, [&loop, &changed] {
+        changed = true;
+        loop.quit();
+    });
     limit.start(milliseconds);
     loop.exec();
+    return changed;
 }
 
 void FolderWatch::watch()

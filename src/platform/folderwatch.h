@@ -17,10 +17,10 @@ public:
     FolderWatch(const FolderWatch &) = delete;
     FolderWatch &operator=(const FolderWatch &) = delete;
 
-    // Returns when the folder has changed since the last wait, or after
-    // milliseconds at the latest. Turns a local event loop on the calling
-    // thread, which should have no widgets of its own to serve.
-    void wait(int milliseconds);
+    // Returns when the folder has changed since the last wait (true), or
+    // after milliseconds at the latest (false). Turns a local event loop on
+    // the calling thread, which should have no widgets of its own to serve.
+    bool wait(int milliseconds);
 
 private:
     void watch();

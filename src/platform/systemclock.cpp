@@ -7,7 +7,7 @@ QDateTime SystemClock::now() const
     return QDateTime::currentDateTime();
 }
 
-void SystemClock::pauseUntilChanged(FolderWatch &folder, int milliseconds)
+bool SystemClock::pauseUntilChanged(FolderWatch &folder, int milliseconds)
 {
-    folder.wait(milliseconds);
+    return folder.wait(milliseconds);
 }

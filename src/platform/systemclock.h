@@ -6,5 +6,5 @@ class SystemClock : public Clock
 {
 public:
     QDateTime now() const override;
-    void pauseUntilChanged(FolderWatch &folder, int milliseconds) override;
+    bool pauseUntilChanged(FolderWatch &folder, int milliseconds) override;
 };

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <thread>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -66,8 +67,8 @@ bool createHostile(Hostile kind, const QString &path, const QString &elsewhere)
 #else
         return false;
 #endif
-    case Hostile::LinkToErrorReply:
-        return TestFiles::write(elsewhere, FakeIntegrador::replyDocument("1", {}, "erro de outro lugar"))
+    case Hostile::LinkToErrorReply: // taken if it were read
+        return TestFiles::write(elsewhere, FakeIntegrador::replyDocument({}, {}, "erro de outro lugar"))
             && QFile::link(elsewhere, path);
     case Hostile::LinkToDevice:
         return QFile::link(QStringLiteral("/dev/zero"), path);
@@ -180,7 +181,8 @@ private Q_SLOTS:
     }
 
     // A silent Integrador: the busy reply comes exactly when the virtual clock
-    // reaches the write time plus the command's waiting time.
+    // reaches the write time plus the command's waiting time, and the request
+    // is taken back from Input, where nobody would wait for its reply.
     void busyReplyAtDeadline()
     {
         QFETCH(Command, command);
@@ -192,8 +194,11 @@ private Q_SLOTS:
         IntegradorFixture f;
         const QDateTime written = f.clock.now();
         const QDateTime deadline = written.addSecs(minutes * 60 + seconds);
+        QStringList waitingInInput;
         // Skips the long idle stretch; the last second still goes in small pauses.
-        f.clock.onPause = [&f, &deadline] {
+        f.clock.onPause = [&f, &deadline, &waitingInInput] {
+            if (waitingInInput.isEmpty())
+                waitingInInput = inputFiles(f.prefix);
             if (f.clock.now() < deadline.addSecs(-1))
                 f.clock.setNow(deadline.addSecs(-1));
         };
@@ -206,7 +211,26 @@ private Q_SLOTS:
         QCOMPARE(f.exchange.LimiteEspera(), deadline);
         QCOMPARE(f.clock.now(), deadline);
         QVERIFY(f.clock.pauseCount() >= 4); // the last second in safety-net pauses
-        QCOMPARE(inputFiles(f.prefix).size(), 1); // the request stays
+        QCOMPARE(waitingInInput.size(), 1);
+        QVERIFY(inputFiles(f.prefix).isEmpty());
+    }
+
+    // The console ends during the wait: the request is taken back at once,
+    // from another thread; the wait still ends in the busy reply.
+    void requestWithdrawnDuringTheWait()
+    {
+        IntegradorFixture f;
+        QStringList beforeWithdrawal;
+        f.clock.onPause = [&f, &beforeWithdrawal] {
+            if (!beforeWithdrawal.isEmpty())
+                return;
+            beforeWithdrawal = inputFiles(f.prefix);
+            std::thread([&f] { f.exchange.withdrawRequest(); }).join();
+            QVERIFY(inputFiles(f.prefix).isEmpty());
+        };
+        QCOMPARE(f.exchange.send(Command::BloquearSAT, 42, {QByteArray("12345678")}), busy("000042|16098"));
+        QCOMPARE(beforeWithdrawal, QStringList{"BloquearSAT20899986.xml"});
+        QVERIFY(inputFiles(f.prefix).isEmpty());
     }
 
     void busyReplyPadsSessionNumber()
@@ -356,35 +380,37 @@ private Q_SLOTS:
     void hostileEntriesInOutput_data()
     {
         QTest::addColumn<Hostile>("kind");
-        QTest::addColumn<bool>("read"); // a regular file: read once, after the pause
 
-        QTest::newRow("reply to another request") << Hostile::OtherReply << true;
-        QTest::newRow("large reply to another request") << Hostile::LargeOtherReply << true;
-        QTest::newRow("not a document") << Hostile::BrokenFile << true;
-        QTest::newRow("folder") << Hostile::Folder << false;
+        QTest::newRow("reply to another request") << Hostile::OtherReply;
+        QTest::newRow("large reply to another request") << Hostile::LargeOtherReply;
+        QTest::newRow("not a document") << Hostile::BrokenFile;
+        QTest::newRow("folder") << Hostile::Folder;
 #ifdef Q_OS_UNIX
-        QTest::newRow("FIFO") << Hostile::Fifo << false;
-        QTest::newRow("link to an error reply") << Hostile::LinkToErrorReply << false;
-        QTest::newRow("link to a device") << Hostile::LinkToDevice << false;
+        QTest::newRow("FIFO") << Hostile::Fifo;
+        QTest::newRow("link to an error reply") << Hostile::LinkToErrorReply;
+        QTest::newRow("link to a device") << Hostile::LinkToDevice;
 #endif
     }
 
-    // Each command gets its own reply; after the entry's first visit it is
-    // not read again, and the reply comes as soon as over an empty folder.
+    // The entry appears during the first command's wait, with its reply.
+    // Each command gets its own reply, as soon as over an empty folder.
     void hostileEntriesInOutput()
     {
         QFETCH(Hostile, kind);
-        QFETCH(bool, read);
 
         const qint64 empty = answeredInEmptyFolder();
         IntegradorFixture f;
-        f.answerWith(QStringLiteral("{sessao}|08000|ok|||"));
+        f.fake.replyWith(QStringLiteral("{sessao}|08000|ok|||"));
         const QString entry = f.prefix.output() + QStringLiteral("/Alheia.xml");
-        QVERIFY(createHostile(kind, entry, f.prefix.path() + QStringLiteral("/elsewhere.xml")));
-        if (read) // written as the request is, so it may be the reply
-            QVERIFY(f.clock.date(entry));
+        bool created = false;
+        f.clock.onPause = [&] {
+            if (!created)
+                created = createHostile(kind, entry, f.prefix.path() + QStringLiteral("/elsewhere.xml"));
+            f.fake.poll();
+        };
 
-        QVERIFY(answeredIn(f, 1) <= empty + (read ? kVisitPause : 0));
+        QCOMPARE(answeredIn(f, 1), empty);
+        QVERIFY(created);
         QCOMPARE(answeredIn(f, 2), empty);
         QCOMPARE(answeredIn(f, 3), empty);
         QCOMPARE(QDir(f.prefix.output()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
@@ -399,18 +425,16 @@ private Q_SLOTS:
             QVERIFY(TestFiles::write(path, otherReply()) && f.clock.date(path));
         }
         QCOMPARE(f.exchange.send(Command::ConsultarSAT, 1, {}), busy("000001|08098")); // no one answers
-        QVERIFY(QDir(f.prefix.input()).removeRecursively());
-        QVERIFY(QDir().mkpath(f.prefix.input()));
 
         f.answerWith(QStringLiteral("{sessao}|08000|ok|||"));
         QCOMPARE(answeredIn(f, 2), answeredInEmptyFolder());
         QCOMPARE(QDir(f.prefix.output()).entryList(QDir::Files).size(), 50);
     }
 
-    // Started over an Output folder that others share: 200 old replies, one
-    // of them an error that would be taken if it were read, and files that
-    // keep changing (complete error replies, taken if read). The reply comes
-    // as soon as over an empty folder.
+    // Started over an Output folder that others share: 200 old replies, an
+    // error without identifier dated ahead of the clock, and files that keep
+    // changing (complete errors without identifier); either error would be
+    // taken if it were read. The reply comes as soon as over an empty folder.
     void oldAndChangingFilesDoNotDelayTheReply()
     {
         const qint64 empty = answeredInEmptyFolder();
@@ -421,15 +445,15 @@ private Q_SLOTS:
             QVERIFY(TestFiles::write(path, otherReply()) && f.clock.date(path, 60000));
         }
         const QString oldError = output + QStringLiteral("/Erro.xml");
-        QVERIFY(TestFiles::write(oldError, FakeIntegrador::replyDocument("1", {}, "erro antigo"))
-                && f.clock.date(oldError, 2001));
+        QVERIFY(TestFiles::write(oldError, FakeIntegrador::replyDocument({}, {}, "erro antigo"))
+                && f.clock.date(oldError, -10000));
         int rewrites = 0;
         const auto rewrite = [&] {
             ++rewrites;
             for (int index = 0; index < 5; ++index) {
                 const QString path = output + QStringLiteral("/Escrevendo%1.xml").arg(index);
                 const QString erro = QStringLiteral("escrevendo ") + QString(rewrites, u'x');
-                QVERIFY(TestFiles::write(path, FakeIntegrador::replyDocument("1", {}, erro)) && f.clock.date(path));
+                QVERIFY(TestFiles::write(path, FakeIntegrador::replyDocument({}, {}, erro)) && f.clock.date(path));
             }
         };
         rewrite();
@@ -459,14 +483,16 @@ private Q_SLOTS:
         const QString path = f.prefix.output() + QStringLiteral("/ConsultarMFe20899986.xml");
         const QByteArray complete = FakeIntegrador::replyDocument(QStringLiteral("20899986"), QStringLiteral("1|08000|ok|||"));
         const QByteArray partial = sameSize ? QByteArray(complete.size(), ' ') : complete.left(40);
-        QVERIFY(TestFiles::write(path, partial) && f.clock.date(path));
-        const QDateTime readPartial = f.clock.now().addMSecs(kVisitPause);
+        QDateTime readPartial;
         bool rewritten = false;
         f.clock.onPause = [&] {
-            if (rewritten || f.clock.now() <= readPartial)
-                return;
-            rewritten = true;
-            QVERIFY(TestFiles::write(path, complete) && f.clock.date(path));
+            if (!readPartial.isValid()) {
+                QVERIFY(TestFiles::write(path, partial) && f.clock.date(path));
+                readPartial = f.clock.now().addMSecs(kVisitPause);
+            } else if (!rewritten && f.clock.now() > readPartial) {
+                rewritten = true;
+                QVERIFY(TestFiles::write(path, complete) && f.clock.date(path));
+            }
         };
 
         QCOMPARE(f.exchange.send(Command::ConsultarSAT, 1, {}), QByteArray("1|08000|ok|||"));

@@ -13,6 +13,7 @@
 #include <QTest>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <sys/stat.h>
 #endif
 
@@ -62,24 +63,33 @@ Write writeAt(qint64 atMs, const QString &name, const QByteArray &bytes)
 }
 
 // A reader over a fresh temporary Integrador folder, for a request written
-// at the clock's start, with 10 virtual seconds left.
+// at the clock's start over the empty folder, with 10 virtual seconds left.
 struct ReaderFixture {
     TemporaryWinePrefix prefix;
     TestClock clock;
     IntegradorReplyReader reader{clock};
-    const QDateTime requestTime = clock.now();
+    QDateTime requestTime;
 
-    ReaderFixture()
+    ReaderFixture() { request(); }
+
+    // A request written now, over what Output holds.
+    void request()
     {
-        reader.setRequestTime(requestTime);
+        requestTime = clock.now();
+        reader.noteOutput();
         reader.setLimiteEspera(requestTime.addSecs(10));
     }
-
     QString path(const QString &name) const { return prefix.output() + u'/' + name; }
-    // Written now; ageMs before now by its modification time.
-    bool write(const QString &name, const QByteArray &bytes, qint64 ageMs = 0) const
+    // Written now, ageMs before now by its modification time; unseen by the folder watch.
+    bool writeUnwatched(const QString &name, const QByteArray &bytes, qint64 ageMs = 0) const
     {
         return TestFiles::write(path(name), bytes) && clock.date(path(name), ageMs);
+    }
+    // The same, and the folder watch reports it.
+    bool write(const QString &name, const QByteArray &bytes, qint64 ageMs = 0)
+    {
+        reader.outputChanged();
+        return writeUnwatched(name, bytes, ageMs);
     }
     bool write(const Write &w)
     {
@@ -95,6 +105,28 @@ struct ReaderFixture {
             result = reader.LeRespostaIntegrador(kExpected);
         }
         return result;
+    }
+    // As the exchange calls it where the folder cannot be watched: again when
+    // a settling file is due, or after its 250 ms poll.
+    int poll()
+    {
+        int result = reader.LeRespostaIntegrador(kExpected);
+        while (result == IntegradorReplyReader::NoEntry) {
+            clock.setNow(reader.nextVisit().isValid() ? reader.nextVisit() : clock.now().addMSecs(250));
+            result = reader.LeRespostaIntegrador(kExpected);
+        }
+        return result;
+    }
+    // Its last modification an hour back: any change to its entries gives it a new time.
+    bool ageFolder() const
+    {
+#ifdef Q_OS_UNIX
+        const timespec hourAgo{::time(nullptr) - 3600, 0};
+        const timespec times[2] = {hourAgo, hourAgo};
+        return ::utimensat(AT_FDCWD, QFile::encodeName(prefix.output()).constData(), times, 0) == 0;
+#else
+        return false;
+#endif
     }
     // The same while the writes happen, each at its time; false when one fails.
     bool play(const Writes &writes, int &result)
@@ -176,14 +208,18 @@ private Q_SLOTS:
 
         QTest::newRow("identifier with leading zeros") << reply("00004711", "a|b") << true << "a|b";
         QTest::newRow("identifier without zeros") << reply("4711", "a|b") << true << "a|b";
-        QTest::newRow("error of another request") << errorReply("1234", "falhou") << true << "falhou";
+        QTest::newRow("our error") << errorReply("00004711", "falhou") << true << "falhou";
         QTest::newRow("error without identifier")
             << document("<Erro><Valor>falhou</Valor></Erro>") << true << "falhou";
+        QTest::newRow("error with an empty identifier") << errorReply("", "falhou") << true << "falhou";
+        QTest::newRow("error of another program")
+            << errorReply("1234", "EnviarDadosVenda do PDV 2 rejeitado") << false << "";
+        QTest::newRow("error, identifier not a number") << errorReply("PDV2", "falhou") << false << "";
         QTest::newRow("error text wins over retorno")
             << document("<Identificador><Valor>4711</Valor></Identificador><Erro><Valor>e</Valor></Erro>"
                         "<Resposta><retorno>r</retorno></Resposta>")
             << true << "e";
-        QTest::newRow("blank error text is not trimmed") << errorReply("1", "  ") << true << "  ";
+        QTest::newRow("blank error text is not trimmed") << errorReply("4711", "  ") << true << "  ";
         QTest::newRow("references resolved") << reply("4711", "&lt;a&amp;b&gt;&#231;") << true
                                              << QString::fromUtf8("<a&b>ç");
         QTest::newRow("split CDATA read whole")
@@ -199,7 +235,7 @@ private Q_SLOTS:
         QTest::newRow("identifier beyond 32 bits") << reply("4294971807", "a") << false << "";
         QTest::newRow("identifier negative") << reply("-4711", "a") << false << "";
         QTest::newRow("identifier holding an element") << reply("<x>4711</x>", "a") << false << "";
-        QTest::newRow("error holding an element") << errorReply("1", "<x>e</x>") << false << "";
+        QTest::newRow("error holding an element") << errorReply("4711", "<x>e</x>") << false << "";
         QTest::newRow("root other than Integrador")
             << QByteArray("<Outro><Identificador><Valor>4711</Valor></Identificador>"
                           "<Resposta><retorno>a</retorno></Resposta></Outro>")
@@ -286,41 +322,83 @@ private Q_SLOTS:
             QCOMPARE(f.reader.RespostaIntegrador(), resposta);
     }
 
-    // Only a file modified since the request (allowing 2 s for coarse
-    // file-system clocks) can be its reply; older ones are not read, not even
-    // an error reply, and not waited for. A newer one is read 300 ms after
-    // the reader first saw it, whatever its date says.
-    void ageDecidesWhetherRead_data()
+    // What Output held when the request was written decides, not the clock:
+    // a file noted then and unchanged since is never opened, whatever its
+    // date; a new or changed one is read 300 ms after the reader first saw it.
+    void notedFilesAreNotRead_data()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<qint64>("modifiedMs"); // after the request
-        QTest::addColumn<bool>("read");
+        QTest::addColumn<QByteArray>("before"); // a.xml when the request is written; empty: none
+        QTest::addColumn<QByteArray>("after"); // a.xml rewritten 1 s later; empty: unchanged
+        QTest::addColumn<qint64>("aheadMs"); // its time against the clock at each write
+        QTest::addColumn<QString>("resposta"); // empty: not taken, and the file stays
 
         const QByteArray ours = reply("4711", "nosso");
-        const QByteArray error = errorReply("1", "erro antigo");
-        QTest::newRow("our identifier, a day before") << ours << qint64(-86400000) << false;
-        QTest::newRow("our identifier, 2.001 s before") << ours << qint64(-2001) << false;
-        QTest::newRow("error, 2.001 s before") << error << qint64(-2001) << false;
-        QTest::newRow("error, a minute before") << error << qint64(-60000) << false;
-        QTest::newRow("our identifier, 2 s before") << ours << qint64(-2000) << true;
-        QTest::newRow("error, 1 s before") << error << qint64(-1000) << true;
-        QTest::newRow("our identifier, with the request") << ours << qint64(0) << true;
-        QTest::newRow("our identifier, a minute ahead") << ours << qint64(60000) << true;
+        const QByteArray anonymous = document("<Erro><Valor>erro</Valor></Erro>");
+        const QByteArray none;
+        QTest::newRow("our reply, 10 s behind") << none << ours << qint64(-10000) << "nosso";
+        QTest::newRow("our reply, a day behind (clock stepped back)") << none << ours << qint64(-86400000) << "nosso";
+        QTest::newRow("our reply, a minute ahead") << none << ours << qint64(60000) << "nosso";
+        QTest::newRow("error without identifier, 10 s ahead") << none << anonymous << qint64(10000) << "erro";
+        QTest::newRow("error of another program, 10 s behind")
+            << none << errorReply("1234", "erro alheio") << qint64(-10000) << "";
+        QTest::newRow("noted error without identifier, 10 s ahead") << anonymous << none << qint64(10000) << "";
+        QTest::newRow("noted error without identifier, a minute behind") << anonymous << none << qint64(-60000) << "";
+        QTest::newRow("noted reply with our identifier, 10 s ahead") << ours << none << qint64(10000) << "";
+        QTest::newRow("noted, rewritten with our reply an hour behind")
+            << reply("1", "alheio") << ours << qint64(-3600000) << "nosso";
+        QTest::newRow("noted, only its time changed") << anonymous << anonymous << qint64(-60000) << "erro";
     }
 
-    void ageDecidesWhetherRead()
+    void notedFilesAreNotRead()
     {
-        QFETCH(QByteArray, file);
-        QFETCH(qint64, modifiedMs);
-        QFETCH(bool, read);
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        QFETCH(qint64, aheadMs);
+        QFETCH(QString, resposta);
 
         ReaderFixture f;
-        QVERIFY(f.write("reply.xml", file, -modifiedMs));
+        if (!before.isEmpty()) {
+            QVERIFY(f.write("a.xml", before, -aheadMs));
+            f.request();
+        }
         QCOMPARE(f.reader.LeRespostaIntegrador(kExpected), 0);
-        QCOMPARE(f.reader.nextVisit(), read ? f.requestTime.addMSecs(300) : QDateTime());
-        QCOMPARE(f.read(), read ? 1 : 0);
-        QCOMPARE(f.clock.now(), f.requestTime.addMSecs(read ? 300 : 0));
-        QCOMPARE(QFile::exists(f.path("reply.xml")), !read);
+        f.clock.advance(1000);
+        if (!after.isEmpty())
+            QVERIFY(f.write("a.xml", after, -aheadMs));
+        QCOMPARE(f.read(), resposta.isEmpty() ? 0 : 1);
+        QCOMPARE(f.reader.RespostaIntegrador(), resposta);
+        QCOMPARE(f.clock.now(), f.requestTime.addMSecs(after.isEmpty() ? 1000 : 1300));
+        QCOMPARE(QFile::exists(f.path("a.xml")), resposta.isEmpty());
+    }
+
+    // Where the folder cannot be watched (a folder shared from another
+    // machine): a new file shows in the folder's own time at the next poll; a
+    // noted file rewritten in place, at the whole listing five seconds after
+    // the last.
+    void changesTheWatchMisses_data()
+    {
+        QTest::addColumn<bool>("noted");
+        QTest::addColumn<qint64>("takenAtMs");
+
+        QTest::newRow("new file") << false << qint64(300);
+        QTest::newRow("noted file rewritten in place") << true << qint64(5000 + 300);
+    }
+
+    void changesTheWatchMisses()
+    {
+        QFETCH(bool, noted);
+        QFETCH(qint64, takenAtMs);
+
+        ReaderFixture f;
+        if (noted)
+            QVERIFY(f.writeUnwatched("a.xml", reply("1", "alheio"), 60000));
+        if (!f.ageFolder())
+            QSKIP("cannot date a folder here");
+        f.request();
+        QCOMPARE(f.reader.LeRespostaIntegrador(kExpected), 0);
+        QVERIFY(f.writeUnwatched("a.xml", reply("4711", "nosso")));
+        QCOMPARE(f.poll(), 1);
+        QCOMPARE(f.requestTime.msecsTo(f.clock.now()), takenAtMs);
     }
 
     // Each file is read once it has kept its size and modification time for
@@ -356,8 +434,8 @@ private Q_SLOTS:
             << Writes{writeAt(0, "z.xml", reply("4711", "a")), Write{250, "z.xml", reply("4711", "ab"), 0}}
             << qint64(550) << "ab";
         QTest::newRow("an error written half-way, completed")
-            << Writes{writeAt(0, "z.xml", errorReply("1", "erro").left(60)),
-                      writeAt(299, "z.xml", errorReply("1", "erro"))}
+            << Writes{writeAt(0, "z.xml", errorReply("4711", "erro").left(60)),
+                      writeAt(299, "z.xml", errorReply("4711", "erro"))}
             << qint64(599) << "erro";
     }
 
@@ -455,55 +533,63 @@ private Q_SLOTS:
         QCOMPARE(f.reader.RespostaIntegrador().size(), 13 + log.size());
     }
 
-    void hiddenFilesAreListed()
+    // Names matching "*.xml" in any letter case, hidden ones too.
+    void namesListed_data()
     {
-        ReaderFixture f;
-        QVERIFY(f.write(".hidden.xml", reply("4711", "oculto")));
-        QCOMPARE(f.read(), 1);
-        QCOMPARE(f.reader.RespostaIntegrador(), QStringLiteral("oculto"));
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("listed");
+
+        QTest::newRow("hidden") << ".hidden.xml" << true;
+        QTest::newRow("upper-case extension") << "REPLY.XML" << true;
+        QTest::newRow("other extension") << "reply.txt" << false;
+        QTest::newRow("extension after .xml") << "reply.xml.tmp" << false;
     }
 
-    void otherExtensionsAreNotListed()
+    void namesListed()
     {
-        ReaderFixture f;
-        QVERIFY(f.write("reply.txt", reply("4711", "a")));
-        QVERIFY(f.write("reply.xml.tmp", reply("4711", "a")));
-        QCOMPARE(f.reader.LeRespostaIntegrador(kExpected), 0);
-        QVERIFY(!f.reader.nextVisit().isValid());
-    }
-
-    // An error reply that cannot be deleted: an old one is never taken; a
-    // young one is taken once, and not again by a later request.
-    void undeletableErrorReply_data()
-    {
-        QTest::addColumn<qint64>("ageMs");
-        QTest::addColumn<bool>("takenOnce");
-
-        QTest::newRow("old") << qint64(2001) << false;
-        QTest::newRow("young") << qint64(0) << true;
-    }
-
-    void undeletableErrorReply()
-    {
-        QFETCH(qint64, ageMs);
-        QFETCH(bool, takenOnce);
+        QFETCH(QString, name);
+        QFETCH(bool, listed);
 
         ReaderFixture f;
-        QVERIFY(f.write("reply.xml", errorReply("1234", "erro alheio"), ageMs));
+        QVERIFY(f.write(name, reply("4711", "a")));
+        QCOMPARE(f.read(), listed ? 1 : 0);
+        QCOMPARE(QFile::exists(f.path(name)), !listed);
+    }
+
+    // An error without identifier that cannot be deleted, dated 10 s ahead of
+    // the clock: noted before a request, it does not answer it and our reply
+    // is taken; written during one, it is taken once. No later request takes
+    // either file again.
+    void undeletableError_data()
+    {
+        QTest::addColumn<bool>("noted");
+        QTest::addColumn<QString>("resposta");
+
+        QTest::newRow("noted before the request") << true << "nosso";
+        QTest::newRow("written during the request") << false << "erro";
+    }
+
+    void undeletableError()
+    {
+        QFETCH(bool, noted);
+        QFETCH(QString, resposta);
+
+        ReaderFixture f;
+        QVERIFY(f.write("a.xml", document("<Erro><Valor>erro</Valor></Erro>"), -10000));
+        if (noted) {
+            f.request();
+            QVERIFY(f.write("b.xml", reply("4711", "nosso")));
+        }
         const Undeletable undeletable(f);
         if (!undeletable.works())
             QSKIP("cannot make a file undeletable here");
 
-        QCOMPARE(f.read(), takenOnce ? 1 : 0);
-        if (takenOnce)
-            QCOMPARE(f.reader.RespostaIntegrador(), QStringLiteral("erro alheio"));
-        QVERIFY(QFile::exists(f.path("reply.xml")));
-        for (const qint64 laterMs : {1000, 5000}) { // a later request, within 2 s of the file and after
-            f.reader.setRequestTime(f.requestTime.addMSecs(laterMs));
-            f.reader.setLimiteEspera(f.requestTime.addMSecs(laterMs).addSecs(10));
-            f.clock.setNow(f.requestTime.addMSecs(laterMs));
-            QCOMPARE(f.read(), 0);
-        }
+        QCOMPARE(f.read(), 1);
+        QCOMPARE(f.reader.RespostaIntegrador(), resposta);
+        QVERIFY(QFile::exists(f.path("a.xml")));
+        f.clock.advance(1000);
+        f.request();
+        QCOMPARE(f.read(), 0);
     }
 
     // Reading files takes time: the deadline is checked before each one, so

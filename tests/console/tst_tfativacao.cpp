@@ -1,6 +1,7 @@
 #include "boundconsole.h"
 #include "consolefixture.h"
 #include "fakemodule.h"
+#include "integradorconsole.h"
 #include "testfiles.h"
 
 #include "channel/command.h"
@@ -21,6 +22,7 @@
 #include <QStackedWidget>
 #include <QTest>
 #include <QWindow>
+#include <optional>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -58,6 +60,7 @@ private Q_SLOTS:
     void settingsPipeDoesNotHangStartUp();
     void closeDuringHangingCall_data();
     void closeDuringHangingCall();
+    void forcedEndWithdrawsIntegradorRequest();
 };
 
 void TestTFAtivacao::commandLine_data()
@@ -465,6 +468,41 @@ void TestTFAtivacao::closeDuringHangingCall()
     QVERIFY(!QApplication::overrideCursor());
     bound.console.stop();
     QVERIFY(TestFiles::read(settings).contains("lanIP=\"10.0.0.1\""));
+}
+
+// A silent Integrador; the technician closes the window twice during the
+// wait. The request leaves Input before the program ends, so the Integrador
+// does not carry it out later with nobody watching.
+void TestTFAtivacao::forcedEndWithdrawsIntegradorRequest()
+{
+    IntegradorConsole road{QString()};
+    road.integrador.staySilent();
+    TFAtivacao &window = road.console.window();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QDir input(road.console.prefix.input());
+    std::optional<QStringList> atEnd;
+    window.setProcessEnd([&] { atEnd = input.entryList(QDir::Files); });
+    QStringList inWait;
+    road.console.clock.onPause = [&, pause = road.console.clock.onPause] {
+        pause();
+        if (!inWait.isEmpty())
+            return;
+        inWait = input.entryList(QDir::Files);
+        QMetaObject::invokeMethod(&window, [&window] {
+            for (int close = 0; close < 2; ++close) {
+                QCloseEvent request;
+                QCoreApplication::sendEvent(window.windowHandle(), &request);
+            }
+        }, Qt::BlockingQueuedConnection);
+    };
+
+    QTest::mouseClick(road.console.find<QPushButton>(QStringLiteral("BitBtn6")), Qt::LeftButton);
+
+    QCOMPARE(inWait.size(), 1);
+    QVERIFY(atEnd.has_value());
+    QCOMPARE(*atEnd, QStringList());
+    QCOMPARE(input.entryList(QDir::Files), QStringList());
 }
 
 QTEST_MAIN(TestTFAtivacao)

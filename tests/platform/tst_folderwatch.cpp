@@ -51,7 +51,7 @@ private Q_SLOTS:
 
         QElapsedTimer elapsed;
         elapsed.start();
-        watch.wait(limit);
+        QCOMPARE(watch.wait(limit), woken);
         if (woken) {
             QVERIFY2(elapsed.elapsed() < 5000, qPrintable(QString::number(elapsed.elapsed())));
         } else {
