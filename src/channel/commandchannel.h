@@ -26,9 +26,9 @@ public:
     // match the command's row throw std::runtime_error before either road
     // is taken.
     QByteArray call(Command command, qint32 numeroSessao, const CommandArguments &arguments);
-    // Takes back an Integrador request still waiting for its reply, when the
-    // console ends during the wait. From any thread.
-    void withdrawIntegradorRequest() { integrador_.withdrawRequest(); }
+    // Takes back an Integrador request still waiting for its reply and sends
+    // no further one: the console is ending. From any thread.
+    void closeIntegrador() { integrador_.closeRequests(); }
 
 private:
     Clock &clock_;

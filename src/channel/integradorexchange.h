@@ -31,9 +31,9 @@ public:
     QByteArray send(Command command, qint32 numeroSessao, const CommandArguments &arguments);
 
     // Takes back the request of the exchange under way, as when its wait
-    // ends without a reply: for the console ending during the wait. From any
-    // thread.
-    void withdrawRequest() { pending_.withdraw(); }
+    // ends without a reply, and sends no further one: for the console ending
+    // during the wait. From any thread.
+    void closeRequests() { pending_.close(); }
 
     // The eight-digit request identifier drawn from the time of day.
     QString GeraIdentificador();

@@ -9,7 +9,7 @@ bool IntegradorPendingRequest::write(const QString &path, const QByteArray &byte
 {
     const QMutexLocker lock(&mutex_);
     // Atomic: the Integrador never sees half a request.
-    if (!AtomicFile::write(path, bytes).isEmpty())
+    if (closed_ || !AtomicFile::write(path, bytes).isEmpty())
         return false;
     path_ = path;
     return true;
@@ -24,6 +24,18 @@ void IntegradorPendingRequest::answered()
 void IntegradorPendingRequest::withdraw()
 {
     const QMutexLocker lock(&mutex_);
+    removeFile();
+}
+
+void IntegradorPendingRequest::close()
+{
+    const QMutexLocker lock(&mutex_);
+    removeFile();
+    closed_ = true;
+}
+
+void IntegradorPendingRequest::removeFile()
+{
     if (!path_.isEmpty())
         QFile::remove(path_);
     path_.clear();

@@ -11,7 +11,8 @@ class IntegradorPendingRequest
 {
 public:
     // Writes the request file atomically (a file of the same name is
-    // replaced) and keeps its path; false when it cannot be written.
+    // replaced) and keeps its path; false when it cannot be written or the
+    // requests are closed.
     [[nodiscard]] bool write(const QString &path, const QByteArray &bytes);
     // The reply came: the request is left to the Integrador.
     void answered();
@@ -19,8 +20,14 @@ public:
     // has not taken it, so that it is not carried out with nobody waiting for
     // its reply. From any thread.
     void withdraw();
+    // withdraw, and no request is written after it: the console is ending,
+    // perhaps before the exchange under way has written its request.
+    void close();
 
 private:
+    void removeFile(); // under the lock
+
     QMutex mutex_;
     QString path_;
+    bool closed_ = false;
 };

@@ -146,7 +146,7 @@ void TFAtivacao::setProcessEnd(std::function<void()> end)
 
 void TFAtivacao::endAtOnce()
 {
-    channel_.withdrawIntegradorRequest(); // nobody will be there to read its reply
+    channel_.closeIntegrador(); // nobody will be there to read its reply
     saveSettings();
     processEnd_();
 }

@@ -225,11 +225,16 @@ private Q_SLOTS:
             if (!beforeWithdrawal.isEmpty())
                 return;
             beforeWithdrawal = inputFiles(f.prefix);
-            std::thread([&f] { f.exchange.withdrawRequest(); }).join();
+            std::thread([&f] { f.exchange.closeRequests(); }).join();
             QVERIFY(inputFiles(f.prefix).isEmpty());
         };
         QCOMPARE(f.exchange.send(Command::BloquearSAT, 42, {QByteArray("12345678")}), busy("000042|16098"));
         QCOMPARE(beforeWithdrawal, QStringList{"BloquearSAT20899986.xml"});
+        QVERIFY(inputFiles(f.prefix).isEmpty());
+        // Closed before a request is written, as when the end comes first: none is.
+        QCOMPARE(f.exchange.send(Command::DesbloquearSAT, 43, {QByteArray("12345678")}),
+                 QByteArray("Diret\xf3rios do Integrador n\xe3o est\xe3o presentes.\n\r"
+                            "Verifique se o Integrador est\xe1 devidamente instalado."));
         QVERIFY(inputFiles(f.prefix).isEmpty());
     }
 
