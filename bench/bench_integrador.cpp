@@ -9,7 +9,10 @@
 //  3. processor time of the whole process during a 10-second wait with an
 //     empty Output folder;
 //  4. the same two figures with 10,000 old replies to other requests in
-//     Output: the latency of our reply, and processor time while waiting.
+//     Output: the latency of our reply, and processor time while waiting;
+//  5. the same two figures while other programs also write 20 new files a
+//     second into that Output (their own processor time left out);
+//  6. the latency of a reply written in place over a file Output already held.
 
 #include "channel/integradorexchange.h"
 #include "channel/randomgenerator.h"
@@ -28,6 +31,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -61,11 +65,12 @@ class BenchClock : public Clock
 {
 public:
     QDateTime now() const override { return system_.now().addMSecs(offsetMs_); }
-    bool pauseUntilChanged(FolderWatch &folder, int milliseconds) override
+    qint64 elapsed() const override { return system_.elapsed() + offsetMs_; }
+    void pauseUntilChanged(FolderWatch &folder, int milliseconds) override
     {
         offsetMs_ += pendingJumpMs_;
         pendingJumpMs_ = 0;
-        return system_.pauseUntilChanged(folder, milliseconds);
+        system_.pauseUntilChanged(folder, milliseconds);
     }
     void jumpAtNextPause(qint64 milliseconds) { pendingJumpMs_ = milliseconds; }
 
@@ -99,9 +104,22 @@ void removeRequests()
         QFile::remove(IntegradorFolders::input() + u'/' + name);
 }
 
+// Where the Integrador writes its reply: a new file named as the request,
+// or in place over this file, which Output held before the request.
+enum class Answer { NewFile, InPlace };
+const QString kRewrittenReply = QStringLiteral("Resposta.xml");
+
+bool writeReply(Answer answer, const QString &name, const QByteArray &bytes)
+{
+    if (answer == Answer::NewFile)
+        return FakeIntegrador::writeOutputFile(name, bytes);
+    QFile file(IntegradorFolders::output() + u'/' + kRewrittenReply);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(); // truncated, same inode
+}
+
 // Plays the Integrador: answers the first request it sees and records when
 // its reply file appeared in Output.
-void answerOnce(const QString &input, std::atomic<Steady::rep> &answeredAt)
+void answerOnce(const QString &input, Answer answer, std::atomic<Steady::rep> &answeredAt)
 {
     for (;; QThread::msleep(1)) {
         const QStringList names = QDir(input).entryList({QStringLiteral("*.xml")}, QDir::Files);
@@ -112,8 +130,7 @@ void answerOnce(const QString &input, std::atomic<Steady::rep> &answeredAt)
             const IntegradorRequestDocument document(request.readAll());
             QThread::msleep(20); // the reader is idle, waiting on an empty folder
             const QString retorno = QStringLiteral("1|08000|ok|||");
-            FakeIntegrador::writeOutputFile(names.first(),
-                                            FakeIntegrador::replyDocument(document.identificador(), retorno));
+            writeReply(answer, names.first(), FakeIntegrador::replyDocument(document.identificador(), retorno));
             answeredAt = Steady::now().time_since_epoch().count();
             return;
         }
@@ -127,10 +144,10 @@ double milliseconds(Steady::duration duration)
 
 // One exchange answered by a thread playing the Integrador; the time from its
 // reply file appearing to send() returning, or nothing for a wrong reply.
-std::optional<double> answeredExchange(WorkerThread &worker, IntegradorExchange &exchange)
+std::optional<double> answeredExchange(WorkerThread &worker, IntegradorExchange &exchange, Answer answer)
 {
     std::atomic<Steady::rep> answeredAt{0};
-    std::thread integrador(answerOnce, IntegradorFolders::input(), std::ref(answeredAt));
+    std::thread integrador(answerOnce, IntegradorFolders::input(), answer, std::ref(answeredAt));
     const Steady::time_point sentAt = Steady::now();
     const QByteArray reply = send(worker, exchange);
     const Steady::time_point returnedAt = Steady::now();
@@ -160,14 +177,17 @@ void printLatencies(const char *title, std::vector<double> latencies)
 
 // The latencies of answered exchanges over the current Integrador folders, a
 // fresh exchange (nothing noted or passed over yet) each run.
-std::vector<double> freshExchanges(WorkerThread &worker, int runs)
+std::vector<double> freshExchanges(WorkerThread &worker, int runs, Answer answer = Answer::NewFile)
 {
     std::vector<double> latencies;
     SystemClock clock;
     for (int run = 0; run < runs; ++run) {
+        if (answer == Answer::InPlace) // an old file, as another request's reply left it
+            FakeIntegrador::writeOutputFile(kRewrittenReply, FakeIntegrador::replyDocument("1", "alheia"),
+                                            QDateTime::currentDateTime().addSecs(-60));
         RandomGenerator generator;
         IntegradorExchange exchange(clock, generator);
-        if (const std::optional<double> latency = answeredExchange(worker, exchange))
+        if (const std::optional<double> latency = answeredExchange(worker, exchange, answer))
             latencies.push_back(*latency);
     }
     return latencies;
@@ -281,17 +301,20 @@ void measureFreshReaderOverBusyOutput(WorkerThread &worker)
                 peakBefore, peakMegabytes(), left);
 }
 
-void measureIdleWait(WorkerThread &worker, const char *title)
+// `others`: the processor time of the bench's own threads playing other
+// programs, left out of the figure.
+void measureIdleWait(WorkerThread &worker, const char *title, const std::function<double()> &others = {})
 {
+    const auto othersSeconds = [&others] { return others ? others() : 0.0; };
     BenchClock clock;
     clock.jumpAtNextPause(4000); // ConsultarSAT waits 14 s: 10 s remain after the jump
     RandomGenerator generator;
     IntegradorExchange exchange(clock, generator);
-    const double cpuBefore = processorSeconds();
+    const double cpuBefore = processorSeconds() - othersSeconds();
     const Steady::time_point wallBefore = Steady::now();
     const QByteArray reply = send(worker, exchange);
     const double wall = std::chrono::duration<double>(Steady::now() - wallBefore).count();
-    const double cpu = processorSeconds() - cpuBefore;
+    const double cpu = processorSeconds() - othersSeconds() - cpuBefore;
     std::printf("idle wait, %s: %.2f s wall, %.4f s processor (%.3f%% of the wall time)\n", title, wall, cpu,
                 100.0 * cpu / wall);
     std::printf("  reply: %s\n", reply.constData());
@@ -313,6 +336,79 @@ void measureManyOldReplies(WorkerThread &worker)
     measureIdleWait(worker, "10,000 old replies in Output");
 }
 
+// Plays other programs writing their own replies into Output, `perSecond`
+// new files a second, until destroyed; keeps the processor time it took.
+class NewFilesWriter
+{
+public:
+    explicit NewFilesWriter(int perSecond)
+        : thread_([this, perSecond] { run(perSecond); })
+    {
+    }
+    ~NewFilesWriter()
+    {
+        stop_ = true;
+        thread_.join();
+    }
+    NewFilesWriter(const NewFilesWriter &) = delete;
+    NewFilesWriter &operator=(const NewFilesWriter &) = delete;
+
+    double processorSeconds() const { return processorSeconds_; }
+
+private:
+    void run(int perSecond)
+    {
+        const QByteArray document
+            = FakeIntegrador::replyDocument(QStringLiteral("0"), QStringLiteral("000001|08000|outro programa|||"));
+        const auto period = std::chrono::microseconds(1000000 / perSecond);
+        Steady::time_point next = Steady::now();
+        for (int index = 0; !stop_; ++index) {
+            QFile file(IntegradorFolders::output() + QStringLiteral("/Outro%1.xml").arg(index, 6, 10, QLatin1Char('0')));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(document);
+            file.close();
+            next += period;
+            std::this_thread::sleep_until(next);
+            processorSeconds_ = threadProcessorSeconds();
+        }
+    }
+
+    static double threadProcessorSeconds()
+    {
+#ifdef RUSAGE_THREAD
+        rusage usage{};
+        getrusage(RUSAGE_THREAD, &usage);
+        const auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+        return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+#else
+        return 0;
+#endif
+    }
+
+    std::atomic<bool> stop_{false};
+    std::atomic<double> processorSeconds_{0};
+    std::thread thread_;
+};
+
+// 10,000 old replies, and other programs writing 20 new files a second.
+void measureBusyOutput(WorkerThread &worker)
+{
+    TemporaryWinePrefix prefix;
+    fillOutputWithOldReplies(kManyOldReplies);
+    const NewFilesWriter writer(20);
+    printLatencies("reply latency, 10,000 old replies and 20 new files a second", freshExchanges(worker, kRuns));
+    measureIdleWait(worker, "10,000 old replies and 20 new files a second",
+                    [&writer] { return writer.processorSeconds(); });
+}
+
+void measureRewriteInPlace(WorkerThread &worker)
+{
+    TemporaryWinePrefix prefix;
+    fillOutputWithOldReplies(kManyOldReplies);
+    printLatencies("reply latency, written in place over an old file, 10,000 old replies",
+                   freshExchanges(worker, kRuns, Answer::InPlace));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -323,5 +419,7 @@ int main(int argc, char *argv[])
     measureFreshReaderOverBusyOutput(worker);
     measureEmptyOutput(worker);
     measureManyOldReplies(worker);
+    measureBusyOutput(worker);
+    measureRewriteInPlace(worker);
     return 0;
 }

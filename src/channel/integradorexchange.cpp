@@ -36,11 +36,13 @@ QByteArray IntegradorExchange::send(Command command, qint32 numeroSessao, const 
     const QString identificador = GeraIdentificador();
     const IntegradorRequest request(row.integrador, identificador);
     const QString path = IntegradorFolders::input() + u'/' + request.fileName();
-    reader_.noteOutput(); // what Output holds before the request cannot be its reply
-    if (!pending_.write(path, request.document(numeroSessao, arguments)))
+    // Watched before Output is noted, so that every change after the note is seen.
+    FolderWatch output(IntegradorFolders::output());
+    // What Output holds before the request cannot be its reply.
+    if (!reader_.noteOutput(output.namesChanges()) || !pending_.write(path, request.document(numeroSessao, arguments)))
         return missingFoldersReply();
-    reader_.setLimiteEspera(clock_.now().addSecs(TemposIntegrador::totalSeconds(row.temposRow)));
-    if (waitForReply(identificador.toInt()) == IntegradorReplyReader::Taken) {
+    reader_.setLimiteEspera(clock_.elapsed() + TemposIntegrador::totalSeconds(row.temposRow) * 1000);
+    if (waitForReply(output, identificador.toInt()) == IntegradorReplyReader::Taken) {
         pending_.answered();
         return reader_.RespostaIntegrador().toUtf8(); // as the module library hands its texts
     }
@@ -48,20 +50,20 @@ QByteArray IntegradorExchange::send(Command command, qint32 numeroSessao, const 
     return busyReply(command, numeroSessao);
 }
 
-int IntegradorExchange::waitForReply(int identifier)
+int IntegradorExchange::waitForReply(FolderWatch &output, int identifier)
 {
-    // Watched before the first listing, so a reply written in between wakes the wait.
-    FolderWatch output(IntegradorFolders::output());
+    reader_.outputChanged(output.takeChanges()); // those since the note
     int result = reader_.LeRespostaIntegrador(identifier);
     while (result == IntegradorReplyReader::NoEntry) {
         // Never past the deadline, so the busy reply comes on time, nor past
         // the time a settling file is due, so a reply is read on its own time.
-        QDateTime until = reader_.LimiteEspera();
-        if (reader_.nextVisit().isValid())
-            until = qMin(until, reader_.nextVisit());
-        const qint64 left = clock_.now().msecsTo(until);
-        if (clock_.pauseUntilChanged(output, int(qBound(qint64(0), left, qint64(kIdlePauseMilliseconds)))))
-            reader_.outputChanged();
+        qint64 until = *reader_.LimiteEspera();
+        if (reader_.nextVisit())
+            until = qMin(until, *reader_.nextVisit());
+        const qint64 left = until - clock_.elapsed();
+        clock_.pauseUntilChanged(output, int(qBound(qint64(0), left, qint64(kIdlePauseMilliseconds))));
+        // Also after a pause that ran its time: a change may have come with its end.
+        reader_.outputChanged(output.takeChanges());
         result = reader_.LeRespostaIntegrador(identifier);
     }
     return result;

@@ -9,6 +9,7 @@
 #include <QString>
 
 class Clock;
+class FolderWatch;
 class RandomGenerator;
 
 // The Integrador road: writes one request file into the Input folder and
@@ -38,8 +39,8 @@ public:
     // The eight-digit request identifier drawn from the time of day.
     QString GeraIdentificador();
 
-    // Deadline of the current exchange and the reply text taken last.
-    const QDateTime &LimiteEspera() const { return reader_.LimiteEspera(); }
+    // Deadline of the current exchange, on the clock's elapsed time, and the reply text taken last.
+    const std::optional<qint64> &LimiteEspera() const { return reader_.LimiteEspera(); }
     const QString &RespostaIntegrador() const { return reader_.RespostaIntegrador(); }
 
     // The reply text when the request file cannot be written.
@@ -48,7 +49,7 @@ public:
     static QByteArray busyReply(Command command, qint32 numeroSessao);
 
 private:
-    int waitForReply(int identifier);
+    int waitForReply(FolderWatch &output, int identifier);
 
     Clock &clock_;
     RandomGenerator &generator_;

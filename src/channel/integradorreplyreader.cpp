@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -30,24 +31,38 @@ IntegradorReplyReader::IntegradorReplyReader(Clock &clock)
 {
 }
 
-void IntegradorReplyReader::noteOutput()
+bool IntegradorReplyReader::noteOutput(bool changesNamed)
 {
     const QString output = IntegradorFolders::output();
-    const QDateTime now = clock_.now();
+    const qint64 now = clock_.elapsed();
     folderStamp_ = FileStamp::ofFolder(output); // before listing: a change meanwhile shows at the next look
-    noted_ = FileStamp::filesIn(output, kReplySuffix);
+    std::optional<QHash<QString, FileStamp>> files = FileStamp::filesIn(output, kReplySuffix);
+    if (!files) // a passing failure (a permission flap, a stalled share) gets a second chance
+        files = FileStamp::filesIn(output, kReplySuffix);
+    if (!files)
+        return false;
+    noted_ = std::move(*files);
     sightings_.clear();
-    nextVisit_ = QDateTime();
+    named_.clear();
+    nextVisit_.reset();
     listedWholeAt_ = now;
     listWhole_ = false;
+    changesNamed_ = changesNamed;
+    return true;
+}
+
+void IntegradorReplyReader::outputChanged(const FolderWatch::Changes &changes)
+{
+    listWhole_ = listWhole_ || changes.unnamed;
+    named_ += changes.names;
 }
 
 int IntegradorReplyReader::LeRespostaIntegrador(int expectedIdentifier)
 {
     for (;;) {
-        const QDateTime now = clock_.now();
-        if (now >= limiteEspera_)
+        if (deadlinePassed())
             return DeadlinePassed;
+        const qint64 now = clock_.elapsed();
         look(now);
         const QStringList due = dueEntries(now);
         if (due.isEmpty())
@@ -63,68 +78,79 @@ int IntegradorReplyReader::LeRespostaIntegrador(int expectedIdentifier)
 
 bool IntegradorReplyReader::deadlinePassed() const
 {
-    return clock_.now() >= limiteEspera_;
+    return !limiteEspera_ || clock_.elapsed() >= *limiteEspera_;
 }
 
-void IntegradorReplyReader::look(const QDateTime &at)
+void IntegradorReplyReader::look(qint64 at)
 {
     const QString output = IntegradorFolders::output();
     const FileStamp folder = FileStamp::ofFolder(output);
-    const bool whole
-        = listWhole_ || folder != folderStamp_ || at >= listedWholeAt_.addMSecs(kWholeListingMilliseconds);
+    // Where the watch names changes, the folder's stamp tells only of those it could not see.
+    const bool unexplained = folder != folderStamp_ && (!changesNamed_ || named_.isEmpty());
     folderStamp_ = folder;
-    if (whole)
+    if (listWhole_ || unexplained || at >= listedWholeAt_ + kWholeListingMilliseconds)
         listWhole(output, at);
     else
-        restamp(output, at);
+        restamp(output, changesNamed_ ? QStringList(named_.cbegin(), named_.cend()) : sightings_.keys(), at);
+    named_.clear();
 }
 
-void IntegradorReplyReader::listWhole(const QString &output, const QDateTime &at)
+// A listing that fails leaves what was sighted as it was and is tried again at the next look.
+void IntegradorReplyReader::listWhole(const QString &output, qint64 at)
 {
-    listWhole_ = false;
+    const std::optional<QHash<QString, FileStamp>> files = FileStamp::filesIn(output, kReplySuffix);
+    listWhole_ = !files;
+    if (!files)
+        return;
     listedWholeAt_ = at;
-    const QHash<QString, FileStamp> files = FileStamp::filesIn(output, kReplySuffix);
     Sightings sightings;
-    for (auto file = files.cbegin(); file != files.cend(); ++file)
-        sight(file.key(), file.value(), at, sightings);
-    sightings_.swap(sightings);
-}
-
-// Only the files already sighted: a file that is gone, or no longer a regular file, is forgotten.
-void IntegradorReplyReader::restamp(const QString &output, const QDateTime &at)
-{
-    Sightings sightings;
-    for (auto sighting = sightings_.cbegin(); sighting != sightings_.cend(); ++sighting) {
-        const FileStamp stamp = FileStamp::ofFile(output + u'/' + sighting.key());
-        if (stamp.isValid())
-            sight(sighting.key(), stamp, at, sightings);
+    for (auto file = files->cbegin(); file != files->cend(); ++file) {
+        if (const std::optional<Sighting> seen = sighting(file.key(), file.value(), at))
+            sightings.insert(file.key(), *seen);
     }
     sightings_.swap(sightings);
 }
 
-// A file noted before the request and unchanged is left out; one seen with a
-// new stamp starts its settling time at this look.
-void IntegradorReplyReader::sight(const QString &name, const FileStamp &stamp, const QDateTime &at,
-                                  Sightings &into) const
+// Only the entries named: one that is gone, no longer a regular file, or
+// back as it was noted is forgotten.
+void IntegradorReplyReader::restamp(const QString &output, const QStringList &names, qint64 at)
+{
+    for (const QString &name : names) {
+        const FileStamp stamp = name.endsWith(kReplySuffix, Qt::CaseInsensitive)
+            ? FileStamp::ofFile(output + u'/' + name)
+            : FileStamp();
+        const std::optional<Sighting> seen = stamp.isValid() ? sighting(name, stamp, at) : std::nullopt;
+        if (seen)
+            sightings_.insert(name, *seen);
+        else
+            sightings_.remove(name);
+    }
+}
+
+// Nothing for a file noted before the request and unchanged; one seen with
+// a new stamp starts its settling time at this look.
+std::optional<IntegradorReplyReader::Sighting> IntegradorReplyReader::sighting(const QString &name,
+                                                                               const FileStamp &stamp,
+                                                                               qint64 at) const
 {
     const auto noted = noted_.constFind(name);
     if (noted != noted_.cend() && *noted == stamp)
-        return;
+        return std::nullopt;
     const auto seen = sightings_.constFind(name);
-    into.insert(name, seen != sightings_.cend() && seen->stamp == stamp ? *seen : Sighting{stamp, at, false});
+    return seen != sightings_.cend() && seen->stamp == stamp ? *seen : Sighting{stamp, at, false};
 }
 
-QStringList IntegradorReplyReader::dueEntries(const QDateTime &at)
+QStringList IntegradorReplyReader::dueEntries(qint64 at)
 {
-    nextVisit_ = QDateTime();
+    nextVisit_.reset();
     QStringList due;
     for (auto sighting = sightings_.cbegin(); sighting != sightings_.cend(); ++sighting) {
         if (sighting->passedOver)
             continue;
-        const QDateTime dueAt = sighting->since.addMSecs(kSettleMilliseconds);
+        const qint64 dueAt = sighting->since + kSettleMilliseconds;
         if (at >= dueAt)
             due << sighting.key();
-        else if (!nextVisit_.isValid() || dueAt < nextVisit_)
+        else if (!nextVisit_ || dueAt < *nextVisit_)
             nextVisit_ = dueAt;
     }
     std::sort(due.begin(), due.end(), inListingOrder);

@@ -2,6 +2,9 @@
 
 #include <QFile>
 
+#include <cerrno>
+#include <utility>
+
 #ifdef Q_OS_LINUX
 #include <dirent.h>
 #include <fcntl.h>
@@ -18,9 +21,15 @@ namespace {
 
 // The system calls themselves: Qt's file times are converted to local time,
 // which costs more than the call itself for each of thousands of entries.
+qint64 nanoseconds(const timespec &time)
+{
+    return qint64(time.tv_sec) * 1000000000 + time.tv_nsec;
+}
+
 FileStamp stampOf(const struct stat &status)
 {
-    return {qint64(status.st_size), qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec};
+    return {qint64(status.st_size), nanoseconds(status.st_mtim), nanoseconds(status.st_ctim),
+            quint64(status.st_ino)};
 }
 
 // Of what path names when it is of type (S_IFREG, S_IFDIR).
@@ -63,22 +72,26 @@ FileStamp FileStamp::ofFolder(const QString &path)
     return stampOf(path, S_IFDIR, 0);
 }
 
-QHash<QString, FileStamp> FileStamp::filesIn(const QString &folder, const QString &suffix)
+std::optional<QHash<QString, FileStamp>> FileStamp::filesIn(const QString &folder, const QString &suffix)
 {
-    QHash<QString, FileStamp> files;
     DIR *listing = ::opendir(QFile::encodeName(folder).constData());
     if (!listing)
-        return files;
+        return std::nullopt;
+    QHash<QString, FileStamp> files;
     const QByteArray suffixBytes = QFile::encodeName(suffix);
+    // readdir tells the end of the listing from a failure only by errno.
+    errno = 0;
     while (const dirent *entry = ::readdir(listing)) {
         struct stat status {};
         if (endsWith(entry->d_name, suffixBytes)
             && ::fstatat(::dirfd(listing), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0
             && S_ISREG(status.st_mode))
             files.insert(QFile::decodeName(entry->d_name), stampOf(status));
+        errno = 0;
     }
+    const bool complete = errno == 0;
     ::closedir(listing);
-    return files;
+    return complete ? std::optional(std::move(files)) : std::nullopt;
 }
 
 #else
@@ -95,8 +108,10 @@ FileStamp FileStamp::ofFolder(const QString &path)
     return info.isDir() ? stampOf(info) : FileStamp();
 }
 
-QHash<QString, FileStamp> FileStamp::filesIn(const QString &folder, const QString &suffix)
+std::optional<QHash<QString, FileStamp>> FileStamp::filesIn(const QString &folder, const QString &suffix)
 {
+    if (!QFileInfo(folder).isDir() || !QFileInfo(folder).isReadable())
+        return std::nullopt;
     QHash<QString, FileStamp> files;
     QDirIterator entries(folder, {u'*' + suffix}, QDir::Files | QDir::Hidden | QDir::System);
     while (entries.hasNext()) {

@@ -2,12 +2,22 @@
 
 #include "platform/folderwatch.h"
 
+SystemClock::SystemClock()
+{
+    monotonic_.start();
+}
+
 QDateTime SystemClock::now() const
 {
     return QDateTime::currentDateTime();
 }
 
-bool SystemClock::pauseUntilChanged(FolderWatch &folder, int milliseconds)
+qint64 SystemClock::elapsed() const
 {
-    return folder.wait(milliseconds);
+    return monotonic_.elapsed();
+}
+
+void SystemClock::pauseUntilChanged(FolderWatch &folder, int milliseconds)
+{
+    folder.wait(milliseconds);
 }

@@ -2,9 +2,17 @@
 
 #include "platform/clock.h"
 
+#include <QElapsedTimer>
+
 class SystemClock : public Clock
 {
 public:
+    SystemClock();
+
     QDateTime now() const override;
-    bool pauseUntilChanged(FolderWatch &folder, int milliseconds) override;
+    qint64 elapsed() const override;
+    void pauseUntilChanged(FolderWatch &folder, int milliseconds) override;
+
+private:
+    QElapsedTimer monotonic_;
 };

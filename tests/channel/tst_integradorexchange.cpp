@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTest>
 #include <thread>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -79,9 +80,9 @@ bool createHostile(Hostile kind, const QString &path, const QString &elsewhere)
 // Virtual milliseconds of one ConsultarSAT answered by the fixture's fake; -1 for another reply.
 qint64 answeredIn(IntegradorFixture &f, qint32 sessao)
 {
-    const QDateTime start = f.clock.now();
+    const qint64 start = f.clock.elapsed();
     const QByteArray reply = f.exchange.send(Command::ConsultarSAT, sessao, {});
-    return reply == QByteArray::number(sessao).rightJustified(6, '0') + "|08000|ok|||" ? start.msecsTo(f.clock.now())
+    return reply == QByteArray::number(sessao).rightJustified(6, '0') + "|08000|ok|||" ? f.clock.elapsed() - start
                                                                                         : -1;
 }
 
@@ -208,7 +209,7 @@ private Q_SLOTS:
         const QByteArray expected = busy("000042|" + code + (extraField ? "|0000" : ""));
         QCOMPARE(reply, expected);
         QCOMPARE(reply.split('|').size(), extraField ? 6 : 5);
-        QCOMPARE(f.exchange.LimiteEspera(), deadline);
+        QCOMPARE(f.exchange.LimiteEspera(), f.clock.elapsed());
         QCOMPARE(f.clock.now(), deadline);
         QVERIFY(f.clock.pauseCount() >= 4); // the last second in safety-net pauses
         QCOMPARE(waitingInInput.size(), 1);
@@ -338,7 +339,7 @@ private Q_SLOTS:
                  kMissingFolders);
         QCOMPARE(f.clock.pauseCount(), 0);
         QCOMPARE(f.clock.now(), start);
-        QVERIFY(!f.exchange.LimiteEspera().isValid());
+        QVERIFY(!f.exchange.LimiteEspera());
     }
 
     void requestPathTakenByAFolder()
@@ -361,12 +362,59 @@ private Q_SLOTS:
         QCOMPARE(inputFiles(f.prefix), QStringList{SmallFileSystem::kFiller}); // no empty request left
     }
 
-    void missingOutputFolderEndsInBusyReply()
+    // Without knowing what Output held, every old file would count as new:
+    // nothing is sent.
+    void outputThatCannotBeListedSendsNothing_data()
     {
+        QTest::addColumn<bool>("fileInItsPlace");
+        QTest::newRow("missing") << false;
+        QTest::newRow("a file in its place") << true;
+    }
+
+    void outputThatCannotBeListedSendsNothing()
+    {
+        QFETCH(bool, fileInItsPlace);
+
         IntegradorFixture f(TemporaryWinePrefix::Folders::WithoutOutput);
-        const QDateTime start = f.clock.now();
-        QCOMPARE(f.exchange.send(Command::ConsultarSAT, 42, {}), busy("000042|08098"));
-        QCOMPARE(f.clock.now(), start.addSecs(14));
+        if (fileInItsPlace)
+            QVERIFY(TestFiles::write(f.prefix.output(), FakeIntegrador::replyDocument({}, {}, "erro")));
+        QCOMPARE(f.exchange.send(Command::ConsultarSAT, 42, {}), kMissingFolders);
+        QCOMPARE(f.clock.pauseCount(), 0);
+        QVERIFY(inputFiles(f.prefix).isEmpty());
+    }
+
+    // A time sync that sets the time of day forward or back during the wait
+    // neither ends it early nor holds the reply back.
+    void clockStepsNeitherEndNorStretchTheWait_data()
+    {
+        QTest::addColumn<qint64>("step");
+        QTest::addColumn<bool>("answered");
+        QTest::newRow("an hour forward, answered") << qint64(3600000) << true;
+        QTest::newRow("an hour back, answered") << qint64(-3600000) << true;
+        QTest::newRow("a day forward, silent") << qint64(86400000) << false;
+        QTest::newRow("a day back, silent") << qint64(-86400000) << false;
+    }
+
+    void clockStepsNeitherEndNorStretchTheWait()
+    {
+        QFETCH(qint64, step);
+        QFETCH(bool, answered);
+
+        IntegradorFixture f;
+        if (answered)
+            f.fake.replyWith(QStringLiteral("{sessao}|08000|ok|||"));
+        else
+            f.fake.staySilent();
+        f.clock.onPause = [&f, step, stepped = false]() mutable {
+            if (!std::exchange(stepped, true))
+                f.clock.stepTimeOfDay(step);
+            f.fake.poll();
+        };
+        const qint64 start = f.clock.elapsed();
+        const QByteArray reply = f.exchange.send(Command::ConsultarSAT, 1, {});
+        QCOMPARE(reply, answered ? QByteArray("000001|08000|ok|||") : busy("000001|08098"));
+        QCOMPARE(f.clock.elapsed() - start, answered ? 250 + kVisitPause : 14000);
+        QCOMPARE(inputFiles(f.prefix).size(), answered ? 1 : 0);
     }
 
     void requestOfTheSameNameIsReplaced()

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "testfiles.h"
 #include <QTimer>
 
 // Real time, kept short: a wait that is woken ends well before its limit of
@@ -46,8 +48,9 @@ private Q_SLOTS:
             write();
         if (change == QLatin1String("made later"))
             QVERIFY(QDir().mkpath(folder));
+        QObject row; // a write not yet done when the row ends is dropped with it
         if (change == QLatin1String("during") || change == QLatin1String("made later"))
-            QTimer::singleShot(20, this, write);
+            QTimer::singleShot(20, &row, write);
 
         QElapsedTimer elapsed;
         elapsed.start();
@@ -57,6 +60,38 @@ private Q_SLOTS:
         } else {
             QVERIFY(elapsed.elapsed() >= limit);
         }
+    }
+
+    // Each change names its entry, a write in place included; the folder
+    // itself going away is a change the watch cannot name.
+    void namesTheEntriesChanged()
+    {
+#ifndef Q_OS_LINUX
+        QSKIP("the watch names changes on Linux only");
+#endif
+        QTemporaryDir root;
+        const QString folder = root.path() + QStringLiteral("/Output");
+        QVERIFY(QDir().mkpath(folder) && TestFiles::write(folder + "/old.xml", "a"));
+        FolderWatch watch(folder);
+        QVERIFY(watch.namesChanges());
+        QVERIFY(watch.takeChanges().isEmpty());
+        const auto named = [&watch](const QStringList &names) {
+            const FolderWatch::Changes changes = watch.takeChanges();
+            return !changes.unnamed && changes.names == QSet<QString>(names.cbegin(), names.cend());
+        };
+
+        QFile file(folder + "/old.xml");
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.write("b") == 1);
+        file.close();
+        QVERIFY(named({"old.xml"}));
+        QVERIFY(QFile::rename(folder + "/old.xml", folder + "/new.xml"));
+        QVERIFY(named({"old.xml", "new.xml"}));
+        QVERIFY(QFile::remove(folder + "/new.xml"));
+        QVERIFY(named({"new.xml"}));
+
+        QVERIFY(QDir(folder).removeRecursively());
+        QVERIFY(watch.takeChanges().unnamed);
+        QVERIFY(!watch.namesChanges());
     }
 };
 
