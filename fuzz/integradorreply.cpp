@@ -1,7 +1,8 @@
 // The Integrador reply document: the bytes the fuzzer gave decode to valid
-// UTF-8 text, and that text read from UTF-8, UTF-16 LE or UTF-16 BE bytes
-// with a byte-order mark is the same document, with the same identifier,
-// error text and reply text.
+// UTF-8 text (without a mark or declaration, the text that the reading rule
+// of texts from outside shows), and that text read from UTF-8, UTF-16 LE or
+// UTF-16 BE bytes with a byte-order mark is the same document, with the same
+// identifier, error text and reply text.
 
 #include "channel/integradorreplydocument.h"
 #include "channel/xmldocumenttext.h"
@@ -50,8 +51,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(**values.identificador >= 0);
 
     // The text after its byte-order mark (a second mark stays part of it).
-    const QByteArray utf8 = XmlDocumentText::utf8(bytes);
+    const QByteArray utf8 = XmlDocumentText::displayUtf8(bytes);
     FUZZ_CHECK(QUtf8StringView(utf8).isValidUtf8());
+    // Without a byte-order mark or a declaration (no "?" at all), the bytes
+    // read as any text from outside: UTF-8 where valid, else the code page.
+    const bool marked
+        = bytes.startsWith("\xef\xbb\xbf") || bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff");
+    if (!marked && !bytes.contains('?'))
+        FUZZ_CHECK(utf8 == FuzzInput::shown(bytes).toUtf8());
     QStringDecoder decoder(QStringConverter::Utf8,
                            QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
     const QString text = decoder.decode(utf8);

@@ -16,7 +16,7 @@ bool IntegradorReplyDocument::load(const QString &path)
 bool IntegradorReplyDocument::parse(QByteArray bytes)
 {
     document_.reset();
-    buffer_ = XmlDocumentText::utf8(std::move(bytes));
+    buffer_ = XmlDocumentText::displayUtf8(std::move(bytes));
     if (buffer_.isEmpty())
         return false;
     // Parsing in place overwrites the buffer's last character with the end
@@ -32,17 +32,17 @@ bool IntegradorReplyDocument::parse(QByteArray bytes)
 
 std::optional<QString> IntegradorReplyDocument::erro() const
 {
-    return text("Erro", "Valor");
+    return text("Erro", "Valor", XmlElementText::read);
 }
 
 std::optional<QString> IntegradorReplyDocument::retorno() const
 {
-    return text("Resposta", "retorno");
+    return text("Resposta", "retorno", XmlElementText::read);
 }
 
 std::optional<QString> IntegradorReplyDocument::identificadorValor() const
 {
-    return text("Identificador", "Valor");
+    return text("Identificador", "Valor", XmlElementText::readTrimmed);
 }
 
 std::optional<std::optional<qint32>> IntegradorReplyDocument::identificador() const
@@ -66,10 +66,10 @@ std::optional<qint32> IntegradorReplyDocument::parseIdentifier(const QString &te
     return ok ? std::optional<qint32>(value) : std::nullopt;
 }
 
-std::optional<QString> IntegradorReplyDocument::text(const char *parent, const char *child) const
+std::optional<QString> IntegradorReplyDocument::text(const char *parent, const char *child, ElementReader read) const
 {
     const pugi::xml_node root = document_.document_element();
-    const std::optional<std::string> value = XmlElementText::read(root.child(parent).child(child));
+    const std::optional<std::string> value = read(root.child(parent).child(child));
     if (!value)
         return std::nullopt;
     return QString::fromStdString(*value);

@@ -1,10 +1,15 @@
 #include "channel/xmldocumenttext.h"
 
+#include "channel/xmlelementtext.h"
+#include "platform/ansicodepage.h"
+
 #include <QString>
 #include <QStringDecoder>
 #include <QUtf8StringView>
 
+#include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <optional>
 #include <pugixml.hpp>
 #include <utility>
@@ -18,7 +23,9 @@ constexpr std::array<char16_t, 32> kWindows1252From80{
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-// A table of our own: the platform's decoders do not offer Windows-1252 everywhere.
+// A table of our own: the platform's decoders do not offer Windows-1252
+// everywhere, and a document that declares it is in it whatever the system's
+// ANSI code page (which AnsiCodePage reads).
 QString fromWindows1252(const QByteArray &bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
@@ -30,12 +37,20 @@ QString fromWindows1252(const QByteArray &bytes)
     return text;
 }
 
+using Reading = QString (*)(const QByteArray &bytes);
+
+QString replacingInvalid(const QByteArray &bytes)
+{
+    return QString::fromUtf8(bytes);
+}
+
 // Most documents are valid UTF-8: kept as they are, without a copy in UTF-16.
-QByteArray validUtf8(QByteArray bytes)
+// Others are read as invalid reads them.
+QByteArray validUtf8(QByteArray bytes, Reading invalid)
 {
     if (QUtf8StringView(bytes).isValidUtf8())
         return bytes;
-    return QString::fromUtf8(bytes).toUtf8();
+    return invalid(bytes).toUtf8();
 }
 
 // A byte-order mark; without one, UTF-16 shows in how the declaration's
@@ -51,20 +66,15 @@ std::optional<QStringConverter::Encoding> unicodeEncoding(const QByteArray &byte
     return std::nullopt;
 }
 
-bool isXmlSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
 // The encoding named by the declaration that opens the document (after
 // blanks, which the parser lets pass too); empty when there is none.
 QByteArray declaredEncoding(const QByteArray &bytes)
 {
     qsizetype start = 0;
-    while (start < bytes.size() && isXmlSpace(bytes.at(start)))
+    while (start < bytes.size() && XmlElementText::isSpace(bytes.at(start)))
         ++start;
     const QByteArrayView rest = QByteArrayView(bytes).sliced(start);
-    if (!rest.startsWith("<?xml") || rest.size() <= 5 || !isXmlSpace(rest.at(5)))
+    if (!rest.startsWith("<?xml") || rest.size() <= 5 || !XmlElementText::isSpace(rest.at(5)))
         return {};
     const qsizetype end = rest.indexOf("?>");
     if (end < 0)
@@ -76,33 +86,58 @@ QByteArray declaredEncoding(const QByteArray &bytes)
     return QByteArray(declaration.first_child().attribute("encoding").value());
 }
 
-// The registered names of Windows-1252 and of ISO-8859-1, which it extends,
-// and their common spellings, in any letter case.
-bool isWindows1252(QByteArray name)
+// True when name is one of spellings, in any letter case, with or without
+// its hyphens and underscores.
+bool isNamed(QByteArray name, std::initializer_list<const char *> spellings)
 {
     name = name.trimmed().toLower().replace('-', "").replace('_', "");
-    for (const char *spelling : {"windows1252", "cp1252", "xcp1252", "cswindows1252", "iso88591", "iso88591:1987",
-                                 "isoir100", "latin1", "l1", "ibm819", "cp819", "csisolatin1"}) {
-        if (name == spelling)
-            return true;
-    }
-    return false;
+    return std::any_of(spellings.begin(), spellings.end(), [&name](const char *spelling) { return name == spelling; });
 }
 
-} // namespace
+// The registered names of Windows-1252 and of ISO-8859-1, which it extends,
+// and their common spellings.
+bool isWindows1252(const QByteArray &name)
+{
+    return isNamed(name, {"windows1252", "cp1252", "xcp1252", "cswindows1252", "iso88591", "iso88591:1987",
+                          "isoir100", "latin1", "l1", "ibm819", "cp819", "csisolatin1"});
+}
 
-QByteArray XmlDocumentText::utf8(QByteArray bytes)
+// No name, which means UTF-8; the registered names of UTF-8 and of US-ASCII,
+// its subset, and their common spellings.
+bool isUtf8(const QByteArray &name)
+{
+    return name.isEmpty()
+        || isNamed(name, {"utf8", "csutf8", "usascii", "ascii", "us", "isoir6", "ansix3.41968", "ansix3.41986",
+                          "iso646.irv:1991", "iso646us", "ibm367", "cp367", "csascii"});
+}
+
+// The document as UTF-8; bytes that are UTF-8 by the declaration or for want
+// of one, but not valid, are read as invalidUtf8 reads them.
+QByteArray decoded(QByteArray bytes, Reading invalidUtf8)
 {
     const std::optional<QStringConverter::Encoding> unicode = unicodeEncoding(bytes);
     if (unicode == QStringConverter::Utf8)
-        return validUtf8(bytes.remove(0, 3));
+        return validUtf8(bytes.remove(0, 3), replacingInvalid);
     if (unicode) {
         // Stateless: a last byte without its pair becomes a replacement
         // character, so a file cut short does not read as complete.
         QStringDecoder decoder(*unicode, QStringConverter::Flag::Stateless);
         return QString(decoder.decode(bytes)).toUtf8(); // the decoder drops a byte-order mark
     }
-    if (isWindows1252(declaredEncoding(bytes)))
+    const QByteArray declared = declaredEncoding(bytes);
+    if (isWindows1252(declared))
         return fromWindows1252(bytes).toUtf8();
-    return validUtf8(std::move(bytes));
+    return validUtf8(std::move(bytes), isUtf8(declared) ? invalidUtf8 : replacingInvalid);
+}
+
+} // namespace
+
+QByteArray XmlDocumentText::utf8(QByteArray bytes)
+{
+    return decoded(std::move(bytes), replacingInvalid);
+}
+
+QByteArray XmlDocumentText::displayUtf8(QByteArray bytes)
+{
+    return decoded(std::move(bytes), AnsiCodePage::toUnicode);
 }

@@ -15,4 +15,9 @@ class XmlDocumentText
 public:
     // Valid UTF-8, without the byte-order mark.
     static QByteArray utf8(QByteArray bytes);
+    // The same for a document from outside that the console shows: when it
+    // is UTF-8 by its declaration (ASCII's names included) or for want of
+    // one, but its bytes are not valid UTF-8, they are read in the ANSI code
+    // page, as any text from outside.
+    static QByteArray displayUtf8(QByteArray bytes);
 };

@@ -1,5 +1,7 @@
 #include "channel/xmlelementtext.h"
 
+#include <algorithm>
+
 std::optional<std::string> XmlElementText::read(const pugi::xml_node &element)
 {
     std::string text;
@@ -16,4 +18,20 @@ std::optional<std::string> XmlElementText::read(const pugi::xml_node &element)
         }
     }
     return text;
+}
+
+std::optional<std::string> XmlElementText::readTrimmed(const pugi::xml_node &element)
+{
+    std::optional<std::string> text = read(element);
+    if (text) {
+        const auto notSpace = [](char c) { return !isSpace(c); };
+        text->erase(std::find_if(text->rbegin(), text->rend(), notSpace).base(), text->end());
+        text->erase(text->begin(), std::find_if(text->begin(), text->end(), notSpace));
+    }
+    return text;
+}
+
+bool XmlElementText::isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }

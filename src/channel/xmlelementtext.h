@@ -12,4 +12,9 @@ class XmlElementText
 {
 public:
     static std::optional<std::string> read(const pugi::xml_node &element);
+    // The same without the white space at either end, for a value such as a
+    // number that an indented document spreads over lines.
+    static std::optional<std::string> readTrimmed(const pugi::xml_node &element);
+    // XML's white space: space, tab, CR and LF, no other blank.
+    static bool isSpace(char c);
 };

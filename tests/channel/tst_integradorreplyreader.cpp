@@ -232,7 +232,13 @@ private Q_SLOTS:
             << document("<Identificador><Valor>4711</Valor></Identificador>") << false << "";
         QTest::newRow("empty error, other identifier") << errorReply("1", "") << false << "";
         QTest::newRow("identifier not a number") << reply("47x1", "a") << false << "";
-        QTest::newRow("identifier with blanks") << reply(" 4711", "a") << false << "";
+        QTest::newRow("identifier between blanks") << reply(" 4711 ", "a") << true << "a";
+        QTest::newRow("identifier indented") << reply("\r\n      4711\r\n    ", "a") << true << "a";
+        QTest::newRow("identifier between tabs") << reply("\t4711\t", "a") << true << "a";
+        QTest::newRow("our error, identifier indented") << errorReply("\r\n  4711\r\n", "falhou") << true << "falhou";
+        QTest::newRow("error with a blank identifier") << errorReply(" \r\n\t", "falhou") << true << "falhou";
+        QTest::newRow("identifier with a blank inside") << reply("47 11", "a") << false << "";
+        QTest::newRow("identifier after a no-break space") << reply("\xc2\xa0" "4711", "a") << false << "";
         QTest::newRow("identifier empty") << reply("", "a") << false << "";
         QTest::newRow("identifier beyond 32 bits") << reply("4294971807", "a") << false << "";
         QTest::newRow("identifier negative") << reply("-4711", "a") << false << "";
@@ -305,10 +311,19 @@ private Q_SLOTS:
         QTest::newRow("the BOM wins over the declaration")
             << declaring("\xef\xbb\xbf<?xml version=\"1.0\" encoding=\"windows-1252\"?>", accented.toUtf8())
             << true << accented;
-        QTest::newRow("ANSI bytes declared UTF-8") << reply("4711", ansi) << true << replaced;
-        QTest::newRow("ANSI bytes undeclared") << declaring("", ansi) << true << replaced;
+        QTest::newRow("ANSI bytes declared UTF-8") << reply("4711", ansi) << true << fromAnsi;
+        QTest::newRow("ANSI bytes undeclared") << declaring("", ansi) << true << fromAnsi;
+        for (const char *name : {"US-ASCII", "ascii", "ANSI_X3.4-1968", "csASCII"}) {
+            QTest::addRow("ANSI bytes declared %s", name)
+                << declaring("<?xml version=\"1.0\" encoding=\"" + QByteArray(name) + "\"?>", ansi) << true << fromAnsi;
+        }
+        QTest::newRow("UTF-8 declared US-ASCII")
+            << declaring("<?xml version=\"1.0\" encoding=\"US-ASCII\"?>", accented.toUtf8()) << true << accented;
+        QTest::newRow("ANSI bytes after a UTF-8 BOM") << "\xef\xbb\xbf" + reply("4711", ansi) << true << replaced;
         QTest::newRow("tag names differing in invalid bytes alone")
-            << declaring("", "ok</retorno><x\x93></x\xa4><retorno>") << true << "ok";
+            << "\xef\xbb\xbf" + declaring("", "ok</retorno><x\x93></x\xa4><retorno>") << true << "ok";
+        QTest::newRow("tag names differing in ANSI characters")
+            << declaring("", "ok</retorno><x\x93></x\xa4><retorno>") << false << "";
     }
 
     void encodings()
