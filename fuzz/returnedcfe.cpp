@@ -1,10 +1,10 @@
 // The returned CF-e. Of any reply split at "|" with empty fields kept (a zero
 // ends it), the Base64 text is field 6 without its line breaks, the CF-e
 // lines are that text's bytes cut at their line breaks, or std::runtime_error
-// when the text is no canonical Base64 of an XML document, and the key is
-// field 8; a reply that stops before a field throws std::out_of_range for it.
-// An XML document put at field 6 of a reply, its Base64 broken anywhere by
-// line breaks, comes back whole, with its key.
+// when the text is no canonical Base64 of a CF-e, and the key is field 8; a
+// reply that stops before a field throws std::out_of_range for it. A CF-e
+// well-formed by XML 1.0 put at field 6 of a reply, its Base64 broken anywhere
+// by line breaks, comes back whole, with its key.
 
 #include "decoders/returnedcfe.h"
 #include "fuzzcheck.h"
@@ -69,6 +69,18 @@ void checkAnyReply(const QString &reply)
         FUZZ_CHECK(throws<std::out_of_range>([&cfe] { cfe.key(); }));
 }
 
+// The bytes read as Latin-1, in UTF-8, without markup and without the
+// control characters XML 1.0 cannot carry.
+QByteArray wellFormedText(const QByteArray &bytes)
+{
+    QString text;
+    for (const QChar c : QString::fromLatin1(bytes)) {
+        if ((c >= u' ' || c == u'\t' || c == u'\n' || c == u'\r') && c != u'<' && c != u'&' && c != u'>')
+            text += c;
+    }
+    return text.toUtf8();
+}
+
 QString fieldFrom(FuzzedDataProvider &input)
 {
     return QString::fromLatin1(QByteArray::fromStdString(input.ConsumeRandomLengthString(16)))
@@ -91,7 +103,7 @@ void checkBuiltReply(FuzzedDataProvider &input)
     for (int count = input.ConsumeIntegralInRange(0, 3); count > 0; --count)
         trailing.append(u'|' + fieldFrom(input));
     const QByteArray content = QByteArray::fromStdString(input.ConsumeRandomLengthString(256));
-    const QByteArray cfe = "<CFe>" + QByteArray(content).replace('<', "").replace('&', "").replace('\0', "") + "</CFe>";
+    const QByteArray cfe = "<CFe>" + wellFormedText(content) + "</CFe>";
     const QString base64 = QString::fromLatin1(cfe.toBase64());
     static const char *const breaks[] = {"\r\n", "\n", "\r"};
     QString broken;

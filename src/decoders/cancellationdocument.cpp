@@ -25,16 +25,6 @@ QString selectedText(const pugi::xml_document &document, const char *path)
     return QString::fromStdString(XmlElementText::read(element).value_or(std::string()));
 }
 
-bool allAllowed(const CancellationDocument::Values &values)
-{
-    for (const QString *value : {&values.key, &values.issuerCnpj, &values.signature, &values.tillNumber,
-                                 &values.customerCnpj, &values.customerCpf}) {
-        if (!XmlChars::allAllowed(*value))
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 std::optional<CancellationDocument::Values> CancellationDocument::read(const QString &fileName)
@@ -42,12 +32,9 @@ std::optional<CancellationDocument::Values> CancellationDocument::read(const QSt
     const BoundedFile::Result file = BoundedFile::read(fileName, kMaxFileSize);
     if (file.status != BoundedFile::Status::Read)
         return Values();
-    if (!XmlChars::allAllowed(file.bytes))
+    if (!XmlChars::allAllowed(file.bytes) || !XmlChars::referencesAllowed(file.bytes))
         return std::nullopt;
-    const Values values = parse(file.bytes);
-    if (!allAllowed(values))
-        return std::nullopt;
-    return values;
+    return parse(file.bytes);
 }
 
 CancellationDocument::Values CancellationDocument::parse(const QByteArray &cfe)

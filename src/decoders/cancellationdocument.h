@@ -21,8 +21,8 @@ public:
 
     // A file that is missing, unreadable, too large or not well-formed gives
     // empty values: the cancellation is still built and sent. A file holding
-    // a character XML cannot carry, raw or as a reference in a value taken,
-    // gives nothing: the cancellation would not be well-formed.
+    // a character XML cannot carry, raw or as a reference, gives nothing, as
+    // it does for a sale.
     static std::optional<Values> read(const QString &fileName);
     static Values parse(const QByteArray &cfe);
 

@@ -2,11 +2,10 @@
 
 #include "decoders/textlines.h"
 #include "platform/ansicodepage.h"
-#include "platform/xmlfragment.h"
+#include "settings/strictxml.h"
 #include "settings/xmlformatter.h"
 
 #include <optional>
-#include <pugixml.hpp>
 #include <stdexcept>
 #include <utility>
 
@@ -27,15 +26,14 @@ std::optional<QByteArray> decodeStrictly(const QByteArray &base64)
     return std::move(decoded.decoded);
 }
 
-// The parser would stop at a zero and take what comes before it for the whole.
-bool isXmlDocument(const QByteArray &bytes)
+// A sale's or a cancellation's CF-e. Its lines are cut at byte line breaks,
+// so a document in UTF-16 or UTF-32, which holds zeros, is none.
+bool isCfe(const QByteArray &bytes)
 {
     if (bytes.contains('\0'))
         return false;
-    pugi::xml_document document;
-    constexpr unsigned kOptions = pugi::parse_default | pugi::parse_fragment;
-    return document.load_buffer(bytes.constData(), std::size_t(bytes.size()), kOptions, pugi::encoding_utf8)
-           && XmlFragment::isSingleDocument(document);
+    const QString root = StrictXml::rootName(bytes);
+    return root == QLatin1String("CFe") || root == QLatin1String("CFeCanc");
 }
 
 } // namespace
@@ -66,7 +64,7 @@ const QString &ReturnedCfe::key() const
 QByteArrayList ReturnedCfe::decode(const QString &base64)
 {
     const std::optional<QByteArray> bytes = decodeStrictly(AnsiCodePage::fromUnicode(base64));
-    if (!bytes || !isXmlDocument(*bytes))
+    if (!bytes || !isCfe(*bytes))
         throw std::runtime_error("CF-e inválido");
     return TextLines::split(*bytes);
 }

@@ -10,9 +10,10 @@
 // numeroSessao|EEEEE|CCCC|mensagem|cod|mensagemSEFAZ|arquivoCFeSAT|timeStamp|
 // chaveConsulta|valorTotalCFe|CPFCNPJValue|assinaturaQRCODE
 // (cod, mensagemSEFAZ and CPFCNPJValue are often empty, and a reply may end
-// earlier). A CF-e is strict Base64 of one well-formed XML document: anything
-// else (a "|" in a message shifts the fields, a reply cut short) is no CF-e
-// and throws std::runtime_error, so that it never replaces "CFe.xml".
+// earlier). A CF-e is strict Base64 of one XML document, well-formed by the
+// rules of XML 1.0, whose root is CFe or CFeCanc: anything else (a "|" in a
+// message shifts the fields, a reply cut short, an error page) is no CF-e and
+// throws std::runtime_error, so that it never replaces "CFe.xml".
 class ReturnedCfe
 {
 public:

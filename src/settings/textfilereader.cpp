@@ -21,6 +21,14 @@ TextFileReader::Result TextFileReader::LeArquivo(const QString &fileName)
     return {Status::Read, content};
 }
 
+TextFileReader::Result TextFileReader::readDocument(const QString &fileName)
+{
+    Result file = LeArquivo(fileName);
+    if (file.status == Status::Read && !XmlChars::referencesAllowed(file.content))
+        return {Status::InvalidCharacters, {}};
+    return file;
+}
+
 QString TextFileReader::message(Status status, const QString &fileName)
 {
     switch (status) {

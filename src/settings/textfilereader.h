@@ -22,6 +22,9 @@ public:
     static constexpr qint64 kMaxSize = 64 * 1024 * 1024;
 
     static Result LeArquivo(const QString &fileName);
+    // A document sent as it is (a CF-e), refused as well when a character
+    // reference in it stands for a character XML cannot carry.
+    static Result readDocument(const QString &fileName);
     // The message the console shows for a failed read; empty for Read.
     static QString message(Status status, const QString &fileName);
 };

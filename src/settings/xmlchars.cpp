@@ -1,11 +1,13 @@
 #include "settings/xmlchars.h"
 
+#include <QRegularExpression>
+
 namespace {
 
-bool isAllowed(char16_t unit)
+bool isAllowed(char32_t code)
 {
-    return unit >= 0x20 ? unit < 0xD800 || (unit >= 0xE000 && unit <= 0xFFFD)
-                        : unit == u'\t' || unit == u'\n' || unit == u'\r';
+    return code >= 0x20 ? code < 0xD800 || (code >= 0xE000 && code <= 0xFFFD) || (code >= 0x10000 && code <= 0x10FFFF)
+                        : code == U'\t' || code == U'\n' || code == U'\r';
 }
 
 // The index of the first forbidden UTF-16 unit from `from` on, or -1. A
@@ -32,6 +34,22 @@ bool XmlChars::allAllowed(QStringView text)
 bool XmlChars::allAllowed(const QByteArray &bytes)
 {
     return allAllowed(QString::fromUtf8(bytes));
+}
+
+bool XmlChars::referencesAllowed(const QByteArray &bytes)
+{
+    static const QRegularExpression reference(QStringLiteral("&#(?:x([0-9A-Fa-f]+)|([0-9]+));"));
+    QRegularExpressionMatchIterator references = reference.globalMatch(QString::fromLatin1(bytes));
+    while (references.hasNext()) {
+        const QRegularExpressionMatch match = references.next();
+        const bool hex = match.hasCaptured(1);
+        bool number = false;
+        const uint code = match.capturedView(hex ? 1 : 2).toUInt(&number, hex ? 16 : 10);
+        // A number too large for a character is none (pugixml wraps it round).
+        if (!number || !isAllowed(code))
+            return false;
+    }
+    return true;
 }
 
 QString XmlChars::withoutForbidden(const QString &text)

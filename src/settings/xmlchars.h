@@ -17,5 +17,9 @@ public:
     // bytes are read as UTF-8 where they are valid. Both readings share the
     // control characters; only UTF-8 spells U+FFFE and U+FFFF.
     static bool allAllowed(const QByteArray &bytes);
+    // A document sent as it is: each character reference ("&#1;", "&#x1B;")
+    // stands for an allowed character. Reference-like text in a comment or a
+    // CDATA section counts too; a CF-e has neither.
+    static bool referencesAllowed(const QByteArray &bytes);
     static QString withoutForbidden(const QString &text);
 };

@@ -235,7 +235,7 @@ void TestTestPage::documentsSent_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("file"); // "{pasta}" the program's folder
     QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<QByteArrayList>("texts"); // the text arguments after the code
+    QTest::addColumn<QByteArrayList>("texts"); // the text arguments after the code; none: nothing sent
 
     const QString sale = QStringLiteral("BitBtn10");
     const QString cancel = QStringLiteral("BitBtn8");
@@ -249,6 +249,8 @@ void TestTestPage::documentsSent_data()
         << QStringList{"Arquivo: {pasta}falta.xml não foi encontrado!", "Emitido"} << QByteArrayList{""};
     QTest::newRow("sale: path taken untrimmed") << sale << " {pasta}venda.xml"
         << QStringList{"Arquivo:  {pasta}venda.xml não foi encontrado!", "Emitido"} << QByteArrayList{""};
+    QTest::newRow("sale: reference to a control character refused") << sale << "{pasta}controle.xml"
+        << QStringList{"O arquivo {pasta}controle.xml contém caracteres inválidos."} << QByteArrayList();
     QTest::newRow("cancellation: path trimmed") << cancel << " {pasta}venda.xml " << QStringList{"Emitido"}
         << QByteArrayList{"CFe35", "<?xml version=\"1.0\" encoding=\"UTF-8\"?><CFeCanc><infCFe chCanc=\"CFe35\"><ide>"
                                    "<CNPJ>16716114000172</CNPJ><signAC>SGR</signAC><numeroCaixa>002</numeroCaixa></ide>"
@@ -267,6 +269,8 @@ void TestTestPage::documentsSent()
 
     TestPageConsole page;
     const QString folder = page.console.programFolder();
+    QVERIFY(TestFiles::write(folder + QStringLiteral("controle.xml"),
+                             "<CFe><infCFe><signAC>S&#1;GR</signAC></infCFe></CFe>"));
     page.find<QLineEdit>(QStringLiteral("LblCFeFile"))->setText(file.replace(QStringLiteral("{pasta}"), folder));
     const bool sale = button == QLatin1String("BitBtn10");
     const QString exportName = sale ? QStringLiteral("EnviarDadosVenda") : QStringLiteral("CancelarUltimaVenda");
@@ -468,6 +472,15 @@ void TestTestPage::endToEnd_data()
     QTest::newRow("success without XML") << production << valid << QByteArray("{sessao}|09000|Teste OK|||c2VtIHhtbA==")
         << opened + QStringList{"message: {sessao}|09000|Teste OK|||c2VtIHhtbA=="} << QStringList{"<signAC>ASSINATURA"}
         << QStringList() << kOld;
+    // The sale's replies without a CF-e, in the end-to-end layout (no CCCC).
+    for (const SaleReplies::Shape &shape : SaleReplies::withoutCfe("09000")) {
+        QByteArrayList fields = shape.reply.split('|');
+        fields.removeAt(2);
+        const QByteArray refused = fields.join('|');
+        QTest::addRow("success, %s", shape.name) << production << valid << refused
+            << opened + QStringList{"message: " + QString::fromLatin1(refused)} << QStringList{"<signAC>ASSINATURA"}
+            << QStringList() << kOld;
+    }
     QTest::newRow("dialog closed") << production << QStringList{"1", "1", "1", "0", "x", ""} << QByteArray() << opened
                                    << QStringList() << QStringList() << kOld;
 }

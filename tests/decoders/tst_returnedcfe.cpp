@@ -39,13 +39,16 @@ void TestReturnedCfe::fromReply_data()
     }
     QTest::newRow("session query holding a sale") << SaleReplies::usual("06000", "123456") << base64
                                                    << QByteArrayList{SaleReplies::kCfe} << "CFe3524";
-    QTest::newRow("empty CF-e lines kept") << QByteArray("1|07000|0000|ok|||PGE+Cgo8L2E+|t|chave|v||q")
-                                           << "PGE+Cgo8L2E+" << QByteArrayList{"<a>", "", "</a>"} << "chave";
+    QTest::newRow("empty CF-e lines kept")
+        << QByteArray("1|07000|0000|ok|||PENGZT4KCjwvQ0ZlPg==|t|chave|v||q") << "PENGZT4KCjwvQ0ZlPg=="
+        << QByteArrayList{"<CFe>", "", "</CFe>"} << "chave";
     QTest::newRow("CF-e over lines, accented")
-        << QByteArray("1|06000|0000|ok|||PGE+DQo8Yj5T\r\nw6NvPC9iPg0K\nPC9hPg0K|t|k")
-        << "PGE+DQo8Yj5Tw6NvPC9iPg0KPC9hPg0K" << QByteArrayList{"<a>", "<b>S\xc3\xa3o</b>", "</a>"} << "k";
-    QTest::newRow("quotes split nothing") << QByteArray("1|06000|0000|\"ok|'|\"|PHgvPg==|t|chave'|v||q")
-                                          << "PHgvPg==" << QByteArrayList{"<x/>"} << "chave'";
+        << QByteArray("1|06000|0000|ok|||PENGZT4NCjxiPlPD\r\no288L2I+DQo8\nL0NGZT4NCg==|t|k")
+        << "PENGZT4NCjxiPlPDo288L2I+DQo8L0NGZT4NCg==" << QByteArrayList{"<CFe>", "<b>S\xc3\xa3o</b>", "</CFe>"}
+        << "k";
+    QTest::newRow("quotes split nothing, cancellation's root")
+        << QByteArray("1|06000|0000|\"ok|'|\"|PENGZUNhbmMvPg==|t|chave'|v||q") << "PENGZUNhbmMvPg=="
+        << QByteArrayList{"<CFeCanc/>"} << "chave'";
 }
 
 void TestReturnedCfe::fromReply()
@@ -73,8 +76,26 @@ void TestReturnedCfe::notCfe_data()
     const auto withCfe = [](const QByteArray &base64) { return "1|06000|0000|ok|||" + base64 + "|t|chave|v||q"; };
     QTest::newRow("empty CF-e field") << withCfe("");
     QTest::newRow("characters outside the alphabet") << withCfe("PHgv*Pg==");
-    QTest::newRow("two documents") << withCfe("PHgvPjx5Lz4=");
-    QTest::newRow("zero after the document") << withCfe("PHgvPgA=");
+    QTest::newRow("two documents") << withCfe("PENGZS8+PENGZS8+");
+    QTest::newRow("zero after the document") << withCfe("PENGZS8+AA==");
+    // Documents pugixml reads, but XML 1.0 does not allow, or of another root.
+    const std::pair<const char *, QByteArray> documents[] = {
+        {"raw control character", "<CFe>a\x01</CFe>"},
+        {"reference to a control character", "<CFe>a&#1;</CFe>"},
+        {"reference to U+FFFE", "<CFe a=\"&#xFFFE;\"/>"},
+        {"reference to a surrogate", "<CFe>&#xD800;</CFe>"},
+        {"undefined entity", "<CFe>&foo;</CFe>"},
+        {"invalid UTF-8 under a UTF-8 declaration", "<?xml version=\"1.0\" encoding=\"UTF-8\"?><CFe>S\xe3o</CFe>"},
+        {"raw U+FFFE", "<CFe>\xef\xbf\xbe</CFe>"},
+        {"duplicate attribute", "<CFe a=\"1\" a=\"2\"/>"},
+        {"\"]]>\" in text", "<CFe>a]]>b</CFe>"},
+        {"\"<\" in an attribute value", "<CFe a=\"<\"/>"},
+        {"undefined entity under an external DTD", "<!DOCTYPE CFe SYSTEM \"cfe.dtd\"><CFe>&foo;</CFe>"},
+        {"HTML page", "<html><body>erro</body></html>"},
+        {"other root", "<retorno>Rejeicao: 1999</retorno>"},
+    };
+    for (const auto &[name, document] : documents)
+        QTest::newRow(name) << withCfe(document.toBase64());
 }
 
 void TestReturnedCfe::notCfe()
@@ -97,10 +118,10 @@ void TestReturnedCfe::shortReply_data()
 
     QTest::newRow("empty reply") << "" << false << false;
     QTest::newRow("busy reply") << "000123|06098|0000|SAT em processamento. Tente novamente.||" << false << false;
-    QTest::newRow("ends after the CF-e") << "1|07000|0000|ok|||PHgvPg==" << true << false;
-    QTest::newRow("ends after the time stamp") << "1|07000|0000|ok|||PHgvPg==|t" << true << false;
-    QTest::newRow("ends with the key") << "1|07000|0000|ok|||PHgvPg==|t|chave" << true << true;
-    QTest::newRow("zero ends the reply") << QStringLiteral("1|06000|0000|ok|||PHgvPg==|t") + QChar(0) + "|chave"
+    QTest::newRow("ends after the CF-e") << "1|07000|0000|ok|||PENGZS8+" << true << false;
+    QTest::newRow("ends after the time stamp") << "1|07000|0000|ok|||PENGZS8+|t" << true << false;
+    QTest::newRow("ends with the key") << "1|07000|0000|ok|||PENGZS8+|t|chave" << true << true;
+    QTest::newRow("zero ends the reply") << QStringLiteral("1|06000|0000|ok|||PENGZS8+|t") + QChar(0) + "|chave"
                                          << true << false;
 }
 
@@ -112,7 +133,7 @@ void TestReturnedCfe::shortReply()
 
     const ReturnedCfe cfe(reply);
     if (hasCfe)
-        QCOMPARE(cfe.lines(), QByteArrayList{"<x/>"});
+        QCOMPARE(cfe.lines(), QByteArrayList{"<CFe/>"});
     else
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, cfe.lines());
     if (hasKey)
@@ -127,9 +148,9 @@ void TestReturnedCfe::endToEnd_data()
     QTest::addColumn<QStringList>("lines"); // {"throws"}: the reply stops before the CF-e
 
     const QStringList throws{QStringLiteral("throws")};
-    QTest::newRow("CF-e in field 5") << "1|09000|0000|ok||PHgvPg==" << QStringList{QStringLiteral("<x/>")};
-    QTest::newRow("lines of the CF-e") << "1|09000|0000|ok||PGE+DQo8Yi8+PC9hPg==|t"
-                                       << QStringList{QStringLiteral("<a>"), QStringLiteral("<b/></a>")};
+    QTest::newRow("CF-e in field 5") << "1|09000|0000|ok||PENGZS8+" << QStringList{QStringLiteral("<CFe/>")};
+    QTest::newRow("lines of the CF-e") << "1|09000|0000|ok||PENGZT4NCjxiLz48L0NGZT4=|t"
+                                       << QStringList{QStringLiteral("<CFe>"), QStringLiteral("<b/></CFe>")};
     QTest::newRow("ends before field 5") << "1|09098|0000|ocupado|" << throws;
     QTest::newRow("empty reply") << "" << throws;
 }

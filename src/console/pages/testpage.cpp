@@ -249,7 +249,7 @@ void TestPage::BitBtn6Click()
     if (!code)
         return;
     const QString fileName = LblCFeFile->text();
-    const TextFileReader::Result file = TextFileReader::LeArquivo(fileName);
+    const TextFileReader::Result file = TextFileReader::readDocument(fileName);
     if (file.status != TextFileReader::Status::Read)
         interaction().showMessage(TextFileReader::message(file.status, fileName));
     if (file.status == TextFileReader::Status::InvalidCharacters)
