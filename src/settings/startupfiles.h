@@ -16,7 +16,9 @@ public:
     [[nodiscard]] static Result CheckConfigs(const QString &programFolder);
     // Temporary files that a save killed half-way left in the folders the
     // console writes to: the program's folder, the working directory and the
-    // Integrador's Input folder. Only the atomic writer's own are touched.
+    // Integrador's Input folder. Only the atomic writer's own are touched,
+    // and of those only the ones no running save (of another console
+    // sharing the folder) still holds.
     static void removeLeftovers(const QString &programFolder);
     // The message box text for a failure; empty for Ok.
     static QString message(Result result);

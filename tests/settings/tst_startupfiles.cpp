@@ -150,6 +150,8 @@ void TestStartupFiles::leftoversOfOurOwnSavesOnly_data()
     QTest::newRow("CFe.xml") << "program" << ".CFe.xml.ativacao-tmp" << false << true;
     QTest::newRow("log saved in the working folder") << "work" << ".log.txt.ativacao-tmp" << false << true;
     QTest::newRow("Integrador request") << "input" << ".ConsultarMFe12345678.xml.ativacao-tmp" << false << true;
+    QTest::newRow("settings, as saves name it now")
+        << "program" << ".Parametros.xml.3f9a0c1d2e4b5a69.ativacao-tmp" << false << true;
     // The technician's own files, and names that only look like ours.
     QTest::newRow("settings backup") << "program" << "Parametros.xml.backup" << false << false;
     QTest::newRow("old settings") << "program" << "Parametros.xml.antigo" << false << false;
