@@ -80,6 +80,17 @@ private:
     qint64 pendingJumpMs_ = 0;
 };
 
+#ifndef Q_OS_WIN
+// Of the process (RUSAGE_SELF) or of the calling thread (RUSAGE_THREAD).
+double processorSecondsOf(int who)
+{
+    rusage usage{};
+    getrusage(who, &usage);
+    const auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+#endif
+
 double processorSeconds()
 {
 #ifdef Q_OS_WIN
@@ -90,10 +101,7 @@ double processorSeconds()
     };
     return seconds(kernel) + seconds(user);
 #else
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+    return processorSecondsOf(RUSAGE_SELF);
 #endif
 }
 
@@ -245,53 +253,54 @@ void writeLargeOldReply()
     large.setFileTime(aMinuteAgo(), QFileDevice::FileModificationTime);
 }
 
-// Plays other programs that are still writing their files: rewrites each of
-// `count` files in place, half a document, a pause, the other half, again
-// and again until destroyed.
-class Rewriters
+// Plays another program writing into Output: runs `loop` on a thread of its
+// own until destroyed; `loop` returns once its argument turns true.
+class OtherProgram
 {
 public:
-    explicit Rewriters(int count)
-        : thread_([this, count] { run(count); })
+    explicit OtherProgram(const std::function<void(const std::atomic<bool> &stop)> &loop)
+        : thread_([this, loop] { loop(stop_); })
     {
     }
-    ~Rewriters()
+    ~OtherProgram()
     {
         stop_ = true;
         thread_.join();
     }
-    Rewriters(const Rewriters &) = delete;
-    Rewriters &operator=(const Rewriters &) = delete;
+    OtherProgram(const OtherProgram &) = delete;
+    OtherProgram &operator=(const OtherProgram &) = delete;
 
 private:
-    void run(int count)
-    {
-        const QString output = IntegradorFolders::output();
-        const QByteArray document
-            = FakeIntegrador::replyDocument(QStringLiteral("0"), QStringLiteral("000001|08000|escrevendo|||"));
-        while (!stop_) {
-            for (int index = 0; index < count && !stop_; ++index) {
-                QFile file(output + QStringLiteral("/Escrevendo%1.xml").arg(index, 2, 10, QLatin1Char('0')));
-                if (!file.open(QIODevice::WriteOnly))
-                    continue;
-                file.write(document.left(document.size() / 2));
-                file.flush();
-                QThread::usleep(500);
-                file.write(document.mid(document.size() / 2));
-            }
-        }
-    }
-
     std::atomic<bool> stop_{false};
     std::thread thread_;
 };
+
+// Programs that are still writing their files: rewrites each of `count`
+// files in place, half a document, a pause, the other half, again and again.
+void rewriteInPlace(int count, const std::atomic<bool> &stop)
+{
+    const QString output = IntegradorFolders::output();
+    const QByteArray document
+        = FakeIntegrador::replyDocument(QStringLiteral("0"), QStringLiteral("000001|08000|escrevendo|||"));
+    while (!stop) {
+        for (int index = 0; index < count && !stop; ++index) {
+            QFile file(output + QStringLiteral("/Escrevendo%1.xml").arg(index, 2, 10, QLatin1Char('0')));
+            if (!file.open(QIODevice::WriteOnly))
+                continue;
+            file.write(document.left(document.size() / 2));
+            file.flush();
+            QThread::usleep(500);
+            file.write(document.mid(document.size() / 2));
+        }
+    }
+}
 
 void measureFreshReaderOverBusyOutput(WorkerThread &worker)
 {
     TemporaryWinePrefix prefix;
     writeLargeOldReply();
     fillOutputWithOldReplies(199);
-    const Rewriters rewriters(50);
+    const OtherProgram rewriters([](const std::atomic<bool> &stop) { rewriteInPlace(50, stop); });
     QThread::msleep(100); // every rewritten file exists
     const double peakBefore = peakMegabytes();
     printLatencies("reply latency, fresh reader, 200 old replies (one of 60 MB) and 50 files being rewritten",
@@ -336,69 +345,38 @@ void measureManyOldReplies(WorkerThread &worker)
     measureIdleWait(worker, "10,000 old replies in Output");
 }
 
-// Plays other programs writing their own replies into Output, `perSecond`
-// new files a second, until destroyed; keeps the processor time it took.
-class NewFilesWriter
+// Programs writing their own replies, `perSecond` new files a second; keeps
+// the processor time its thread took in `processorSeconds`.
+void writeNewFiles(int perSecond, std::atomic<double> &processorSeconds, const std::atomic<bool> &stop)
 {
-public:
-    explicit NewFilesWriter(int perSecond)
-        : thread_([this, perSecond] { run(perSecond); })
-    {
-    }
-    ~NewFilesWriter()
-    {
-        stop_ = true;
-        thread_.join();
-    }
-    NewFilesWriter(const NewFilesWriter &) = delete;
-    NewFilesWriter &operator=(const NewFilesWriter &) = delete;
-
-    double processorSeconds() const { return processorSeconds_; }
-
-private:
-    void run(int perSecond)
-    {
-        const QByteArray document
-            = FakeIntegrador::replyDocument(QStringLiteral("0"), QStringLiteral("000001|08000|outro programa|||"));
-        const auto period = std::chrono::microseconds(1000000 / perSecond);
-        Steady::time_point next = Steady::now();
-        for (int index = 0; !stop_; ++index) {
-            QFile file(IntegradorFolders::output() + QStringLiteral("/Outro%1.xml").arg(index, 6, 10, QLatin1Char('0')));
-            if (file.open(QIODevice::WriteOnly))
-                file.write(document);
-            file.close();
-            next += period;
-            std::this_thread::sleep_until(next);
-            processorSeconds_ = threadProcessorSeconds();
-        }
-    }
-
-    static double threadProcessorSeconds()
-    {
+    const QByteArray document
+        = FakeIntegrador::replyDocument(QStringLiteral("0"), QStringLiteral("000001|08000|outro programa|||"));
+    const auto period = std::chrono::microseconds(1000000 / perSecond);
+    Steady::time_point next = Steady::now();
+    for (int index = 0; !stop; ++index) {
+        QFile file(IntegradorFolders::output() + QStringLiteral("/Outro%1.xml").arg(index, 6, 10, QLatin1Char('0')));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(document);
+        file.close();
+        next += period;
+        std::this_thread::sleep_until(next);
 #ifdef RUSAGE_THREAD
-        rusage usage{};
-        getrusage(RUSAGE_THREAD, &usage);
-        const auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
-        return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-#else
-        return 0;
+        processorSeconds = processorSecondsOf(RUSAGE_THREAD);
 #endif
     }
-
-    std::atomic<bool> stop_{false};
-    std::atomic<double> processorSeconds_{0};
-    std::thread thread_;
-};
+}
 
 // 10,000 old replies, and other programs writing 20 new files a second.
 void measureBusyOutput(WorkerThread &worker)
 {
     TemporaryWinePrefix prefix;
     fillOutputWithOldReplies(kManyOldReplies);
-    const NewFilesWriter writer(20);
+    std::atomic<double> writerSeconds{0};
+    const OtherProgram writer(
+        [&writerSeconds](const std::atomic<bool> &stop) { writeNewFiles(20, writerSeconds, stop); });
     printLatencies("reply latency, 10,000 old replies and 20 new files a second", freshExchanges(worker, kRuns));
     measureIdleWait(worker, "10,000 old replies and 20 new files a second",
-                    [&writer] { return writer.processorSeconds(); });
+                    [&writerSeconds] { return writerSeconds.load(); });
 }
 
 void measureRewriteInPlace(WorkerThread &worker)

@@ -1,7 +1,6 @@
 #include "platform/folderwatch.h"
 
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QThread>
 #include <QTimer>
 #include <utility>
@@ -12,6 +11,7 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 #else
+#include <QFileInfo>
 #include <QFileSystemWatcher>
 #endif
 
